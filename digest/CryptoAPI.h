@@ -1,0 +1,85 @@
+// Quorvix message-digest library: one interface over 21 hash and checksum types.
+//
+// A digest is made with HashInit, any number of HashUpdate calls and one HashFinal,
+// which yields the digest as lowercase hexadecimal text. Every operation returns a
+// result code (HASH_ERR_NONE on success) and never throws; HashErrorText names it.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+enum HashType : uint32_t {
+    HASH_MD2 = 257,
+    HASH_MD4 = 258,
+    HASH_MD5 = 259,
+    HASH_CRC32_MSB = 260,
+    HASH_CRC32 = 261,
+    HASH_ADLER32 = 262,
+    HASH_GOST = 263,
+    HASH_HAVAL128 = 264,
+    HASH_HAVAL160 = 265,
+    HASH_HAVAL192 = 266,
+    HASH_HAVAL224 = 267,
+    HASH_HAVAL256 = 268,
+    HASH_SHA1 = 269,
+    HASH_SHA256 = 270,
+    HASH_SHA384 = 271,
+    HASH_SHA512 = 272,
+    HASH_TIGER128 = 273,
+    HASH_TIGER160 = 274,
+    HASH_TIGER192 = 275,
+    HASH_RIPEMD128 = 276,
+    HASH_RIPEMD160 = 277,
+};
+
+constexpr uint32_t HASH_TYPE_FIRST = HASH_MD2;
+constexpr uint32_t HASH_TYPE_LAST = HASH_RIPEMD160;
+constexpr uint32_t HASH_TYPE_COUNT = HASH_TYPE_LAST - HASH_TYPE_FIRST + 1;
+
+enum HashError : uint32_t {
+    HASH_ERR_NONE = 0,
+    HASH_ERR_UNKNOWN_TYPE = 1,
+    HASH_ERR_NULL_CONTEXT = 2,
+    HASH_ERR_INVALID_CONTEXT = 3,
+    HASH_ERR_READ_FILE = 4,
+    HASH_ERR_OPEN_FILE = 5,
+    HASH_ERR_TEST_FAILED = 6,
+};
+
+// The algorithm state of a digest in progress. Its layout is private to the library.
+struct HashState;
+struct HashStateRelease {
+    void operator()(HashState* state) const noexcept;
+};
+
+// `HashContext ctx{};` is a new context without a state. The context owns the state
+// from a successful HashInit until HashFinal; destroying it mid-digest frees the state.
+struct HashContext {
+    std::unique_ptr<HashState, HashStateRelease> state;
+    uint32_t hashType = 0;
+    // Pass count for the HAVAL (3..5) and Tiger codes: HashInit sets 3; it may be
+    // changed after HashInit and before the first HashUpdate.
+    uint32_t passes = 0;
+};
+
+HashError HashInit(HashContext* context, uint32_t type);
+// A null data pointer with a non-zero length reads nothing and returns
+// HASH_ERR_READ_FILE; the digest in progress is left as it was.
+HashError HashUpdate(HashContext* context, const void* data, uint32_t length);
+HashError HashFinal(HashContext* context, std::string& digest);
+HashError HashString(uint32_t type, std::string_view text, std::string& digest);
+
+// Writes up to `capacity` type codes in ascending order; returns how many it wrote.
+uint32_t HashListTypes(uint32_t* types, uint32_t capacity);
+const char* HashErrorText(uint32_t code);
+// The type's name ("MD5", "SHA256", ...) and digest length in bits; nullptr and 0
+// for a code outside HASH_TYPE_FIRST..HASH_TYPE_LAST.
+const char* HashTypeName(uint32_t type);
+uint32_t HashDigestBits(uint32_t type);
+
+// Self-test against the library's known answers (HASH_ERR_NONE, _UNKNOWN_TYPE or _TEST_FAILED).
+bool HashTestVector(uint32_t type, std::string_view message, std::string_view expected);
+HashError HashTestType(uint32_t type);
+HashError HashSelfTest();

@@ -1,0 +1,181 @@
+#include "Gost.h"
+
+#include <array>
+#include <cstring>
+
+#include "CryptoUtils.h"
+
+namespace {
+
+// S-boxes K1..K8 of the test parameter set; K1 substitutes the lowest nibble.
+constexpr uint8_t kSBox[8][16] = {
+    {4, 10, 9, 2, 13, 8, 0, 14, 6, 11, 1, 12, 7, 15, 5, 3},
+    {14, 11, 4, 12, 6, 13, 15, 10, 2, 3, 8, 1, 0, 7, 5, 9},
+    {5, 8, 1, 13, 10, 3, 4, 2, 14, 15, 12, 7, 6, 0, 9, 11},
+    {7, 13, 10, 1, 0, 8, 9, 15, 14, 4, 6, 12, 11, 2, 5, 3},
+    {6, 12, 7, 1, 5, 15, 13, 8, 4, 10, 9, 14, 0, 3, 11, 2},
+    {4, 11, 10, 0, 7, 2, 1, 13, 3, 6, 8, 5, 9, 12, 15, 14},
+    {13, 11, 4, 1, 3, 15, 5, 9, 0, 10, 14, 7, 6, 8, 2, 12},
+    {1, 15, 13, 0, 5, 7, 10, 4, 9, 2, 3, 14, 6, 11, 8, 12},
+};
+
+// Byte-wise round tables: two S-boxes and the 11-bit rotation of the round
+// function folded together, so a round is four look-ups.
+using RoundTables = std::array<std::array<uint32_t, 256>, 4>;
+constexpr RoundTables MakeRoundTables() {
+    RoundTables t{};
+    for (int k = 0; k < 4; ++k)
+        for (uint32_t h = 0; h < 16; ++h)
+            for (uint32_t l = 0; l < 16; ++l)
+                t[k][16 * h + l] = RotL32((uint32_t(kSBox[2 * k][l]) << (8 * k)) |
+                                              (uint32_t(kSBox[2 * k + 1][h]) << (8 * k + 4)),
+                                          11);
+    return t;
+}
+constexpr RoundTables kRound = MakeRoundTables();
+
+inline uint32_t R(uint32_t x) {
+    return kRound[0][x & 0xff] ^ kRound[1][(x >> 8) & 0xff] ^ kRound[2][(x >> 16) & 0xff] ^ kRound[3][x >> 24];
+}
+
+constexpr uint32_t kC3[8] = {0xff00ff00, 0xff00ff00, 0x00ff00ff, 0x00ff00ff,
+                             0x00ffff00, 0xff0000ff, 0x000000ff, 0xff00ffff};
+
+// A(y4|y3|y2|y1) = (y1 ^ y2)|y4|y3|y2 on 64-bit quarters.
+void A(uint32_t* y) {
+    const uint32_t lo = y[0] ^ y[2], hi = y[1] ^ y[3];
+    std::memmove(y, y + 2, 6 * sizeof(uint32_t));
+    y[6] = lo;
+    y[7] = hi;
+}
+
+// P: key word j takes byte j of W's even words, key word 4 + j byte j of its odd words.
+void P(const uint32_t* w, uint32_t* key) {
+    for (int j = 0; j < 4; ++j) {
+        key[j] = ((w[0] >> (8 * j)) & 0xff) | ((w[2] >> (8 * j)) & 0xff) << 8 |
+                 ((w[4] >> (8 * j)) & 0xff) << 16 | ((w[6] >> (8 * j)) & 0xff) << 24;
+        key[4 + j] = ((w[1] >> (8 * j)) & 0xff) | ((w[3] >> (8 * j)) & 0xff) << 8 |
+                     ((w[5] >> (8 * j)) & 0xff) << 16 | ((w[7] >> (8 * j)) & 0xff) << 24;
+    }
+}
+
+// psi shifts the sixteen 16-bit words down by one and puts
+// y1 ^ y2 ^ y3 ^ y4 ^ y13 ^ y16 on top.
+void Psi(uint16_t* y, int times) {
+    for (int n = 0; n < times; ++n) {
+        const uint16_t top = y[0] ^ y[1] ^ y[2] ^ y[3] ^ y[12] ^ y[15];
+        std::memmove(y, y + 1, 15 * sizeof(uint16_t));
+        y[15] = top;
+    }
+}
+
+void ToHalves(const uint32_t* w, uint16_t* y) {
+    for (int i = 0; i < 8; ++i) {
+        y[2 * i] = uint16_t(w[i]);
+        y[2 * i + 1] = uint16_t(w[i] >> 16);
+    }
+}
+
+void FromHalves(const uint16_t* y, uint32_t* w) {
+    for (int i = 0; i < 8; ++i) w[i] = uint32_t(y[2 * i]) | uint32_t(y[2 * i + 1]) << 16;
+}
+
+// Adds a 256-bit number to another, word 0 first, dropping the carry out of word 7.
+void Add256(uint32_t* sum, const uint32_t* value) {
+    uint64_t carry = 0;
+    for (int i = 0; i < 8; ++i) {
+        carry += uint64_t(sum[i]) + value[i];
+        sum[i] = uint32_t(carry);
+        carry >>= 32;
+    }
+}
+
+}  // namespace
+
+void GostEncrypt(uint32_t& low, uint32_t& high, const uint32_t* key) {
+    uint32_t r = low, l = high;
+    for (int round = 0; round < 3; ++round)
+        for (int i = 0; i < 8; i += 2) {
+            l ^= R(r + key[i]);
+            r ^= R(l + key[i + 1]);
+        }
+    for (int i = 7; i > 0; i -= 2) {
+        l ^= R(r + key[i]);
+        r ^= R(l + key[i - 1]);
+    }
+    low = l;
+    high = r;
+}
+
+void GostStep(uint32_t* hash, const uint32_t* message) {
+    uint32_t u[8], v[8], w[8], keys[4][8];
+    std::memcpy(u, hash, sizeof u);
+    std::memcpy(v, message, sizeof v);
+    for (int j = 0; j < 4; ++j) {
+        for (int i = 0; i < 8; ++i) w[i] = u[i] ^ v[i];
+        P(w, keys[j]);
+        if (j == 3) break;
+        A(u);
+        if (j == 1)
+            for (int i = 0; i < 8; ++i) u[i] ^= kC3[i];
+        A(v);
+        A(v);
+    }
+
+    uint32_t s[8];
+    for (int j = 0; j < 4; ++j) {
+        s[2 * j] = hash[2 * j];
+        s[2 * j + 1] = hash[2 * j + 1];
+        GostEncrypt(s[2 * j], s[2 * j + 1], keys[j]);
+    }
+
+    // H' = psi^61(H ^ psi(M ^ psi^12(S)))
+    uint16_t y[16], m[16], h[16];
+    ToHalves(s, y);
+    ToHalves(message, m);
+    ToHalves(hash, h);
+    Psi(y, 12);
+    for (int i = 0; i < 16; ++i) y[i] ^= m[i];
+    Psi(y, 1);
+    for (int i = 0; i < 16; ++i) y[i] ^= h[i];
+    Psi(y, 61);
+    FromHalves(y, hash);
+}
+
+void GostCompressBlock(GostState& state, const uint8_t* block, uint32_t bits) {
+    uint32_t m[8];
+    for (int i = 0; i < 8; ++i) m[i] = LoadLE32(block + 4 * i);
+    Add256(state.sum, m);
+    GostStep(state.hash, m);
+    const uint32_t count[8] = {bits};
+    Add256(state.length, count);
+}
+
+void GostInit(GostState& state) { std::memset(&state, 0, sizeof state); }
+
+void GostUpdate(GostState& state, const uint8_t* data, uint32_t length) {
+    const uint32_t take = length < 32 - state.partialFill ? length : 32 - state.partialFill;
+    std::memcpy(state.partial + state.partialFill, data, take);
+    state.partialFill += take;
+    if (state.partialFill < 32) return;
+    GostCompressBlock(state, state.partial, 256);
+    data += take;
+    length -= take;
+    // A last whole block stays in partial until the next update or the final.
+    for (; length > 32; data += 32, length -= 32) GostCompressBlock(state, data, 256);
+    std::memcpy(state.partial, data, length);
+    state.partialFill = length;
+}
+
+void GostFinal(GostState& state, std::string& digest) {
+    if (state.partialFill > 0) {
+        std::memset(state.partial + state.partialFill, 0, 32 - state.partialFill);
+        GostCompressBlock(state, state.partial, 8 * state.partialFill);
+    }
+    GostStep(state.hash, state.length);
+    GostStep(state.hash, state.sum);
+    uint8_t bytes[32];
+    for (int i = 0; i < 8; ++i) StoreLE32(bytes + 4 * i, state.hash[i]);
+    digest.clear();
+    AppendHexBytes(digest, bytes, 32);
+}

@@ -1,0 +1,218 @@
+#include "MD.h"
+
+#include <cstring>
+
+#include "CryptoUtils.h"
+
+namespace {
+
+// RFC 1319, section 3.2: the permutation S built from the digits of pi.
+constexpr uint8_t kMd2S[256] = {
+    41, 46, 67, 201, 162, 216, 124, 1, 61, 54, 84, 161, 236, 240, 6, 19,
+    98, 167, 5, 243, 192, 199, 115, 140, 152, 147, 43, 217, 188, 76, 130, 202,
+    30, 155, 87, 60, 253, 212, 224, 22, 103, 66, 111, 24, 138, 23, 229, 18,
+    190, 78, 196, 214, 218, 158, 222, 73, 160, 251, 245, 142, 187, 47, 238, 122,
+    169, 104, 121, 145, 21, 178, 7, 63, 148, 194, 16, 137, 11, 34, 95, 33,
+    128, 127, 93, 154, 90, 144, 50, 39, 53, 62, 204, 231, 191, 247, 151, 3,
+    255, 25, 48, 179, 72, 165, 181, 209, 215, 94, 146, 42, 172, 86, 170, 198,
+    79, 184, 56, 210, 150, 164, 125, 182, 118, 252, 107, 226, 156, 116, 4, 241,
+    69, 157, 112, 89, 100, 113, 135, 32, 134, 91, 207, 101, 230, 45, 168, 2,
+    27, 96, 37, 173, 174, 176, 185, 246, 28, 70, 97, 105, 52, 64, 126, 15,
+    85, 71, 163, 35, 221, 81, 175, 58, 195, 92, 249, 206, 186, 197, 234, 38,
+    44, 83, 13, 110, 133, 40, 132, 9, 211, 223, 205, 244, 65, 129, 77, 82,
+    106, 220, 55, 200, 108, 193, 171, 250, 36, 225, 123, 8, 12, 189, 177, 74,
+    120, 136, 149, 139, 227, 99, 232, 109, 233, 203, 213, 254, 59, 0, 29, 57,
+    242, 239, 183, 14, 102, 88, 208, 228, 166, 119, 114, 248, 235, 117, 75, 10,
+    49, 68, 80, 180, 143, 237, 31, 26, 219, 153, 141, 51, 159, 17, 131, 20,
+};
+
+// RFC 1321, section 3.4: T[i] = floor(2^32 * abs(sin(i))), i = 1..64.
+constexpr uint32_t kMd5T[64] = {
+    0xd76aa478, 0xe8c7b756, 0x242070db, 0xc1bdceee,
+    0xf57c0faf, 0x4787c62a, 0xa8304613, 0xfd469501,
+    0x698098d8, 0x8b44f7af, 0xffff5bb1, 0x895cd7be,
+    0x6b901122, 0xfd987193, 0xa679438e, 0x49b40821,
+    0xf61e2562, 0xc040b340, 0x265e5a51, 0xe9b6c7aa,
+    0xd62f105d, 0x02441453, 0xd8a1e681, 0xe7d3fbc8,
+    0x21e1cde6, 0xc33707d6, 0xf4d50d87, 0x455a14ed,
+    0xa9e3e905, 0xfcefa3f8, 0x676f02d9, 0x8d2a4c8a,
+    0xfffa3942, 0x8771f681, 0x6d9d6122, 0xfde5380c,
+    0xa4beea44, 0x4bdecfa9, 0xf6bb4b60, 0xbebfbc70,
+    0x289b7ec6, 0xeaa127fa, 0xd4ef3085, 0x04881d05,
+    0xd9d4d039, 0xe6db99e5, 0x1fa27cf8, 0xc4ac5665,
+    0xf4292244, 0x432aff97, 0xab9423a7, 0xfc93a039,
+    0x655b59c3, 0x8f0ccc92, 0xffeff47d, 0x85845dd1,
+    0x6fa87e4f, 0xfe2ce6e0, 0xa3014314, 0x4e0811a1,
+    0xf7537e82, 0xbd3af235, 0x2ad7d2bb, 0xeb86d391,
+};
+
+constexpr uint32_t kMdInitial[4] = {0x67452301, 0xefcdab89, 0x98badcfe, 0x10325476};
+
+constexpr uint8_t kPadding[64] = {0x80};
+
+void Md2Compress(Md2State& state) {
+    uint8_t t = 0;
+    for (uint8_t j = 0; j < 18; ++j) {
+        for (uint8_t& b : state.x) {
+            b ^= kMd2S[t];
+            t = b;
+        }
+        t = uint8_t(t + j);
+    }
+}
+
+inline void LoadWords(const uint8_t* block, uint32_t (&x)[16]) {
+    for (int i = 0; i < 16; ++i) x[i] = LoadLE32(block + 4 * i);
+}
+
+inline uint32_t F(uint32_t x, uint32_t y, uint32_t z) { return z ^ (x & (y ^ z)); }
+inline uint32_t G4(uint32_t x, uint32_t y, uint32_t z) { return (x & y) | (z & (x | y)); }
+inline uint32_t G5(uint32_t x, uint32_t y, uint32_t z) { return y ^ (z & (x ^ y)); }
+inline uint32_t H(uint32_t x, uint32_t y, uint32_t z) { return x ^ y ^ z; }
+inline uint32_t I(uint32_t x, uint32_t y, uint32_t z) { return y ^ (x | ~z); }
+
+}  // namespace
+
+void Md2Init(Md2State& state) {
+    std::memset(state.x, 0, 16);
+    std::memset(state.checksum, 0, sizeof state.checksum);
+    state.bufferFill = 0;
+    state.checksumLast = 0;
+}
+
+void Md2AddByte(Md2State& state, uint8_t byte) {
+    const uint8_t n = state.bufferFill;
+    state.x[16 + n] = byte;
+    state.x[32 + n] = state.x[n] ^ byte;
+    // XOR into the checksum byte, as the RFC 1319 test suite requires.
+    state.checksum[n] ^= kMd2S[byte ^ state.checksumLast];
+    state.checksumLast = state.checksum[n];
+    state.bufferFill = uint8_t((n + 1) & 15);
+    if (state.bufferFill == 0) Md2Compress(state);
+}
+
+void Md2Update(Md2State& state, const uint8_t* data, uint32_t length) {
+    for (uint32_t i = 0; i < length; ++i) Md2AddByte(state, data[i]);
+}
+
+void Md2Final(Md2State& state, std::string& digest) {
+    const uint8_t pad = uint8_t(16 - state.bufferFill);
+    for (uint8_t i = 0; i < pad; ++i) Md2AddByte(state, pad);
+    // Each step changes only its own checksum byte, after reading it.
+    for (int i = 0; i < 16; ++i) Md2AddByte(state, state.checksum[i]);
+    digest.clear();
+    AppendHexBytes(digest, state.x, 16);
+}
+
+void MdInit(MdState& state) {
+    std::memcpy(state.hash, kMdInitial, sizeof state.hash);
+    state.bitCount[0] = state.bitCount[1] = 0;
+}
+
+void MdUpdate(MdState& state, const uint8_t* data, uint32_t length, MdTransformFn transform) {
+    uint32_t index = (state.bitCount[0] >> 3) & 63;
+    const uint32_t bits = length << 3;
+    state.bitCount[0] += bits;
+    if (state.bitCount[0] < bits) ++state.bitCount[1];
+    state.bitCount[1] += length >> 29;
+
+    uint32_t i = 0;
+    const uint32_t room = 64 - index;
+    if (length >= room) {
+        std::memcpy(state.buffer + index, data, room);
+        transform(state, state.buffer);
+        // Whole blocks go to the transform straight from the caller's data.
+        for (i = room; i + 63 < length; i += 64) transform(state, data + i);
+        index = 0;
+    }
+    std::memcpy(state.buffer + index, data + i, length - i);
+}
+
+void MdFinal(MdState& state, MdTransformFn transform, std::string& digest) {
+    uint8_t lengthField[8];
+    StoreLE32(lengthField, state.bitCount[0]);
+    StoreLE32(lengthField + 4, state.bitCount[1]);
+    const uint32_t index = (state.bitCount[0] >> 3) & 63;
+    const uint32_t padLength = index < 56 ? 56 - index : 120 - index;
+    MdUpdate(state, kPadding, padLength, transform);
+    MdUpdate(state, lengthField, 8, transform);
+
+    uint8_t bytes[16];
+    for (int i = 0; i < 4; ++i) StoreLE32(bytes + 4 * i, state.hash[i]);
+    std::memset(&state, 0, sizeof state);
+    digest.clear();
+    AppendHexBytes(digest, bytes, 16);
+}
+
+// RFC 1320, section 3.4.
+void Md4Transform(MdState& state, const uint8_t* block) {
+    uint32_t x[16];
+    LoadWords(block, x);
+    uint32_t a = state.hash[0], b = state.hash[1], c = state.hash[2], d = state.hash[3];
+
+#define MD4_STEP(f, a, b, c, d, k, s, K) a = RotL32(a + f(b, c, d) + x[k] + K, s)
+    for (int k = 0; k < 16; k += 4) {
+        MD4_STEP(F, a, b, c, d, k + 0, 3, 0);
+        MD4_STEP(F, d, a, b, c, k + 1, 7, 0);
+        MD4_STEP(F, c, d, a, b, k + 2, 11, 0);
+        MD4_STEP(F, b, c, d, a, k + 3, 19, 0);
+    }
+    for (int k = 0; k < 4; ++k) {
+        MD4_STEP(G4, a, b, c, d, k + 0, 3, 0x5a827999);
+        MD4_STEP(G4, d, a, b, c, k + 4, 5, 0x5a827999);
+        MD4_STEP(G4, c, d, a, b, k + 8, 9, 0x5a827999);
+        MD4_STEP(G4, b, c, d, a, k + 12, 13, 0x5a827999);
+    }
+    constexpr int kRound3[4] = {0, 2, 1, 3};
+    for (int k : kRound3) {
+        MD4_STEP(H, a, b, c, d, k + 0, 3, 0x6ed9eba1);
+        MD4_STEP(H, d, a, b, c, k + 8, 9, 0x6ed9eba1);
+        MD4_STEP(H, c, d, a, b, k + 4, 11, 0x6ed9eba1);
+        MD4_STEP(H, b, c, d, a, k + 12, 15, 0x6ed9eba1);
+    }
+#undef MD4_STEP
+
+    state.hash[0] += a;
+    state.hash[1] += b;
+    state.hash[2] += c;
+    state.hash[3] += d;
+}
+
+// RFC 1321, section 3.4.
+void Md5Transform(MdState& state, const uint8_t* block) {
+    uint32_t x[16];
+    LoadWords(block, x);
+    uint32_t a = state.hash[0], b = state.hash[1], c = state.hash[2], d = state.hash[3];
+
+#define MD5_STEP(f, a, b, c, d, k, s, j) a = b + RotL32(a + f(b, c, d) + x[k] + kMd5T[j], s)
+    for (int i = 0; i < 16; i += 4) {
+        MD5_STEP(F, a, b, c, d, i + 0, 7, i + 0);
+        MD5_STEP(F, d, a, b, c, i + 1, 12, i + 1);
+        MD5_STEP(F, c, d, a, b, i + 2, 17, i + 2);
+        MD5_STEP(F, b, c, d, a, i + 3, 22, i + 3);
+    }
+    for (int i = 0; i < 16; i += 4) {
+        MD5_STEP(G5, a, b, c, d, (1 + 5 * i) & 15, 5, 16 + i);
+        MD5_STEP(G5, d, a, b, c, (6 + 5 * i) & 15, 9, 17 + i);
+        MD5_STEP(G5, c, d, a, b, (11 + 5 * i) & 15, 14, 18 + i);
+        MD5_STEP(G5, b, c, d, a, (16 + 5 * i) & 15, 20, 19 + i);
+    }
+    for (int i = 0; i < 16; i += 4) {
+        MD5_STEP(H, a, b, c, d, (5 + 3 * i) & 15, 4, 32 + i);
+        MD5_STEP(H, d, a, b, c, (8 + 3 * i) & 15, 11, 33 + i);
+        MD5_STEP(H, c, d, a, b, (11 + 3 * i) & 15, 16, 34 + i);
+        MD5_STEP(H, b, c, d, a, (14 + 3 * i) & 15, 23, 35 + i);
+    }
+    for (int i = 0; i < 16; i += 4) {
+        MD5_STEP(I, a, b, c, d, (7 * i) & 15, 6, 48 + i);
+        MD5_STEP(I, d, a, b, c, (7 * i + 7) & 15, 10, 49 + i);
+        MD5_STEP(I, c, d, a, b, (7 * i + 14) & 15, 15, 50 + i);
+        MD5_STEP(I, b, c, d, a, (7 * i + 21) & 15, 21, 51 + i);
+    }
+#undef MD5_STEP
+
+    state.hash[0] += a;
+    state.hash[1] += b;
+    state.hash[2] += c;
+    state.hash[3] += d;
+}

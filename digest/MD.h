@@ -1,0 +1,31 @@
+// MD2 (RFC 1319), MD4 (RFC 1320) and MD5 (RFC 1321).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+struct Md2State {
+    uint8_t x[48];         // running digest, current block, block XOR digest
+    uint8_t checksum[16];
+    uint8_t bufferFill;    // bytes of the current block, 0..15
+    uint8_t checksumLast;  // L of RFC 1319
+};
+
+struct MdState {
+    uint32_t hash[4];      // A, B, C, D
+    uint32_t bitCount[2];  // message bits modulo 2^64, low word first
+    uint8_t buffer[64];    // partial block; its fill is derived from bitCount
+};
+
+using MdTransformFn = void (*)(MdState& state, const uint8_t* block);
+
+void Md2Init(Md2State& state);
+void Md2AddByte(Md2State& state, uint8_t byte);
+void Md2Update(Md2State& state, const uint8_t* data, uint32_t length);
+void Md2Final(Md2State& state, std::string& digest);
+
+void MdInit(MdState& state);
+void MdUpdate(MdState& state, const uint8_t* data, uint32_t length, MdTransformFn transform);
+void MdFinal(MdState& state, MdTransformFn transform, std::string& digest);
+void Md4Transform(MdState& state, const uint8_t* block);
+void Md5Transform(MdState& state, const uint8_t* block);

@@ -1,0 +1,168 @@
+#include "RIPEMD.h"
+
+#include <cstring>
+#include <utility>
+
+#include "CryptoUtils.h"
+
+namespace {
+
+// Word selection and rotation of the left and right lines, steps 0..79.
+constexpr uint8_t kRLeft[80] = {
+    0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15,
+    7, 4, 13, 1, 10, 6, 15, 3, 12, 0, 9, 5, 2, 14, 11, 8,
+    3, 10, 14, 4, 9, 15, 8, 1, 2, 7, 0, 6, 13, 11, 5, 12,
+    1, 9, 11, 10, 0, 8, 12, 4, 13, 3, 7, 15, 14, 5, 6, 2,
+    4, 0, 5, 9, 7, 12, 2, 10, 14, 1, 3, 8, 11, 6, 15, 13};
+constexpr uint8_t kRRight[80] = {
+    5, 14, 7, 0, 9, 2, 11, 4, 13, 6, 15, 8, 1, 10, 3, 12,
+    6, 11, 3, 7, 0, 13, 5, 10, 14, 15, 8, 12, 4, 9, 1, 2,
+    15, 5, 1, 3, 7, 14, 6, 9, 11, 8, 12, 2, 10, 0, 4, 13,
+    8, 6, 4, 1, 3, 11, 15, 0, 5, 12, 2, 13, 9, 7, 10, 14,
+    12, 15, 10, 4, 1, 5, 8, 7, 6, 2, 13, 14, 0, 3, 9, 11};
+constexpr uint8_t kSLeft[80] = {
+    11, 14, 15, 12, 5, 8, 7, 9, 11, 13, 14, 15, 6, 7, 9, 8,
+    7, 6, 8, 13, 11, 9, 7, 15, 7, 12, 15, 9, 11, 7, 13, 12,
+    11, 13, 6, 7, 14, 9, 13, 15, 14, 8, 13, 6, 5, 12, 7, 5,
+    11, 12, 14, 15, 14, 15, 9, 8, 9, 14, 5, 6, 8, 6, 5, 12,
+    9, 15, 5, 11, 6, 8, 13, 12, 5, 12, 13, 14, 11, 8, 5, 6};
+constexpr uint8_t kSRight[80] = {
+    8, 9, 9, 11, 13, 15, 15, 5, 7, 7, 8, 11, 14, 14, 12, 6,
+    9, 13, 15, 7, 12, 8, 9, 11, 7, 7, 12, 7, 6, 15, 13, 11,
+    9, 7, 15, 11, 8, 6, 6, 14, 12, 13, 5, 14, 13, 13, 7, 5,
+    15, 5, 8, 11, 14, 14, 6, 14, 6, 9, 12, 9, 12, 5, 15, 8,
+    8, 5, 12, 9, 12, 5, 14, 6, 8, 13, 6, 5, 15, 13, 11, 11};
+
+constexpr uint32_t kInitial[5] = {0x67452301, 0xefcdab89, 0x98badcfe, 0x10325476, 0xc3d2e1f0};
+constexpr uint32_t kKLeft[5] = {0x00000000, 0x5a827999, 0x6ed9eba1, 0x8f1bbcdc, 0xa953fd4e};
+constexpr uint32_t kKRight160[5] = {0x50a28be6, 0x5c4dd124, 0x6d703ef3, 0x7a6d76e9, 0x00000000};
+constexpr uint32_t kKRight128[4] = {0x50a28be6, 0x5c4dd124, 0x6d703ef3, 0x00000000};
+
+template <int Fn>
+inline uint32_t f(uint32_t x, uint32_t y, uint32_t z) {
+    if constexpr (Fn == 1) return x ^ y ^ z;
+    if constexpr (Fn == 2) return (x & y) | (~x & z);
+    if constexpr (Fn == 3) return (x | ~y) ^ z;
+    if constexpr (Fn == 4) return (x & z) | (y & ~z);
+    if constexpr (Fn == 5) return x ^ (y | ~z);
+}
+
+// One step of a line. Words is the number of chaining words (4 or 5); the roles
+// A, B, C, D(, E) move one slot per step, so slot (role - step) mod Words holds a role.
+template <int Words, bool Left, int Step>
+inline void LineStep(uint32_t (&v)[5], const uint32_t* x) {
+    constexpr int round = Step / 16;
+    constexpr int fn = Left ? round + 1 : Words - round;
+    constexpr auto slot = [](int role) { return (role - Step % Words + Words) % Words; };
+    constexpr uint32_t k = Left ? kKLeft[round] : Words == 5 ? kKRight160[round] : kKRight128[round];
+    constexpr int word = Left ? kRLeft[Step] : kRRight[Step];
+    constexpr int shift = Left ? kSLeft[Step] : kSRight[Step];
+    uint32_t& a = v[slot(0)];
+    const uint32_t b = v[slot(1)], c = v[slot(2)], d = v[slot(3)];
+    if constexpr (Words == 5) {
+        a = RotL32(a + f<fn>(b, c, d) + x[word] + k, shift) + v[slot(4)];
+        v[slot(2)] = RotL32(c, 10);
+    } else {
+        a = RotL32(a + f<fn>(b, c, d) + x[word] + k, shift);
+    }
+}
+
+template <int Words, bool Left, size_t... Steps>
+inline void Line(uint32_t (&v)[5], const uint32_t* x, std::index_sequence<Steps...>) {
+    (LineStep<Words, Left, int(Steps)>(v, x), ...);
+}
+
+void LoadBlock(const uint8_t* bytes, uint32_t* block) {
+    for (int i = 0; i < 16; ++i) block[i] = LoadLE32(bytes + 4 * i);
+}
+
+void Compress(uint32_t* hash, const uint32_t* block, uint16_t variant) {
+    if (variant == 160)
+        Ripemd160Transform(hash, block);
+    else
+        Ripemd128Transform(hash, block);
+}
+
+}  // namespace
+
+void Ripemd128Transform(uint32_t* hash, const uint32_t* block) {
+    uint32_t l[5] = {hash[0], hash[1], hash[2], hash[3]};
+    uint32_t r[5] = {hash[0], hash[1], hash[2], hash[3]};
+    Line<4, true>(l, block, std::make_index_sequence<64>{});
+    Line<4, false>(r, block, std::make_index_sequence<64>{});
+    const uint32_t t = hash[1] + l[2] + r[3];
+    hash[1] = hash[2] + l[3] + r[0];
+    hash[2] = hash[3] + l[0] + r[1];
+    hash[3] = hash[0] + l[1] + r[2];
+    hash[0] = t;
+}
+
+void Ripemd160Transform(uint32_t* hash, const uint32_t* block) {
+    uint32_t l[5] = {hash[0], hash[1], hash[2], hash[3], hash[4]};
+    uint32_t r[5] = {hash[0], hash[1], hash[2], hash[3], hash[4]};
+    Line<5, true>(l, block, std::make_index_sequence<80>{});
+    Line<5, false>(r, block, std::make_index_sequence<80>{});
+    const uint32_t t = hash[1] + l[2] + r[3];
+    hash[1] = hash[2] + l[3] + r[4];
+    hash[2] = hash[3] + l[4] + r[0];
+    hash[3] = hash[4] + l[0] + r[1];
+    hash[4] = hash[0] + l[1] + r[2];
+    hash[0] = t;
+}
+
+void Ripemd128Init(RipemdState& state) {
+    std::memcpy(state.hash, kInitial, 4 * sizeof(uint32_t));
+    state.byteCount = 0;
+    state.bufferFill = 0;
+}
+
+void Ripemd160Init(RipemdState& state) {
+    std::memcpy(state.hash, kInitial, sizeof kInitial);
+    state.byteCount = 0;
+    state.bufferFill = 0;
+}
+
+void RipemdUpdate(RipemdState& state, const uint8_t* data, uint32_t length, uint16_t variant) {
+    uint32_t block[16];
+    if (state.bufferFill > 0) {
+        const uint32_t take = length < 64 - state.bufferFill ? length : 64 - state.bufferFill;
+        std::memcpy(state.buffer + state.bufferFill, data, take);
+        state.bufferFill += take;
+        data += take;
+        length -= take;
+        if (state.bufferFill < 64) return;
+        LoadBlock(state.buffer, block);
+        Compress(state.hash, block, variant);
+        state.byteCount += 64;
+        state.bufferFill = 0;
+    }
+    for (; length >= 64; data += 64, length -= 64) {
+        LoadBlock(data, block);
+        Compress(state.hash, block, variant);
+        state.byteCount += 64;
+    }
+    std::memcpy(state.buffer, data, length);
+    state.bufferFill = length;
+}
+
+void RipemdPad(uint32_t* hash, const uint8_t* buffered, uint32_t lowCount, uint32_t highCount, uint16_t variant) {
+    uint32_t block[16] = {};
+    const uint32_t tail = lowCount & 63;
+    for (uint32_t i = 0; i < tail; ++i) block[i >> 2] ^= uint32_t(buffered[i]) << (8 * (i & 3));
+    block[(lowCount >> 2) & 15] ^= uint32_t(1) << (8 * (lowCount & 3) + 7);
+    if (tail > 55) {
+        Compress(hash, block, variant);
+        std::memset(block, 0, sizeof block);
+    }
+    block[14] = lowCount << 3;
+    block[15] = (lowCount >> 29) | (highCount << 3);
+    Compress(hash, block, variant);
+}
+
+void RipemdFinal(RipemdState& state, uint16_t variant, std::string& digest) {
+    state.byteCount += state.bufferFill;
+    RipemdPad(state.hash, state.buffer, uint32_t(state.byteCount), uint32_t(state.byteCount >> 32), variant);
+    const int words = variant == 160 ? 5 : 4;
+    digest.clear();
+    for (int i = 0; i < words; ++i) digest += HexDigits(Swap32(state.hash[i]), 8);
+}

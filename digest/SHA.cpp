@@ -1,0 +1,264 @@
+#include "SHA.h"
+
+#include <cstring>
+
+#include "CryptoUtils.h"
+
+namespace {
+
+// FIPS 180-2, section 5.3.
+constexpr uint32_t kSha1Initial[5] = {0x67452301, 0xefcdab89, 0x98badcfe, 0x10325476, 0xc3d2e1f0};
+constexpr uint32_t kSha256Initial[8] = {
+    0x6a09e667U, 0xbb67ae85U, 0x3c6ef372U, 0xa54ff53aU,
+    0x510e527fU, 0x9b05688cU, 0x1f83d9abU, 0x5be0cd19U,
+};
+constexpr uint64_t kSha384Initial[8] = {
+    0xcbbb9d5dc1059ed8ULL, 0x629a292a367cd507ULL, 0x9159015a3070dd17ULL, 0x152fecd8f70e5939ULL,
+    0x67332667ffc00b31ULL, 0x8eb44a8768581511ULL, 0xdb0c2e0d64f98fa7ULL, 0x47b5481dbefa4fa4ULL,
+};
+constexpr uint64_t kSha512Initial[8] = {
+    0x6a09e667f3bcc908ULL, 0xbb67ae8584caa73bULL, 0x3c6ef372fe94f82bULL, 0xa54ff53a5f1d36f1ULL,
+    0x510e527fade682d1ULL, 0x9b05688c2b3e6c1fULL, 0x1f83d9abfb41bd6bULL, 0x5be0cd19137e2179ULL,
+};
+
+// FIPS 180-2, section 4.2.2.
+constexpr uint32_t kSha256K[64] = {
+    0x428a2f98U, 0x71374491U, 0xb5c0fbcfU, 0xe9b5dba5U,
+    0x3956c25bU, 0x59f111f1U, 0x923f82a4U, 0xab1c5ed5U,
+    0xd807aa98U, 0x12835b01U, 0x243185beU, 0x550c7dc3U,
+    0x72be5d74U, 0x80deb1feU, 0x9bdc06a7U, 0xc19bf174U,
+    0xe49b69c1U, 0xefbe4786U, 0x0fc19dc6U, 0x240ca1ccU,
+    0x2de92c6fU, 0x4a7484aaU, 0x5cb0a9dcU, 0x76f988daU,
+    0x983e5152U, 0xa831c66dU, 0xb00327c8U, 0xbf597fc7U,
+    0xc6e00bf3U, 0xd5a79147U, 0x06ca6351U, 0x14292967U,
+    0x27b70a85U, 0x2e1b2138U, 0x4d2c6dfcU, 0x53380d13U,
+    0x650a7354U, 0x766a0abbU, 0x81c2c92eU, 0x92722c85U,
+    0xa2bfe8a1U, 0xa81a664bU, 0xc24b8b70U, 0xc76c51a3U,
+    0xd192e819U, 0xd6990624U, 0xf40e3585U, 0x106aa070U,
+    0x19a4c116U, 0x1e376c08U, 0x2748774cU, 0x34b0bcb5U,
+    0x391c0cb3U, 0x4ed8aa4aU, 0x5b9cca4fU, 0x682e6ff3U,
+    0x748f82eeU, 0x78a5636fU, 0x84c87814U, 0x8cc70208U,
+    0x90befffaU, 0xa4506cebU, 0xbef9a3f7U, 0xc67178f2U,
+};
+
+// FIPS 180-2, section 4.2.3.
+constexpr uint64_t kSha512K[80] = {
+    0x428a2f98d728ae22ULL, 0x7137449123ef65cdULL, 0xb5c0fbcfec4d3b2fULL, 0xe9b5dba58189dbbcULL,
+    0x3956c25bf348b538ULL, 0x59f111f1b605d019ULL, 0x923f82a4af194f9bULL, 0xab1c5ed5da6d8118ULL,
+    0xd807aa98a3030242ULL, 0x12835b0145706fbeULL, 0x243185be4ee4b28cULL, 0x550c7dc3d5ffb4e2ULL,
+    0x72be5d74f27b896fULL, 0x80deb1fe3b1696b1ULL, 0x9bdc06a725c71235ULL, 0xc19bf174cf692694ULL,
+    0xe49b69c19ef14ad2ULL, 0xefbe4786384f25e3ULL, 0x0fc19dc68b8cd5b5ULL, 0x240ca1cc77ac9c65ULL,
+    0x2de92c6f592b0275ULL, 0x4a7484aa6ea6e483ULL, 0x5cb0a9dcbd41fbd4ULL, 0x76f988da831153b5ULL,
+    0x983e5152ee66dfabULL, 0xa831c66d2db43210ULL, 0xb00327c898fb213fULL, 0xbf597fc7beef0ee4ULL,
+    0xc6e00bf33da88fc2ULL, 0xd5a79147930aa725ULL, 0x06ca6351e003826fULL, 0x142929670a0e6e70ULL,
+    0x27b70a8546d22ffcULL, 0x2e1b21385c26c926ULL, 0x4d2c6dfc5ac42aedULL, 0x53380d139d95b3dfULL,
+    0x650a73548baf63deULL, 0x766a0abb3c77b2a8ULL, 0x81c2c92e47edaee6ULL, 0x92722c851482353bULL,
+    0xa2bfe8a14cf10364ULL, 0xa81a664bbc423001ULL, 0xc24b8b70d0f89791ULL, 0xc76c51a30654be30ULL,
+    0xd192e819d6ef5218ULL, 0xd69906245565a910ULL, 0xf40e35855771202aULL, 0x106aa07032bbd1b8ULL,
+    0x19a4c116b8d2d0c8ULL, 0x1e376c085141ab53ULL, 0x2748774cdf8eeb99ULL, 0x34b0bcb5e19b48a8ULL,
+    0x391c0cb3c5c95a63ULL, 0x4ed8aa4ae3418acbULL, 0x5b9cca4f7763e373ULL, 0x682e6ff3d6b2b8a3ULL,
+    0x748f82ee5defb2fcULL, 0x78a5636f43172f60ULL, 0x84c87814a1f0ab72ULL, 0x8cc702081a6439ecULL,
+    0x90befffa23631e28ULL, 0xa4506cebde82bde9ULL, 0xbef9a3f7b2c67915ULL, 0xc67178f2e372532bULL,
+    0xca273eceea26619cULL, 0xd186b8c721c0c207ULL, 0xeada7dd6cde0eb1eULL, 0xf57d4f7fee6ed178ULL,
+    0x06f067aa72176fbaULL, 0x0a637dc5a2c898a6ULL, 0x113f9804bef90daeULL, 0x1b710b35131c471bULL,
+    0x28db77f523047d84ULL, 0x32caab7b40c72493ULL, 0x3c9ebe0a15c9bebcULL, 0x431d67c49c100d4cULL,
+    0x4cc5d4becb3e42b6ULL, 0x597f299cfc657e2aULL, 0x5fcb6fab3ad6faecULL, 0x6c44198c4a475817ULL,
+};
+
+inline uint32_t Ch(uint32_t x, uint32_t y, uint32_t z) { return z ^ (x & (y ^ z)); }
+inline uint32_t Maj(uint32_t x, uint32_t y, uint32_t z) { return (x & y) | (z & (x | y)); }
+inline uint64_t Ch(uint64_t x, uint64_t y, uint64_t z) { return z ^ (x & (y ^ z)); }
+inline uint64_t Maj(uint64_t x, uint64_t y, uint64_t z) { return (x & y) | (z & (x | y)); }
+
+using Transform32 = void (*)(uint32_t*, const uint8_t*, size_t);
+
+// Shared buffering of all four functions: fill the partial block, then whole blocks
+// straight from the caller's data, then keep the tail.
+template <typename State, typename TransformFn>
+void Absorb(State& state, const uint8_t* data, int64_t length, TransformFn transform) {
+    constexpr int64_t kBlock = sizeof state.buffer;
+    constexpr uint64_t kBlockBits = kBlock * 8;
+    if (length <= 0) return;
+    if (state.bufferFill > 0) {
+        const int64_t take = length < kBlock - state.bufferFill ? length : kBlock - state.bufferFill;
+        std::memcpy(state.buffer + state.bufferFill, data, size_t(take));
+        state.bufferFill += take;
+        data += take;
+        length -= take;
+        if (state.bufferFill < kBlock) return;
+        transform(state.hash, state.buffer, 1);
+        state.bitCount += kBlockBits;
+        state.bufferFill = 0;
+    }
+    const int64_t blocks = length / kBlock;
+    if (blocks > 0) {
+        transform(state.hash, data, size_t(blocks));
+        state.bitCount += uint64_t(blocks) * kBlockBits;
+        data += blocks * kBlock;
+        length -= blocks * kBlock;
+    }
+    std::memcpy(state.buffer, data, size_t(length));
+    state.bufferFill = length;
+}
+
+// Pads the buffered tail with 0x80, zeros and the bit length; the length field takes
+// the last lengthBytes bytes, of which all but the final eight are zero.
+template <typename State, typename TransformFn>
+void Pad(State& state, size_t lengthBytes, TransformFn transform) {
+    constexpr size_t kBlock = sizeof state.buffer;
+    state.bitCount += uint64_t(state.bufferFill) * 8;
+    size_t fill = size_t(state.bufferFill);
+    state.buffer[fill++] = 0x80;
+    if (fill > kBlock - lengthBytes) {
+        std::memset(state.buffer + fill, 0, kBlock - fill);
+        transform(state.hash, state.buffer, 1);
+        fill = 0;
+    }
+    std::memset(state.buffer + fill, 0, kBlock - 8 - fill);
+    StoreBE64(state.buffer + kBlock - 8, state.bitCount);
+    transform(state.hash, state.buffer, 1);
+    state.bufferFill = 0;
+}
+
+}  // namespace
+
+void Sha1Init(Sha32State& state) {
+    std::memcpy(state.hash, kSha1Initial, sizeof kSha1Initial);
+    state.bitCount = 0;
+    state.bufferFill = 0;
+}
+
+void Sha256Init(Sha32State& state) {
+    std::memcpy(state.hash, kSha256Initial, sizeof kSha256Initial);
+    state.bitCount = 0;
+    state.bufferFill = 0;
+}
+
+void Sha384Init(Sha64State& state) {
+    std::memcpy(state.hash, kSha384Initial, sizeof kSha384Initial);
+    state.bitCount = 0;
+    state.bufferFill = 0;
+}
+
+void Sha512Init(Sha64State& state) {
+    std::memcpy(state.hash, kSha512Initial, sizeof kSha512Initial);
+    state.bitCount = 0;
+    state.bufferFill = 0;
+}
+
+void Sha32Update(Sha32State& state, const uint8_t* data, uint16_t variant, int64_t length) {
+    Absorb(state, data, length, variant == 256 ? Sha256Transform : Sha1Transform);
+}
+
+void Sha32Final(Sha32State& state, uint16_t variant, std::string& digest) {
+    Pad(state, 8, variant == 256 ? Sha256Transform : Sha1Transform);
+    const int words = variant == 256 ? 8 : 5;
+    digest.clear();
+    for (int i = 0; i < words; ++i) digest += HexDigits(state.hash[i], 8);
+}
+
+void Sha64Update(Sha64State& state, const uint8_t* data, int64_t length) {
+    Absorb(state, data, length, Sha512Transform);
+}
+
+void Sha64Final(Sha64State& state, uint16_t variant, std::string& digest) {
+    // The high half of the 128-bit length field stays zero.
+    Pad(state, 16, Sha512Transform);
+    const int words = variant == 384 ? 6 : 8;
+    digest.clear();
+    for (int i = 0; i < words; ++i) digest += HexDigits(state.hash[i], 16);
+}
+
+void Sha1Transform(uint32_t* hash, const uint8_t* data, size_t blocks) {
+    for (; blocks > 0; --blocks, data += 64) {
+        uint32_t w[80];
+        for (int t = 0; t < 16; ++t) w[t] = LoadBE32(data + 4 * t);
+        for (int t = 16; t < 80; ++t) w[t] = RotL32(w[t - 3] ^ w[t - 8] ^ w[t - 14] ^ w[t - 16], 1);
+        uint32_t a = hash[0], b = hash[1], c = hash[2], d = hash[3], e = hash[4];
+        auto round = [&](uint32_t f, uint32_t k, uint32_t wt) {
+            const uint32_t t = RotL32(a, 5) + f + e + k + wt;
+            e = d;
+            d = c;
+            c = RotL32(b, 30);
+            b = a;
+            a = t;
+        };
+        for (int t = 0; t < 20; ++t) round(Ch(b, c, d), 0x5a827999, w[t]);
+        for (int t = 20; t < 40; ++t) round(b ^ c ^ d, 0x6ed9eba1, w[t]);
+        for (int t = 40; t < 60; ++t) round(Maj(b, c, d), 0x8f1bbcdc, w[t]);
+        for (int t = 60; t < 80; ++t) round(b ^ c ^ d, 0xca62c1d6, w[t]);
+        hash[0] += a;
+        hash[1] += b;
+        hash[2] += c;
+        hash[3] += d;
+        hash[4] += e;
+    }
+}
+
+void Sha256Transform(uint32_t* hash, const uint8_t* data, size_t blocks) {
+    for (; blocks > 0; --blocks, data += 64) {
+        uint32_t w[64];
+        for (int t = 0; t < 16; ++t) w[t] = LoadBE32(data + 4 * t);
+        for (int t = 16; t < 64; ++t) {
+            const uint32_t s0 = RotR32(w[t - 15], 7) ^ RotR32(w[t - 15], 18) ^ (w[t - 15] >> 3);
+            const uint32_t s1 = RotR32(w[t - 2], 17) ^ RotR32(w[t - 2], 19) ^ (w[t - 2] >> 10);
+            w[t] = s1 + w[t - 7] + s0 + w[t - 16];
+        }
+        uint32_t a = hash[0], b = hash[1], c = hash[2], d = hash[3];
+        uint32_t e = hash[4], f = hash[5], g = hash[6], h = hash[7];
+        for (int t = 0; t < 64; ++t) {
+            const uint32_t t1 = h + (RotR32(e, 6) ^ RotR32(e, 11) ^ RotR32(e, 25)) + Ch(e, f, g) + kSha256K[t] + w[t];
+            const uint32_t t2 = (RotR32(a, 2) ^ RotR32(a, 13) ^ RotR32(a, 22)) + Maj(a, b, c);
+            h = g;
+            g = f;
+            f = e;
+            e = d + t1;
+            d = c;
+            c = b;
+            b = a;
+            a = t1 + t2;
+        }
+        hash[0] += a;
+        hash[1] += b;
+        hash[2] += c;
+        hash[3] += d;
+        hash[4] += e;
+        hash[5] += f;
+        hash[6] += g;
+        hash[7] += h;
+    }
+}
+
+void Sha512Transform(uint64_t* hash, const uint8_t* data, size_t blocks) {
+    for (; blocks > 0; --blocks, data += 128) {
+        uint64_t w[80];
+        for (int t = 0; t < 16; ++t) w[t] = LoadBE64(data + 8 * t);
+        for (int t = 16; t < 80; ++t) {
+            const uint64_t s0 = RotR64(w[t - 15], 1) ^ RotR64(w[t - 15], 8) ^ (w[t - 15] >> 7);
+            const uint64_t s1 = RotR64(w[t - 2], 19) ^ RotR64(w[t - 2], 61) ^ (w[t - 2] >> 6);
+            w[t] = s1 + w[t - 7] + s0 + w[t - 16];
+        }
+        uint64_t a = hash[0], b = hash[1], c = hash[2], d = hash[3];
+        uint64_t e = hash[4], f = hash[5], g = hash[6], h = hash[7];
+        for (int t = 0; t < 80; ++t) {
+            const uint64_t t1 = h + (RotR64(e, 14) ^ RotR64(e, 18) ^ RotR64(e, 41)) + Ch(e, f, g) + kSha512K[t] + w[t];
+            const uint64_t t2 = (RotR64(a, 28) ^ RotR64(a, 34) ^ RotR64(a, 39)) + Maj(a, b, c);
+            h = g;
+            g = f;
+            f = e;
+            e = d + t1;
+            d = c;
+            c = b;
+            b = a;
+            a = t1 + t2;
+        }
+        hash[0] += a;
+        hash[1] += b;
+        hash[2] += c;
+        hash[3] += d;
+        hash[4] += e;
+        hash[5] += f;
+        hash[6] += g;
+        hash[7] += h;
+    }
+}

@@ -1,0 +1,37 @@
+#include <gtest/gtest.h>
+
+#include "digest/CryptoUtils.h"
+
+TEST(HexDigits, FixedWidthLowercase) {
+    struct Row {
+        uint64_t value;
+        uint8_t count;
+        const char* text;
+    };
+    const Row rows[] = {
+        {0, 8, "00000000"},
+        {0x1234, 2, "34"},
+        {0x0123456789abcdefULL, 16, "0123456789abcdef"},
+        {0x9adf6fde, 8, "9adf6fde"},
+        {10, 2, "0a"},
+        {0xffffffffffffffffULL, 18, "00ffffffffffffffff"},
+        {0xABCDEF, 6, "abcdef"},
+    };
+    for (const Row& row : rows) EXPECT_EQ(HexDigits(row.value, row.count), row.text) << row.value;
+}
+
+TEST(Rotations, CountsWrapAndZeroIsIdentity) {
+    EXPECT_EQ(RotR64(0x8000000000000001ULL, 0), 0x8000000000000001ULL);
+    EXPECT_EQ(RotR64(1, 1), 0x8000000000000000ULL);
+    EXPECT_EQ(RotL32(0x80000001u, 1), 0x00000003u);
+    EXPECT_EQ(RotL32(0x12345678u, 32), 0x12345678u);
+    EXPECT_EQ(RotL32(0x12345678u, 36), RotL32(0x12345678u, 4));
+    EXPECT_EQ(RotR32(0x00000003u, 1), 0x80000001u);
+    EXPECT_EQ(RotR32(0x12345678u, 0), 0x12345678u);
+    EXPECT_EQ(RotR32(0x12345678u, 8), 0x78123456u);
+}
+
+TEST(ByteSwaps, ReverseByteOrder) {
+    EXPECT_EQ(Swap32(0x01020304u), 0x04030201u);
+    EXPECT_EQ(Swap64(0x0807060504030201ULL), 0x0102030405060708ULL);
+}
