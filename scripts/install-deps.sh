@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   # build
   cmake ninja-build g++ pkg-config
+  # the game
+  qt6-base-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # independent digest implementations, used only by tests and benchmarks
