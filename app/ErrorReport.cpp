@@ -1,0 +1,12 @@
+#include "ErrorReport.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+void ShowErrorReport(const QString& text, QWidget* parent) {
+    if (!parent) parent = QApplication::activeModalWidget();
+    if (!parent) parent = QApplication::activeWindow();
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Quorvix"), text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}

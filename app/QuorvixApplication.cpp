@@ -1,0 +1,22 @@
+#include "QuorvixApplication.h"
+
+#include <exception>
+
+#include "ErrorReport.h"
+
+QuorvixApplication::QuorvixApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("Quorvix"));
+    setOrganizationName(QStringLiteral("Dravontek"));
+    setApplicationVersion(QStringLiteral("1.0"));
+}
+
+bool QuorvixApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        ShowErrorReport(QString::fromStdString(error.what()));
+    } catch (...) {
+        ShowErrorReport(QStringLiteral("An unexpected error occurred."));
+    }
+    return false;
+}

@@ -1,0 +1,233 @@
+#include "Unit1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QFrame>
+#include <QImageReader>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QSettings>
+#include <QThread>
+#include <QTime>
+
+#include <cstdio>
+#include <unistd.h>
+
+#include "CardImage.h"
+#include "ErrorReport.h"
+#include "FormFont.h"
+#include "GameReady.h"
+#include "LeadsFile.h"
+#include "Unit2.h"
+#include "Unit3.h"
+
+namespace {
+
+constexpr QColor kFrameGrey(160, 160, 164);
+constexpr QColor kFrameHint(0, 0, 255);
+
+uint32_t SeedFromClock() {
+    const QTime now = QDateTime::currentDateTimeUtc().time();
+    return ClockSeed(now.hour(), now.minute(), now.second(), now.msec());
+}
+
+void SetBackground(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+TForm1::TForm1(const QString& programFolder, QWidget* parent)
+    : QMainWindow(parent),
+      programFolder_(programFolder),
+      board_(*this, SeedFromClock, [this] { return settings_.TurnDelay; },
+             [this] { return leads_.points[kLeadEntries - 1]; }) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(FormFont(11));
+    BuildBoard();
+    BuildMenu();
+    adjustSize();
+    setFixedSize(sizeHint());
+    if (const QScreen* screen = QApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::SetWindows(TForm3* leads, TForm2* nameEntry, QDialog* options, QDialog* about) {
+    leadsWindow_ = leads;
+    nameEntryWindow_ = nameEntry;
+    optionsWindow_ = options;
+    aboutWindow_ = about;
+}
+
+void TForm1::BuildBoard() {
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFixedSize(500, 505);
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel1->setLineWidth(2);
+    SetBackground(Panel1, Qt::white);
+    setCentralWidget(Panel1);
+
+    for (int cell = 1; cell <= kCells; ++cell) {
+        const int row = (cell - 1) / 6, column = (cell - 1) % 6;
+        QFrame* frame = new QFrame(Panel1);
+        frame->setObjectName(QStringLiteral("p%1").arg(cell));
+        frame->setGeometry(32 + 72 * column, 24 + 72 * row, 70, 70);
+        SetBackground(frame, kFrameGrey);
+        CardImage* image = new CardImage(frame);
+        image->setObjectName(QStringLiteral("Image%1").arg(cell));
+        image->setGeometry(5, 5, 60, 60);
+        connect(image, &CardImage::clicked, this, [this, cell] { board_.TurnCard(cell); });
+        p[size_t(cell - 1)] = frame;
+        Image[size_t(cell - 1)] = image;
+    }
+
+    const QFont big = FormFont(24, true);
+    Label1 = new QLabel(QStringLiteral("Points"), Panel1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label2 = new QLabel(QStringLiteral("0"), Panel1);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    for (QLabel* label : {Label1, Label2}) {
+        label->setFont(big);
+        label->setStyleSheet(QStringLiteral("color: blue; background: transparent;"));
+        label->setTextFormat(Qt::PlainText);
+    }
+    // "Points" ends just left of the readout whatever the font's width.
+    Label1->setGeometry(158, 462, 160, 32);
+    Label1->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    Label2->setGeometry(326, 462, 160, 32);
+}
+
+void TForm1::BuildMenu() {
+    QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
+    auto add = [this](QMenu* menu, const char* name, const QString& text, QKeySequence key, void (TForm1::*handler)()) {
+        QAction* action = menu->addAction(text, this, handler);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(key);
+        return action;
+    };
+    add(game, "new1", QStringLiteral("&New"), Qt::Key_F2, &TForm1::new1Click);
+    add(game, "Leads1", QStringLiteral("&Leads"), Qt::Key_F3, &TForm1::Leads1Click);
+    game->addSeparator();
+    Showmeplease1 = add(game, "Showmeplease1", QStringLiteral("&Show!"), Qt::Key_F4, &TForm1::Showmeplease1Click);
+    game->addSeparator();
+    add(game, "ExitF101", QStringLiteral("E&xit"), Qt::Key_F10, &TForm1::ExitF101Click);
+    QAction* options = menuBar()->addAction(QStringLiteral("&Options"), this, &TForm1::Options1Click);
+    options->setObjectName(QStringLiteral("Options1"));
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->addAction(QStringLiteral("&About"), this, &TForm1::About1Click)->setObjectName(QStringLiteral("About1"));
+}
+
+void TForm1::FormCreate() {
+    GameReady = false;
+    LoadSettings(settings_, *OpenSettingsStore());
+    ApplyCardSet();
+    try {
+        LoadLeads(leads_);
+    } catch (const LeadsError& error) {
+        // The default table is in memory; the game goes on without touching the file.
+        ShowErrorReport(QString::fromStdString(error.what()), this);
+    }
+    NewGameOrStop();
+}
+
+void TForm1::ApplyCardSet() {
+    settings_.CardFolder = BuildCardFolder(programFolder_, settings_.CardSetName);
+    setWindowTitle(QStringLiteral("Quorvix: ") + settings_.CardSetName);
+}
+
+void TForm1::NewGameOrStop() {
+    try {
+        board_.NewGame();
+    } catch (const CardImageError&) {
+        StopForReinstall();
+    }
+}
+
+void TForm1::StopForReinstall() {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Quorvix: Error!"), QStringLiteral("Please reinstall Quorvix"),
+                    QMessageBox::Ok, this);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+    // Ends at once: nothing is saved.
+    std::fflush(nullptr);
+    ::_exit(0);
+}
+
+void TForm1::ShowPicture(int cell, const QString& path) {
+    QImageReader reader(path);
+    const QImage picture = reader.read();
+    if (picture.isNull())
+        throw CardImageError(QStringLiteral("Cannot load the card picture %1: %2").arg(path, reader.errorString()).toStdString());
+    QPixmap pixmap = QPixmap::fromImage(picture);
+    Image[size_t(cell - 1)]->setPixmap(pixmap);
+}
+
+void TForm1::ShowFace(int cell, int value) {
+    ShowPicture(cell, settings_.CardFolder + QString::number(value) + QStringLiteral(".bmp"));
+}
+
+void TForm1::ShowBack(int cell) { ShowPicture(cell, settings_.CardFolder + QStringLiteral("space.bmp")); }
+
+void TForm1::RepaintNow(int cell) { Image[size_t(cell - 1)]->repaint(); }
+
+void TForm1::ProcessEvents() { QCoreApplication::processEvents(); }
+
+// Blocks without handling input: clicks and keys stay queued until the turn is done.
+void TForm1::Wait(int milliseconds) {
+    if (milliseconds > 0) QThread::msleep(ulong(milliseconds));
+}
+
+void TForm1::ShowPoints(int32_t points) { Label2->setText(QString::number(points)); }
+
+void TForm1::SetFrameColour(int cell, FrameColour colour) {
+    SetBackground(p[size_t(cell - 1)], colour == FrameColour::Hint ? kFrameHint : kFrameGrey);
+}
+
+void TForm1::SetHintEnabled(bool enabled) { Showmeplease1->setEnabled(enabled); }
+
+void TForm1::OpenNameEntry() {
+    if (nameEntryWindow_) nameEntryWindow_->Open(board_.Points());
+    GameReady = true;
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    try {
+        SaveSettings(settings_, *OpenSettingsStore(), programFolder_);
+    } catch (const SettingsError& error) {
+        // Reported; closing goes ahead.
+        ShowErrorReport(QString::fromStdString(error.what()), this);
+    }
+}
+
+void TForm1::new1Click() {
+    if (GameReady) NewGameOrStop();
+}
+
+void TForm1::Leads1Click() {
+    if (GameReady && leadsWindow_) leadsWindow_->exec();
+}
+
+void TForm1::Showmeplease1Click() { board_.ShowHint(); }
+
+void TForm1::ExitF101Click() { close(); }
+
+void TForm1::Options1Click() {
+    if (GameReady && optionsWindow_) optionsWindow_->exec();
+}
+
+void TForm1::About1Click() {
+    if (GameReady && aboutWindow_) aboutWindow_->exec();
+}

@@ -1,0 +1,86 @@
+// The main window TForm1: the board of 36 cards, the points, the menu, start-up
+// (FormCreate) and saving the settings on close.
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+#include "GameBoard.h"
+#include "LeadsTable.h"
+#include "SettingsStore.h"
+
+class CardImage;
+class QAction;
+class QDialog;
+class QFrame;
+class QLabel;
+class TForm2;
+class TForm3;
+
+class TForm1 : public QMainWindow, public GameView {
+    Q_OBJECT
+public:
+    // Runs FormCreate: settings, caption, leaders table, first deal.
+    explicit TForm1(const QString& programFolder, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The windows created after this one, in start-up order.
+    void SetWindows(TForm3* leads, TForm2* nameEntry, QDialog* options, QDialog* about);
+
+    GameSettings& Settings() { return settings_; }
+    LeadsTable& Leads() { return leads_; }
+    GameBoard& Board() { return board_; }
+    const QString& ProgramFolder() const { return programFolder_; }
+
+    // Deals a new board; a card set without its back picture ends the program.
+    void NewGameOrStop();
+    // "Quorvix: " + the card set, and the card folder that goes with it.
+    void ApplyCardSet();
+
+    // GameView
+    void ShowFace(int cell, int value) override;
+    void ShowBack(int cell) override;
+    void RepaintNow(int cell) override;
+    void ProcessEvents() override;
+    void Wait(int milliseconds) override;
+    void ShowPoints(int32_t points) override;
+    void SetFrameColour(int cell, FrameColour colour) override;
+    void SetHintEnabled(bool enabled) override;
+    void OpenNameEntry() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormCreate();
+    void BuildBoard();
+    void BuildMenu();
+    void ShowPicture(int cell, const QString& path);
+    [[noreturn]] void StopForReinstall();
+
+    void new1Click();
+    void Leads1Click();
+    void Showmeplease1Click();
+    void ExitF101Click();
+    void Options1Click();
+    void About1Click();
+
+    QString programFolder_;
+    GameSettings settings_;
+    LeadsTable leads_;
+    GameBoard board_;
+
+    QFrame* Panel1 = nullptr;
+    std::array<QFrame*, kCells> p{};
+    std::array<CardImage*, kCells> Image{};
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QAction* Showmeplease1 = nullptr;
+
+    TForm3* leadsWindow_ = nullptr;
+    TForm2* nameEntryWindow_ = nullptr;
+    QDialog* optionsWindow_ = nullptr;
+    QDialog* aboutWindow_ = nullptr;
+};

@@ -1,0 +1,82 @@
+#include "Unit2.h"
+
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "FormFont.h"
+#include "GameReady.h"
+#include "LeadsFile.h"
+#include "Unit3.h"
+
+TForm2::TForm2(LeadsTable& leads, QString leadsPath, TForm3& leadsWindow, QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      leads_(leads), leadsPath_(std::move(leadsPath)), leadsWindow_(leadsWindow) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Enter your name"));
+    setModal(true);
+    setFixedSize(250, 97);
+    setFont(FormFont(11));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setGeometry(8, 16, 233, 37);
+    Edit1->setMaxLength(kMaxNameLength);
+    Edit1->setFont(FormFont(24, true));
+    Edit1->setStyleSheet(QStringLiteral("QLineEdit { color: blue; border: 1px solid gray; }"));
+    connect(Edit1, &QLineEdit::returnPressed, this, &TForm2::SpeedButton1Click);
+
+    SpeedButton1 = MakeFlatButton(QStringLiteral("OK"), this);
+    SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
+    SpeedButton1->setGeometry(168, 64, 73, 25);
+    connect(SpeedButton1, &QPushButton::clicked, this, &TForm2::SpeedButton1Click);
+}
+
+void TForm2::Open(int32_t points) {
+    points_ = points;
+    exec();
+}
+
+void TForm2::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (parentWidget()) move(parentWidget()->frameGeometry().center() - rect().center());
+    GameReady = false;
+    Edit1->clear();
+    Edit1->setFocus();
+    NameEntryAllowedToClose = false;
+}
+
+void TForm2::SpeedButton1Click() {
+    NameEntryAllowedToClose = true;
+    try {
+        InsertLead(leads_, Edit1->text(), points_, leadsPath_);
+    } catch (...) {
+        // Reported by the application; the window stays open for another try.
+        NameEntryAllowedToClose = false;
+        throw;
+    }
+    GameReady = true;
+    close();
+}
+
+void TForm2::closeEvent(QCloseEvent* event) {
+    if (!NameEntryAllowedToClose) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    // FormClose: the leaders window shows the new entry before this one finishes closing.
+    leadsWindow_.exec();
+    QDialog::done(Accepted);
+}
+
+void TForm2::reject() {}
+
+void TForm2::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    GameReady = true;
+}

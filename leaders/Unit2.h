@@ -1,0 +1,37 @@
+// The name entry TForm2: asks a qualifying player's name, ranks the result in and
+// then shows the leaders window. It cannot be dismissed without a name.
+#pragma once
+
+#include <QDialog>
+
+#include "LeadsTable.h"
+
+class QLineEdit;
+class QPushButton;
+class TForm3;
+
+class TForm2 : public QDialog {
+    Q_OBJECT
+public:
+    TForm2(LeadsTable& leads, QString leadsPath, TForm3& leadsWindow, QWidget* parent = nullptr);
+
+    // Shows the window modally for a finished game's points; returns once it closed.
+    void Open(int32_t points);
+    void reject() override;  // Escape does nothing
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void SpeedButton1Click();
+
+    LeadsTable& leads_;
+    QString leadsPath_;
+    TForm3& leadsWindow_;
+    int32_t points_ = 0;
+    bool NameEntryAllowedToClose = false;
+    QLineEdit* Edit1 = nullptr;
+    QPushButton* SpeedButton1 = nullptr;
+};
