@@ -3,6 +3,19 @@
 
 #include <QString>
 
+#include <exception>
+
 class QWidget;
 
 void ShowErrorReport(const QString& text, QWidget* parent = nullptr);
+
+// Runs `handler`, showing any error it raises in the general error report. Window
+// handlers use it so that errors never unwind through the toolkit's own frames.
+template <typename Handler>
+void ReportingErrors(Handler&& handler, QWidget* parent = nullptr) {
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        ShowErrorReport(QString::fromStdString(error.what()), parent);
+    }
+}

@@ -45,7 +45,7 @@ void SetBackground(QWidget* widget, const QColor& colour) {
 
 TForm1::TForm1(const QString& programFolder, QWidget* parent)
     : QMainWindow(parent),
-      programFolder_(programFolder),
+      programFolder_(programFolder.endsWith(QLatin1Char('/')) ? programFolder : programFolder + QLatin1Char('/')),
       board_(*this, SeedFromClock, [this] { return settings_.TurnDelay; },
              [this] { return leads_.points[kLeadEntries - 1]; }) {
     setObjectName(QStringLiteral("Form1"));
@@ -88,7 +88,7 @@ void TForm1::BuildBoard() {
         CardImage* image = new CardImage(frame);
         image->setObjectName(QStringLiteral("Image%1").arg(cell));
         image->setGeometry(5, 5, 60, 60);
-        connect(image, &CardImage::clicked, this, [this, cell] { board_.TurnCard(cell); });
+        connect(image, &CardImage::clicked, this, [this, cell] { ReportingErrors([&] { board_.TurnCard(cell); }, this); });
         p[size_t(cell - 1)] = frame;
         Image[size_t(cell - 1)] = image;
     }
@@ -220,7 +220,9 @@ void TForm1::Leads1Click() {
     if (GameReady && leadsWindow_) leadsWindow_->exec();
 }
 
-void TForm1::Showmeplease1Click() { board_.ShowHint(); }
+void TForm1::Showmeplease1Click() {
+    ReportingErrors([this] { board_.ShowHint(); }, this);
+}
 
 void TForm1::ExitF101Click() { close(); }
 

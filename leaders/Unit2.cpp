@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "ErrorReport.h"
 #include "FormFont.h"
 #include "GameReady.h"
 #include "LeadsFile.h"
@@ -54,10 +55,11 @@ void TForm2::SpeedButton1Click() {
     NameEntryAllowedToClose = true;
     try {
         InsertLead(leads_, Edit1->text(), points_, leadsPath_);
-    } catch (...) {
-        // Reported by the application; the window stays open for another try.
+    } catch (const LeadsError& error) {
+        // The window stays open: OK or Enter may be used again.
         NameEntryAllowedToClose = false;
-        throw;
+        ShowErrorReport(QString::fromStdString(error.what()), this);
+        return;
     }
     GameReady = true;
     close();

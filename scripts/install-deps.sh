@@ -8,6 +8,8 @@ packages=(
   cmake ninja-build g++ pkg-config
   # the game
   qt6-base-dev
+  # playing and testing it without a display: a virtual X server, input and screenshots
+  xvfb xauth xdotool imagemagick
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # independent digest implementations, used only by tests and benchmarks

@@ -1,0 +1,21 @@
+// Quorvix's windows, created in the fixed start-up order: the main window first
+// (its creation loads the settings and the leaders table and deals the first
+// board), then the leaders window, the name entry, the options window and the
+// about window.
+#pragma once
+
+#include <QDialog>
+
+#include "AboutBox.h"
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+
+struct QuorvixWindows {
+    explicit QuorvixWindows(const QString& programFolder);
+
+    TForm1 form1;
+    TForm3 form3;
+    TForm2 form2;
+    AboutBox about;
+};
