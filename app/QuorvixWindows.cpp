@@ -6,6 +6,7 @@ QuorvixWindows::QuorvixWindows(const QString& programFolder)
     : form1(programFolder),
       form3(form1.Leads(), kLeadsFileName, &form1),
       form2(form1.Leads(), kLeadsFileName, form3, &form1),
+      form4(form1),
       about(&form1) {
-    form1.SetWindows(&form3, &form2, nullptr, &about);
+    form1.SetWindows(&form3, &form2, &form4, &about);
 }

@@ -10,6 +10,7 @@
 #include "Unit1.h"
 #include "Unit2.h"
 #include "Unit3.h"
+#include "Unit4.h"
 
 struct QuorvixWindows {
     explicit QuorvixWindows(const QString& programFolder);
@@ -17,5 +18,6 @@ struct QuorvixWindows {
     TForm1 form1;
     TForm3 form3;
     TForm2 form2;
+    TForm4 form4;
     AboutBox about;
 };

@@ -6,6 +6,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include "CardSets.h"
 #include "SettingsStore.h"
 
 namespace {
@@ -122,4 +123,17 @@ TEST(CardFolder, ProgramFolderGfxAndSetName) {
               QStringLiteral("/opt/quorvix/gfx/animals/"));
     EXPECT_EQ(BuildCardFolder(QStringLiteral("/opt/quorvix"), QStringLiteral("fruit")),
               QStringLiteral("/opt/quorvix/gfx/fruit/"));
+}
+
+TEST(CardSets, FoldersOnlyHiddenOnesLeftOutReadOnlyKept) {
+    QTemporaryDir dir;
+    const QString gfx = CardSetsFolder(dir.path());
+    for (const char* name : {"fruit", ".hidden", "Animals", "flags"}) QDir().mkpath(gfx + QString::fromLatin1(name));
+    QFile file(gfx + QStringLiteral("readme.txt"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    QFile::setPermissions(gfx + QStringLiteral("flags"), QFile::ReadOwner | QFile::ExeOwner);
+    EXPECT_EQ(ListCardSets(gfx), (QStringList{"Animals", "flags", "fruit"}));
+    EXPECT_TRUE(ListCardSets(dir.filePath(QStringLiteral("missing/gfx/"))).isEmpty());
+    EXPECT_EQ(CardSetsFolder(QStringLiteral("/opt/q")), QStringLiteral("/opt/q/gfx/"));
 }

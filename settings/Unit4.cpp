@@ -1,0 +1,200 @@
+#include "Unit4.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QGroupBox>
+#include <QImageReader>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+
+#include "CardSets.h"
+#include "FormFont.h"
+#include "GameReady.h"
+#include "Unit1.h"
+#include "Unit3.h"
+#include "ValueSlider.h"
+
+TForm4::TForm4(TForm1& mainWindow)
+    : QDialog(&mainWindow, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint),
+      mainWindow_(mainWindow) {
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("Options"));
+    setModal(true);
+    setFixedSize(315, 178);
+    setFont(FormFont(11));
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
+
+    auto* GroupBox1 = new QGroupBox(QStringLiteral("Cards"), this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    GroupBox1->setGeometry(9, 8, 297, 73);
+
+    ComboBox1 = new QComboBox(GroupBox1);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox1->setGeometry(8, 27, 217, 19);
+    ComboBox1->setCursor(Qt::PointingHandCursor);
+    connect(ComboBox1, &QComboBox::activated, this, &TForm4::ComboBox1Change);  // the player's choices only
+
+    Panel1 = new QFrame(GroupBox1);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(240, 12, 49, 49);
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1->setLineWidth(1);
+    Panel1->setPalette(white);
+    Panel1->setAutoFillBackground(true);
+    // The caption lies under the picture and shows only while there is none.
+    Panel1Caption = new QLabel(Panel1);
+    Panel1Caption->setObjectName(QStringLiteral("Panel1Caption"));
+    Panel1Caption->setGeometry(1, 1, 47, 47);
+    Panel1Caption->setAlignment(Qt::AlignCenter);
+    Panel1Caption->setFont(FormFont(11, true));
+    Panel1Caption->setStyleSheet(QStringLiteral("color: red;"));
+    Image1 = new QLabel(Panel1);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(1, 1, 47, 47);
+    Image1->setScaledContents(true);
+
+    auto* Label2 = new QLabel(QStringLiteral("Delay"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->move(16, 88);
+    Label3 = new QLabel(this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setGeometry(53, 88, 120, 13);
+
+    ValueSlider1 = new TValueSlider(this);
+    ValueSlider1->setObjectName(QStringLiteral("ValueSlider1"));
+    ValueSlider1->setGeometry(9, 104, 297, 33);
+    ValueSlider1->SetMaxValue(2000);
+    ValueSlider1->SetIncrement(50);
+    ValueSlider1->SetEdgeSize(4);
+    ValueSlider1->SetOptions(soShowFocus | soShowPoints);
+    ValueSlider1->SetValue(100);
+    ValueSlider1->setPalette(white);
+    ValueSlider1->setCursor(Qt::PointingHandCursor);
+    ValueSlider1->OnChange = [this](TCustomValueSlider*) { ValueSlider1Change(); };
+
+    SpeedButton1 = MakeFlatButton(QStringLiteral("OK"), this);
+    SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
+    SpeedButton1->setGeometry(233, 146, 73, 25);
+    connect(SpeedButton1, &QPushButton::clicked, this, &QDialog::accept);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    connect(Timer1, &QTimer::timeout, this, &TForm4::Timer1Timer);
+    setTabOrder(ComboBox1, ValueSlider1);
+    FormCreate();
+}
+
+void TForm4::FormCreate() { SetTimerEnabled(false); }
+
+// A timer with an interval of 0 stays silent until a non-zero interval is set.
+void TForm4::SetTimerEnabled(bool enabled) {
+    timerEnabled_ = enabled;
+    if (timerEnabled_ && timerInterval_ > 0)
+        Timer1->start(timerInterval_);
+    else
+        Timer1->stop();
+}
+
+void TForm4::SetTimerInterval(int milliseconds) {
+    timerInterval_ = milliseconds;
+    SetTimerEnabled(timerEnabled_);  // a new interval restarts the countdown
+}
+
+QString TForm4::DelayText(int milliseconds) {
+    return QLocale().toString(milliseconds / 1000.0, 'g', 15) + QStringLiteral(" sec");
+}
+
+void TForm4::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    move(mainWindow_.frameGeometry().center() - rect().center());
+    FormShow();
+}
+
+void TForm4::FormShow() {
+    GameSettings& settings = mainWindow_.Settings();
+    ValueSlider1->SetValue(settings.TurnDelay);
+    Label3->setText(DelayText(settings.TurnDelay));
+    GameReady = false;
+    FillCardSets();
+    SelectCurrentSet();
+    previewFrame_ = 0;
+    settings.CardSetName = ComboBox1->currentIndex() >= 0 ? ComboBox1->currentText() : QString();
+    settings.CardFolder = BuildCardFolder(mainWindow_.ProgramFolder(), settings.CardSetName);
+    SetTimerEnabled(true);
+    optionsChanged_ = false;
+}
+
+// The sets are listed from the folder the game loads its pictures from, wherever
+// the program was started.
+void TForm4::FillCardSets() {
+    ComboBox1->clear();
+    ComboBox1->addItems(ListCardSets(CardSetsFolder(mainWindow_.ProgramFolder())));
+}
+
+// The current set, matched exactly, letter case included, anywhere in the list.
+void TForm4::SelectCurrentSet() {
+    const QString& current = mainWindow_.Settings().CardSetName;
+    int index = -1;
+    for (int i = 0; i < ComboBox1->count() && index < 0 && !current.isEmpty(); ++i)
+        if (ComboBox1->itemText(i) == current) index = i;
+    ComboBox1->setCurrentIndex(index);
+}
+
+void TForm4::ComboBox1Change(int index) {
+    previewFrame_ = 0;
+    mainWindow_.Settings().CardSetName = ComboBox1->itemText(index);
+    mainWindow_.ApplyCardSet();  // caption "Quorvix: " + the set, and its card folder
+    SetTimerEnabled(true);
+    optionsChanged_ = true;
+}
+
+void TForm4::ValueSlider1Change() {
+    GameSettings& settings = mainWindow_.Settings();
+    settings.TurnDelay = ValueSlider1->Value();
+    SetTimerInterval(settings.TurnDelay);
+    Label3->setText(DelayText(settings.TurnDelay));
+    optionsChanged_ = true;
+}
+
+bool TForm4::ShowPreview(const QString& path) {
+    QImageReader reader(path);
+    const QImage picture = reader.read();
+    if (picture.isNull()) {
+        Panel1Caption->setText(QStringLiteral("ERROR"));
+        return false;
+    }
+    Image1->setPixmap(QPixmap::fromImage(picture));
+    return true;
+}
+
+void TForm4::Timer1Timer() {
+    const QString& folder = mainWindow_.Settings().CardFolder;
+    if (previewFrame_ == 0) {
+        if (!ShowPreview(folder + QStringLiteral("space.bmp"))) return;
+        QCoreApplication::processEvents();
+        previewFrame_ = 1;
+    } else {
+        if (!ShowPreview(folder + QString::number(previewFrame_) + QStringLiteral(".bmp"))) return;
+        previewFrame_ = previewFrame_ + 1 == 19 ? 0 : previewFrame_ + 1;
+    }
+}
+
+void TForm4::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    FormHide();
+}
+
+void TForm4::FormHide() {
+    SetTimerEnabled(false);
+    if (optionsChanged_) {
+        GameReady = false;
+        mainWindow_.NewGameOrStop();
+    } else {
+        GameReady = true;
+    }
+}

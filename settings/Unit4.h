@@ -1,0 +1,57 @@
+// The options window TForm4: the card set with an animated preview, and the
+// turn-back delay on a value slider. Changes go straight into the settings in
+// memory; closing after a change deals a new board.
+#pragma once
+
+#include <QDialog>
+#include <QTimer>
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class TForm1;
+class TValueSlider;
+
+class TForm4 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TForm4(TForm1& mainWindow);
+
+    int PreviewFrame() const { return previewFrame_; }
+    bool OptionsChanged() const { return optionsChanged_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void FormHide();
+    void ComboBox1Change(int index);
+    void ValueSlider1Change();
+    void Timer1Timer();
+    void FillCardSets();
+    void SelectCurrentSet();
+    void SetTimerEnabled(bool enabled);
+    void SetTimerInterval(int milliseconds);
+    bool ShowPreview(const QString& path);
+    static QString DelayText(int milliseconds);
+
+    TForm1& mainWindow_;
+    QComboBox* ComboBox1 = nullptr;
+    QFrame* Panel1 = nullptr;
+    QLabel* Panel1Caption = nullptr;
+    QLabel* Image1 = nullptr;
+    QLabel* Label3 = nullptr;
+    TValueSlider* ValueSlider1 = nullptr;
+    QPushButton* SpeedButton1 = nullptr;
+    QTimer* Timer1 = nullptr;
+    // The timer's own state: an interval of 0 keeps it silent while enabled.
+    bool timerEnabled_ = true;
+    int timerInterval_ = 500;
+
+    int previewFrame_ = 0;
+    bool optionsChanged_ = false;
+};

@@ -1,0 +1,194 @@
+// The options window, offscreen, with real events.
+#include <QComboBox>
+#include <QLabel>
+#include <QtTest>
+
+#include "GameReady.h"
+#include "GameSandbox.h"
+#include "QuorvixApplication.h"
+#include "QuorvixWindows.h"
+#include "ValueSlider.h"
+
+namespace {
+
+QString LabelText(QWidget* window, const char* name) {
+    return window->findChild<QLabel*>(QString::fromLatin1(name))->text();
+}
+
+}  // namespace
+
+class OptionsWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { sandbox = std::make_unique<GameSandbox>(); }
+    void cleanup() { sandbox.reset(); }
+
+    void openingFollowsTheStoredDelay_data() {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("interval");
+        QTest::newRow("500: the slider moves and the preview follows") << QByteArray("delay=500") << "0.5 sec" << 500;
+        QTest::newRow("100: as created, the preview keeps 500 ms") << QByteArray("delay=100") << "0.1 sec" << 500;
+        QTest::newRow("1250") << QByteArray("delay=1250") << "1.25 sec" << 1250;
+    }
+    void openingFollowsTheStoredDelay() {
+        QFETCH(QByteArray, settings);
+        sandbox->WriteSettings("[General]\n" + settings + "\n");
+        QuorvixWindows windows(sandbox->ProgramFolder());
+        int interval = -1;
+        QString text;
+        bool active = false;
+        WhenModal([&](QWidget* options) {
+            text = LabelText(options, "Label3");
+            auto* timer = options->findChild<QTimer*>(QStringLiteral("Timer1"));
+            interval = timer->interval();
+            active = timer->isActive();
+            options->close();
+        });
+        windows.form4.exec();
+        QTEST(text, "text");
+        QTEST(interval, "interval");
+        QVERIFY(active);
+        QVERIFY(!windows.form4.findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
+    }
+
+    void sliderToZeroStopsThePreviewAndFiftyRestartsIt() {
+        QuorvixWindows windows(sandbox->ProgramFolder());
+        QStringList texts;
+        QList<bool> running;
+        WhenModal([&](QWidget* options) {
+            auto* slider = options->findChild<TValueSlider*>(QStringLiteral("ValueSlider1"));
+            auto* timer = options->findChild<QTimer*>(QStringLiteral("Timer1"));
+            slider->setFocus();
+            QTest::keyClick(slider, Qt::Key_Home);
+            texts << LabelText(options, "Label3");
+            running << timer->isActive();
+            QTest::keyClick(slider, Qt::Key_Right);
+            texts << LabelText(options, "Label3");
+            running << (timer->isActive() && timer->interval() == 50);
+            options->close();
+        });
+        windows.form4.exec();
+        QCOMPARE(texts, (QStringList{"0 sec", "0.05 sec"}));
+        QCOMPARE(running, (QList<bool>{false, true}));
+        QCOMPARE(windows.form1.Settings().TurnDelay, 50);
+    }
+
+    void closingWithoutAChangeDealsNothing() {
+        sandbox->WriteSettings("[General]\ndelay=700\n");
+        QuorvixWindows windows(sandbox->ProgramFolder());
+        windows.form1.Board().TurnCard(5);
+        WhenModal([](QWidget* options) { options->close(); });
+        windows.form1.findChild<QAction*>(QStringLiteral("Options1"))->trigger();
+        QCOMPARE(windows.form1.Board().FirstCell(), 5);
+        QVERIFY(GameReady);
+    }
+
+    void changingOnlyTheDelayDeals() {
+        QuorvixWindows windows(sandbox->ProgramFolder());
+        windows.form1.Board().TurnCard(5);
+        WhenModal([](QWidget* options) {
+            QTest::keyClick(options->findChild<TValueSlider*>(QStringLiteral("ValueSlider1")), Qt::Key_End);
+            options->close();
+        });
+        windows.form4.exec();
+        QCOMPARE(windows.form1.Board().FirstCell(), 0);
+        QCOMPARE(windows.form1.Settings().TurnDelay, 2000);
+        QVERIFY(GameReady);
+    }
+
+    void choosingAnotherSetRenamesAndRestartsThePreview() {
+        sandbox->AddCardSet(QStringLiteral("fruit"));
+        sandbox->WriteSettings("[General]\ndelay=50\n");
+        QuorvixWindows windows(sandbox->ProgramFolder());
+        QString caption;
+        int frameAfterChoice = -1;
+        WhenModal([&](QWidget* options) {
+            auto* form4 = static_cast<TForm4*>(options);
+            QTRY_VERIFY(form4->PreviewFrame() > 2);  // the preview runs
+            auto* combo = options->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+            QCOMPARE(combo->currentText(), QStringLiteral("animals"));
+            combo->setFocus();
+            QTest::keyClick(combo, Qt::Key_Down);  // the next set: fruit
+            caption = windows.form1.windowTitle();
+            frameAfterChoice = form4->PreviewFrame();
+            options->close();
+        });
+        windows.form4.exec();
+        QCOMPARE(caption, QStringLiteral("Quorvix: fruit"));
+        QCOMPARE(frameAfterChoice, 0);
+        QVERIFY(windows.form1.Settings().CardFolder.endsWith(QStringLiteral("gfx/fruit/")));
+    }
+
+    void previewStopsBeforeAMissingFace() {
+        sandbox->AddCardSet(QStringLiteral("gaps"), true, 7);
+        sandbox->WriteSettings("[General]\ncards=gaps\ndelay=50\n");
+        QuorvixWindows windows(sandbox->ProgramFolder());
+        QString caption;
+        int frame = -1;
+        WhenModal([&](QWidget* options) {
+            auto* form4 = static_cast<TForm4*>(options);
+            QTRY_COMPARE(LabelText(options, "Panel1Caption"), QStringLiteral("ERROR"));
+            QTest::qWait(200);  // it keeps trying face 7
+            frame = form4->PreviewFrame();
+            caption = LabelText(options, "Panel1Caption");
+            QVERIFY(!options->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().isNull());  // face 6 stays
+            options->close();
+        });
+        windows.form4.exec();
+        QCOMPARE(frame, 7);
+        QCOMPARE(caption, QStringLiteral("ERROR"));
+    }
+
+    void onlyVisibleFoldersAreSetsAndCaseMatters() {
+        sandbox->AddCardSet(QStringLiteral(".hidden"));
+        sandbox->AddCardSet(QStringLiteral("Animals2"));
+        QFile plain(sandbox->ProgramFolder() + QStringLiteral("gfx/notes.txt"));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        QuorvixWindows windows(sandbox->ProgramFolder());
+        windows.form1.Settings().CardSetName = QStringLiteral("ANIMALS");
+        QStringList items;
+        int selected = 0;
+        WhenModal([&](QWidget* options) {
+            auto* combo = options->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+            for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
+            selected = combo->currentIndex();
+            options->close();
+        });
+        windows.form4.exec();
+        QCOMPARE(items, (QStringList{"animals", "Animals2"}));
+        QCOMPARE(selected, -1);  // "ANIMALS" differs from "animals" in case
+        QCOMPARE(windows.form1.Settings().CardSetName, QString());
+    }
+
+    void setsAreFoundFromAnyFolderAndFarDownTheList() {
+        for (int i = 0; i < 300; ++i) QDir().mkpath(sandbox->ProgramFolder() + QStringLiteral("gfx/set%1").arg(i, 3, 10, QLatin1Char('0')));
+        sandbox->AddCardSet(QStringLiteral("zebra"));
+        sandbox->WriteSettings("[General]\ncards=zebra\n");
+        // The working folder is not the program's folder (GameSandbox starts elsewhere).
+        QVERIFY(QDir::currentPath() + QLatin1Char('/') != sandbox->ProgramFolder());
+        QuorvixWindows windows(sandbox->ProgramFolder());
+        QString chosen;
+        WhenModal([&](QWidget* options) {
+            chosen = options->findChild<QComboBox*>(QStringLiteral("ComboBox1"))->currentText();
+            QTest::keyClick(options->findChild<TValueSlider*>(QStringLiteral("ValueSlider1")), Qt::Key_Right);
+            options->close();
+        });
+        windows.form4.exec();
+        QCOMPARE(chosen, QStringLiteral("zebra"));  // entry 302 of the list
+        QCOMPARE(windows.form1.Settings().CardSetName, QStringLiteral("zebra"));
+        QVERIFY(GameReady);  // the new deal found its pictures
+    }
+
+private:
+    std::unique_ptr<GameSandbox> sandbox;
+};
+
+int main(int argc, char** argv) {
+    QuorvixApplication app(argc, argv);
+    OptionsWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "OptionsWindowTest.moc"
