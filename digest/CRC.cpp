@@ -71,5 +71,8 @@ void Crc32MsbUpdate(uint32_t& state, const uint8_t* data, uint32_t length) {
 
 void CrcFinal(uint32_t& state, std::string& digest) {
     state = ~Swap32(state);
-    digest = HexDigits(state, 8);
+    uint8_t bytes[4];
+    StoreBE32(bytes, state);
+    digest.clear();
+    AppendHexBytes(digest, bytes, 4);
 }

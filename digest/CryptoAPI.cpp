@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <iterator>
 #include <new>
+#include <utility>
 
 #include "Adler.h"
 #include "CRC.h"
@@ -142,7 +143,35 @@ constexpr const char* kErrorTexts[] = {
     "Could not read file", "Could not open file", "Hash test failed",
 };
 
+// Each thread keeps the last released record of every type, so that digesting many
+// short messages does not go to the allocator twice per message. The slots are plain
+// thread-local data (no initialisation check on the fast path); the first record a
+// thread keeps registers a guard that frees the slots when the thread ends.
+thread_local HashState* cachedRecords[HASH_TYPE_COUNT];
+thread_local bool cacheGuarded = false;
+thread_local bool cacheClosed = false;
+
+struct CacheGuard {
+    ~CacheGuard() {
+        cacheClosed = true;
+        for (HashState*& record : cachedRecords) ::operator delete(std::exchange(record, nullptr));
+    }
+};
+
+bool KeepRecord(HashState* state) {
+    if (cacheClosed) return false;
+    if (!cacheGuarded) {
+        thread_local CacheGuard guard;
+        cacheGuarded = true;
+    }
+    HashState*& slot = cachedRecords[state->type - HASH_TYPE_FIRST];
+    if (slot) return false;
+    slot = state;
+    return true;
+}
+
 HashState* AllocateState(const HashAlgorithm& algorithm) {
+    if (HashState* state = std::exchange(cachedRecords[algorithm.code - HASH_TYPE_FIRST], nullptr)) return state;
     // Not cleared: each init sets every field its algorithm reads before writing.
     void* memory = ::operator new(offsetof(HashState, record) + algorithm.stateSize);
     auto* state = static_cast<HashState*>(memory);
@@ -152,7 +181,10 @@ HashState* AllocateState(const HashAlgorithm& algorithm) {
 
 }  // namespace
 
-void HashStateRelease::operator()(HashState* state) const noexcept { ::operator delete(state); }
+void HashStateRelease::operator()(HashState* state) const noexcept {
+    if (state && KeepRecord(state)) return;
+    ::operator delete(state);
+}
 
 HashError HashInit(HashContext* context, uint32_t type) {
     if (!context) return HASH_ERR_NULL_CONTEXT;
@@ -190,9 +222,8 @@ HashError HashUpdate(HashContext* context, const void* data, uint32_t length) {
 HashError HashFinal(HashContext* context, std::string& digest) {
     const HashAlgorithm* algorithm = nullptr;
     if (HashError error = Check(context, algorithm)) return error;
-    std::string text;
-    algorithm->final(context->state->record, context->passes, text);
-    digest = std::move(text);
+    // The final cannot fail, so the text goes straight into the caller's string.
+    algorithm->final(context->state->record, context->passes, digest);
     context->state.reset();
     return HASH_ERR_NONE;
 }

@@ -52,3 +52,19 @@ inline void StoreLE64(uint8_t* p, uint64_t v) {
 }
 inline void StoreBE32(uint8_t* p, uint32_t v) { StoreLE32(p, Swap32(v)); }
 inline void StoreBE64(uint8_t* p, uint64_t v) { StoreLE64(p, Swap64(v)); }
+
+// Processor features that the faster code paths need, detected once. On other
+// architectures, or when the portable code is forced, all are false.
+struct CpuFeatures {
+    bool avx2 = false;
+    bool avx512 = false;      // F, BW and VL
+    bool sha = false;         // SHA-1 and SHA-256 instructions
+    bool pclmul = false;      // carry-less multiply on 128 bits
+    bool vpclmul = false;     // carry-less multiply on 512 bits
+};
+namespace detail {
+extern const CpuFeatures* currentCpu;
+}
+inline const CpuFeatures& Cpu() { return *detail::currentCpu; }
+// For tests: run the portable code only (true) or the best the processor allows.
+void HashForcePortable(bool portable);

@@ -163,6 +163,8 @@ void RipemdFinal(RipemdState& state, uint16_t variant, std::string& digest) {
     state.byteCount += state.bufferFill;
     RipemdPad(state.hash, state.buffer, uint32_t(state.byteCount), uint32_t(state.byteCount >> 32), variant);
     const int words = variant == 160 ? 5 : 4;
+    uint8_t bytes[20];
+    for (int i = 0; i < words; ++i) StoreLE32(bytes + 4 * i, state.hash[i]);
     digest.clear();
-    for (int i = 0; i < words; ++i) digest += HexDigits(Swap32(state.hash[i]), 8);
+    AppendHexBytes(digest, bytes, size_t(4 * words));
 }

@@ -1,5 +1,6 @@
 #include "Tiger.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "CryptoUtils.h"
@@ -457,7 +458,9 @@ void TigerFinal(TigerState& state, uint16_t bits, uint32_t passes, std::string& 
     TigerTransform(state.buffer, state, passes);
     state.bufferFill = 0;
 
-    std::string text;
-    for (uint64_t word : state.hash) text += HexDigits(word, 16);
-    digest = text.substr(0, bits / 4u <= text.size() ? bits / 4u : text.size());
+    // Each chaining value as a big-endian number; the shorter lengths are prefixes.
+    uint8_t bytes[24];
+    for (int i = 0; i < 3; ++i) StoreBE64(bytes + 8 * i, state.hash[i]);
+    digest.clear();
+    AppendHexBytes(digest, bytes, std::min<size_t>(bits / 8u, sizeof bytes));
 }

@@ -13,7 +13,7 @@ packages=(
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # independent digest implementations, used only by tests and benchmarks
-  libssl-dev libgcrypt20-dev zlib1g-dev
+  libssl-dev libgcrypt20-dev zlib1g-dev nettle-dev librhash-dev libmhash-dev
 )
 
 missing=()
