@@ -3,7 +3,7 @@
 // + final (millions of messages per second). Every implementation's digest of "abc"
 // and of the buffer is checked before it is timed.
 //
-// Usage: digest_bench [--quick] [--markdown FILE]
+// Usage: digest_bench [--quick] [--only NAME] [--markdown FILE]
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -161,8 +161,9 @@ std::string Ratio(double ours, double theirs) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string markdown;
+    std::string markdown, only;
     for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--only") == 0 && i + 1 < argc) only = argv[++i];
         if (std::strcmp(argv[i], "--quick") == 0) quickFactor = 0.1;
         if (std::strcmp(argv[i], "--markdown") == 0 && i + 1 < argc) markdown = argv[++i];
     }
@@ -189,6 +190,7 @@ int main(int argc, char** argv) {
     std::printf("%-20s %12s %22s %6s %10s %22s %6s\n", "type", "MB/s", "peer MB/s", "ratio", "M msg/s", "peer M msg/s",
                 "ratio");
     for (const Row& row : rows) {
+        if (!only.empty() && row.name.find(only) == std::string::npos) continue;
         const Result r = Measure(row, buffer);
         double peerStream = r.peerStream;
         std::string peerName = r.peer;

@@ -40,6 +40,7 @@ CpuFeatures Detect() {
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
     __builtin_cpu_init();
     cpu.avx2 = __builtin_cpu_supports("avx2");
+    cpu.bmi2 = __builtin_cpu_supports("bmi2");
     cpu.avx512 = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
                  __builtin_cpu_supports("avx512vl");
     cpu.sha = __builtin_cpu_supports("sha") && __builtin_cpu_supports("sse4.1");

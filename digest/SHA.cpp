@@ -1,8 +1,14 @@
 #include "SHA.h"
 
 #include <cstring>
+#include <utility>
 
 #include "CryptoUtils.h"
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#include <immintrin.h>
+#define QUORVIX_X86 1
+#endif
 
 namespace {
 
@@ -173,7 +179,9 @@ void Sha64Final(Sha64State& state, uint16_t variant, std::string& digest) {
     AppendHexBytes(digest, bytes, size_t(8 * words));
 }
 
-void Sha1Transform(uint32_t* hash, const uint8_t* data, size_t blocks) {
+namespace {
+
+void Sha1Portable(uint32_t* hash, const uint8_t* data, size_t blocks) {
     for (; blocks > 0; --blocks, data += 64) {
         uint32_t w[80];
         for (int t = 0; t < 16; ++t) w[t] = LoadBE32(data + 4 * t);
@@ -199,7 +207,7 @@ void Sha1Transform(uint32_t* hash, const uint8_t* data, size_t blocks) {
     }
 }
 
-void Sha256Transform(uint32_t* hash, const uint8_t* data, size_t blocks) {
+void Sha256Portable(uint32_t* hash, const uint8_t* data, size_t blocks) {
     for (; blocks > 0; --blocks, data += 64) {
         uint32_t w[64];
         for (int t = 0; t < 16; ++t) w[t] = LoadBE32(data + 4 * t);
@@ -233,28 +241,154 @@ void Sha256Transform(uint32_t* hash, const uint8_t* data, size_t blocks) {
     }
 }
 
-void Sha512Transform(uint64_t* hash, const uint8_t* data, size_t blocks) {
+
+#ifdef QUORVIX_X86
+// SHA-1 with the SHA extensions: four rounds per instruction, the message schedule in
+// sha1msg1/sha1msg2. Quad i works on message words 4i..4i+3 held in w[i % 4].
+template <int I>
+__attribute__((target("sha,sse4.1"))) inline void Sha1Quad(__m128i& abcd, __m128i& e0, __m128i& e1, __m128i (&w)[4],
+                                                           const uint8_t* data, __m128i mask) {
+    __m128i& e = I % 2 == 0 ? e0 : e1;
+    __m128i& other = I % 2 == 0 ? e1 : e0;
+    if constexpr (I < 4) w[I] = _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + 16 * I)), mask);
+    if constexpr (I == 0)
+        e = _mm_add_epi32(e, w[0]);
+    else
+        e = _mm_sha1nexte_epu32(e, w[I % 4]);
+    other = abcd;
+    if constexpr (I >= 3 && I <= 18) w[(I + 1) % 4] = _mm_sha1msg2_epu32(w[(I + 1) % 4], w[I % 4]);
+    abcd = _mm_sha1rnds4_epu32(abcd, e, I / 5);
+    if constexpr (I >= 1 && I <= 16) w[(I - 1) % 4] = _mm_sha1msg1_epu32(w[(I - 1) % 4], w[I % 4]);
+    if constexpr (I >= 2 && I <= 17) w[(I - 2) % 4] = _mm_xor_si128(w[(I - 2) % 4], w[I % 4]);
+}
+
+template <size_t... I>
+__attribute__((target("sha,sse4.1"))) inline void Sha1Quads(__m128i& abcd, __m128i& e0, __m128i& e1,
+                                                            __m128i (&w)[4], const uint8_t* data, __m128i mask,
+                                                            std::index_sequence<I...>) {
+    (Sha1Quad<int(I)>(abcd, e0, e1, w, data, mask), ...);
+}
+
+__attribute__((target("sha,sse4.1"))) void Sha1Hardware(uint32_t* hash, const uint8_t* data, size_t blocks) {
+    const __m128i mask = _mm_set_epi64x(0x0001020304050607LL, 0x08090a0b0c0d0e0fLL);
+    __m128i abcd = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(hash)), 0x1b);
+    __m128i e0 = _mm_set_epi32(int(hash[4]), 0, 0, 0);
+    for (; blocks > 0; --blocks, data += 64) {
+        const __m128i abcdSaved = abcd, eSaved = e0;
+        __m128i e1, w[4];
+        Sha1Quads(abcd, e0, e1, w, data, mask, std::make_index_sequence<20>{});
+        e0 = _mm_sha1nexte_epu32(e0, eSaved);
+        abcd = _mm_add_epi32(abcd, abcdSaved);
+    }
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(hash), _mm_shuffle_epi32(abcd, 0x1b));
+    hash[4] = uint32_t(_mm_extract_epi32(e0, 3));
+}
+
+// SHA-256 with the SHA extensions: the state as ABEF and CDGH, two rounds per sha256rnds2.
+template <int I>
+__attribute__((target("sha,sse4.1"))) inline void Sha256Quad(__m128i& abef, __m128i& cdgh, __m128i (&w)[4],
+                                                             const uint8_t* data, __m128i mask) {
+    if constexpr (I < 4) w[I] = _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + 16 * I)), mask);
+    __m128i message = _mm_add_epi32(w[I % 4], _mm_loadu_si128(reinterpret_cast<const __m128i*>(kSha256K + 4 * I)));
+    cdgh = _mm_sha256rnds2_epu32(cdgh, abef, message);
+    if constexpr (I >= 3 && I <= 14) {
+        const __m128i shifted = _mm_alignr_epi8(w[I % 4], w[(I + 3) % 4], 4);
+        w[(I + 1) % 4] = _mm_sha256msg2_epu32(_mm_add_epi32(w[(I + 1) % 4], shifted), w[I % 4]);
+    }
+    message = _mm_shuffle_epi32(message, 0x0e);
+    abef = _mm_sha256rnds2_epu32(abef, cdgh, message);
+    if constexpr (I >= 1 && I <= 12) w[(I + 3) % 4] = _mm_sha256msg1_epu32(w[(I + 3) % 4], w[I % 4]);
+}
+
+template <size_t... I>
+__attribute__((target("sha,sse4.1"))) inline void Sha256Quads(__m128i& abef, __m128i& cdgh, __m128i (&w)[4],
+                                                              const uint8_t* data, __m128i mask,
+                                                              std::index_sequence<I...>) {
+    (Sha256Quad<int(I)>(abef, cdgh, w, data, mask), ...);
+}
+
+__attribute__((target("sha,sse4.1"))) void Sha256Hardware(uint32_t* hash, const uint8_t* data, size_t blocks) {
+    const __m128i mask = _mm_set_epi64x(0x0c0d0e0f08090a0bLL, 0x0405060700010203LL);
+    const __m128i dcba = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(hash)), 0xb1);
+    const __m128i efgh = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(hash + 4)), 0x1b);
+    __m128i abef = _mm_alignr_epi8(dcba, efgh, 8);
+    __m128i cdgh = _mm_blend_epi16(efgh, dcba, 0xf0);
+    for (; blocks > 0; --blocks, data += 64) {
+        const __m128i abefSaved = abef, cdghSaved = cdgh;
+        __m128i w[4];
+        Sha256Quads(abef, cdgh, w, data, mask, std::make_index_sequence<16>{});
+        abef = _mm_add_epi32(abef, abefSaved);
+        cdgh = _mm_add_epi32(cdgh, cdghSaved);
+    }
+    const __m128i feba = _mm_shuffle_epi32(abef, 0x1b);
+    const __m128i dchg = _mm_shuffle_epi32(cdgh, 0xb1);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(hash), _mm_blend_epi16(feba, dchg, 0xf0));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(hash + 4), _mm_alignr_epi8(dchg, feba, 8));
+}
+#endif
+
+}  // namespace
+
+void Sha1Transform(uint32_t* hash, const uint8_t* data, size_t blocks) {
+#ifdef QUORVIX_X86
+    if (Cpu().sha) return Sha1Hardware(hash, data, blocks);
+#endif
+    Sha1Portable(hash, data, blocks);
+}
+
+void Sha256Transform(uint32_t* hash, const uint8_t* data, size_t blocks) {
+#ifdef QUORVIX_X86
+    if (Cpu().sha) return Sha256Hardware(hash, data, blocks);
+#endif
+    Sha256Portable(hash, data, blocks);
+}
+
+namespace {
+
+// The 80 rounds unrolled eight at a time with the working variables renamed instead
+// of moved, and the message schedule kept as a rolling window of 16 words.
+// Round i of a group of 16 uses the message word i; k is the round's constant index.
+#define SHA512_ROUND(a, b, c, d, e, f, g, h, k, i)                                                 \
+    do {                                                                                           \
+        const uint64_t t1 =                                                                        \
+            h + (RotR64(e, 14) ^ RotR64(e, 18) ^ RotR64(e, 41)) + Ch(e, f, g) + kSha512K[k] + w[i]; \
+        d += t1;                                                                                   \
+        h = t1 + (RotR64(a, 28) ^ RotR64(a, 34) ^ RotR64(a, 39)) + Maj(a, b, c);                  \
+    } while (0)
+#define SHA512_SCHEDULE(i)                                                                         \
+    do {                                                                                           \
+        const uint64_t w15 = w[((i) + 1) & 15], w2 = w[((i) + 14) & 15];                           \
+        w[i] += (RotR64(w2, 19) ^ RotR64(w2, 61) ^ (w2 >> 6)) + w[((i) + 9) & 15] +               \
+                (RotR64(w15, 1) ^ RotR64(w15, 8) ^ (w15 >> 7));                                   \
+    } while (0)
+#define SHA512_NO_SCHEDULE(i) (void)0
+#define SHA512_SIXTEEN(k, SCHEDULE)                                                                 \
+    SCHEDULE(0); SHA512_ROUND(a, b, c, d, e, f, g, h, k + 0, 0);                                    \
+    SCHEDULE(1); SHA512_ROUND(h, a, b, c, d, e, f, g, k + 1, 1);                                    \
+    SCHEDULE(2); SHA512_ROUND(g, h, a, b, c, d, e, f, k + 2, 2);                                    \
+    SCHEDULE(3); SHA512_ROUND(f, g, h, a, b, c, d, e, k + 3, 3);                                    \
+    SCHEDULE(4); SHA512_ROUND(e, f, g, h, a, b, c, d, k + 4, 4);                                    \
+    SCHEDULE(5); SHA512_ROUND(d, e, f, g, h, a, b, c, k + 5, 5);                                    \
+    SCHEDULE(6); SHA512_ROUND(c, d, e, f, g, h, a, b, k + 6, 6);                                    \
+    SCHEDULE(7); SHA512_ROUND(b, c, d, e, f, g, h, a, k + 7, 7);                                    \
+    SCHEDULE(8); SHA512_ROUND(a, b, c, d, e, f, g, h, k + 8, 8);                                    \
+    SCHEDULE(9); SHA512_ROUND(h, a, b, c, d, e, f, g, k + 9, 9);                                    \
+    SCHEDULE(10); SHA512_ROUND(g, h, a, b, c, d, e, f, k + 10, 10);                                 \
+    SCHEDULE(11); SHA512_ROUND(f, g, h, a, b, c, d, e, k + 11, 11);                                 \
+    SCHEDULE(12); SHA512_ROUND(e, f, g, h, a, b, c, d, k + 12, 12);                                 \
+    SCHEDULE(13); SHA512_ROUND(d, e, f, g, h, a, b, c, k + 13, 13);                                 \
+    SCHEDULE(14); SHA512_ROUND(c, d, e, f, g, h, a, b, k + 14, 14);                                 \
+    SCHEDULE(15); SHA512_ROUND(b, c, d, e, f, g, h, a, k + 15, 15)
+
+__attribute__((always_inline)) inline void Sha512Blocks(uint64_t* hash, const uint8_t* data, size_t blocks) {
     for (; blocks > 0; --blocks, data += 128) {
-        uint64_t w[80];
+        uint64_t w[16];
         for (int t = 0; t < 16; ++t) w[t] = LoadBE64(data + 8 * t);
-        for (int t = 16; t < 80; ++t) {
-            const uint64_t s0 = RotR64(w[t - 15], 1) ^ RotR64(w[t - 15], 8) ^ (w[t - 15] >> 7);
-            const uint64_t s1 = RotR64(w[t - 2], 19) ^ RotR64(w[t - 2], 61) ^ (w[t - 2] >> 6);
-            w[t] = s1 + w[t - 7] + s0 + w[t - 16];
-        }
         uint64_t a = hash[0], b = hash[1], c = hash[2], d = hash[3];
         uint64_t e = hash[4], f = hash[5], g = hash[6], h = hash[7];
-        for (int t = 0; t < 80; ++t) {
-            const uint64_t t1 = h + (RotR64(e, 14) ^ RotR64(e, 18) ^ RotR64(e, 41)) + Ch(e, f, g) + kSha512K[t] + w[t];
-            const uint64_t t2 = (RotR64(a, 28) ^ RotR64(a, 34) ^ RotR64(a, 39)) + Maj(a, b, c);
-            h = g;
-            g = f;
-            f = e;
-            e = d + t1;
-            d = c;
-            c = b;
-            b = a;
-            a = t1 + t2;
+        SHA512_SIXTEEN(0, SHA512_NO_SCHEDULE);
+        for (int k = 16; k < 80; k += 16) {
+            SHA512_SIXTEEN(k, SHA512_SCHEDULE);
         }
         hash[0] += a;
         hash[1] += b;
@@ -265,4 +399,26 @@ void Sha512Transform(uint64_t* hash, const uint8_t* data, size_t blocks) {
         hash[6] += g;
         hash[7] += h;
     }
+}
+#undef SHA512_ROUND
+#undef SHA512_SCHEDULE
+#undef SHA512_SIXTEEN
+#undef SHA512_NO_SCHEDULE
+
+void Sha512Portable(uint64_t* hash, const uint8_t* data, size_t blocks) { Sha512Blocks(hash, data, blocks); }
+
+#ifdef QUORVIX_X86
+// The same code where three-operand rotations (rorx) save register copies.
+__attribute__((target("bmi2"))) void Sha512Bmi2(uint64_t* hash, const uint8_t* data, size_t blocks) {
+    Sha512Blocks(hash, data, blocks);
+}
+#endif
+
+}  // namespace
+
+void Sha512Transform(uint64_t* hash, const uint8_t* data, size_t blocks) {
+#ifdef QUORVIX_X86
+    if (Cpu().bmi2) return Sha512Bmi2(hash, data, blocks);
+#endif
+    Sha512Portable(hash, data, blocks);
 }
