@@ -41,9 +41,9 @@ constexpr uint32_t kKRight128[4] = {0x50a28be6, 0x5c4dd124, 0x6d703ef3, 0x000000
 template <int Fn>
 inline uint32_t f(uint32_t x, uint32_t y, uint32_t z) {
     if constexpr (Fn == 1) return x ^ y ^ z;
-    if constexpr (Fn == 2) return (x & y) | (~x & z);
+    if constexpr (Fn == 2) return z ^ (x & (y ^ z));  // (x & y) | (~x & z)
     if constexpr (Fn == 3) return (x | ~y) ^ z;
-    if constexpr (Fn == 4) return (x & z) | (y & ~z);
+    if constexpr (Fn == 4) return (x & z) | (y & ~z);  // x, the newest word, two operations deep
     if constexpr (Fn == 5) return x ^ (y | ~z);
 }
 
@@ -60,36 +60,28 @@ inline void LineStep(uint32_t (&v)[5], const uint32_t* x) {
     uint32_t& a = v[slot(0)];
     const uint32_t b = v[slot(1)], c = v[slot(2)], d = v[slot(3)];
     if constexpr (Words == 5) {
-        a = RotL32(a + f<fn>(b, c, d) + x[word] + k, shift) + v[slot(4)];
+        a = RotL32(a + (x[word] + k) + f<fn>(b, c, d), shift) + v[slot(4)];
         v[slot(2)] = RotL32(c, 10);
     } else {
-        a = RotL32(a + f<fn>(b, c, d) + x[word] + k, shift);
+        a = RotL32(a + (x[word] + k) + f<fn>(b, c, d), shift);
     }
 }
 
-template <int Words, bool Left, size_t... Steps>
-inline void Line(uint32_t (&v)[5], const uint32_t* x, std::index_sequence<Steps...>) {
-    (LineStep<Words, Left, int(Steps)>(v, x), ...);
+// Both lines step by step side by side: they are independent, so the processor can
+// overlap them.
+template <int Words, size_t... Steps>
+inline void Lines(uint32_t (&left)[5], uint32_t (&right)[5], const uint32_t* x, std::index_sequence<Steps...>) {
+    ((LineStep<Words, true, int(Steps)>(left, x), LineStep<Words, false, int(Steps)>(right, x)), ...);
 }
 
 void LoadBlock(const uint8_t* bytes, uint32_t* block) {
     for (int i = 0; i < 16; ++i) block[i] = LoadLE32(bytes + 4 * i);
 }
 
-void Compress(uint32_t* hash, const uint32_t* block, uint16_t variant) {
-    if (variant == 160)
-        Ripemd160Transform(hash, block);
-    else
-        Ripemd128Transform(hash, block);
-}
-
-}  // namespace
-
-void Ripemd128Transform(uint32_t* hash, const uint32_t* block) {
+__attribute__((always_inline)) inline void Compress128(uint32_t* hash, const uint32_t* block) {
     uint32_t l[5] = {hash[0], hash[1], hash[2], hash[3]};
     uint32_t r[5] = {hash[0], hash[1], hash[2], hash[3]};
-    Line<4, true>(l, block, std::make_index_sequence<64>{});
-    Line<4, false>(r, block, std::make_index_sequence<64>{});
+    Lines<4>(l, r, block, std::make_index_sequence<64>{});
     const uint32_t t = hash[1] + l[2] + r[3];
     hash[1] = hash[2] + l[3] + r[0];
     hash[2] = hash[3] + l[0] + r[1];
@@ -97,11 +89,10 @@ void Ripemd128Transform(uint32_t* hash, const uint32_t* block) {
     hash[0] = t;
 }
 
-void Ripemd160Transform(uint32_t* hash, const uint32_t* block) {
+__attribute__((always_inline)) inline void Compress160(uint32_t* hash, const uint32_t* block) {
     uint32_t l[5] = {hash[0], hash[1], hash[2], hash[3], hash[4]};
     uint32_t r[5] = {hash[0], hash[1], hash[2], hash[3], hash[4]};
-    Line<5, true>(l, block, std::make_index_sequence<80>{});
-    Line<5, false>(r, block, std::make_index_sequence<80>{});
+    Lines<5>(l, r, block, std::make_index_sequence<80>{});
     const uint32_t t = hash[1] + l[2] + r[3];
     hash[1] = hash[2] + l[3] + r[4];
     hash[2] = hash[3] + l[4] + r[0];
@@ -109,6 +100,38 @@ void Ripemd160Transform(uint32_t* hash, const uint32_t* block) {
     hash[4] = hash[0] + l[1] + r[2];
     hash[0] = t;
 }
+
+}  // namespace
+
+void Ripemd128Transform(uint32_t* hash, const uint32_t* block) { Compress128(hash, block); }
+void Ripemd160Transform(uint32_t* hash, const uint32_t* block) { Compress160(hash, block); }
+
+namespace {
+
+// Whole blocks straight from the caller's data.
+template <uint16_t Variant>
+__attribute__((always_inline)) inline void CompressBlocks(uint32_t* hash, const uint8_t* data, size_t blocks) {
+    uint32_t block[16];
+    for (; blocks > 0; --blocks, data += 64) {
+        LoadBlock(data, block);
+        // Out of line: the compiler schedules one compression best on its own.
+        if constexpr (Variant == 160)
+            Ripemd160Transform(hash, block);
+        else
+            Ripemd128Transform(hash, block);
+    }
+}
+
+template <uint16_t Variant>
+void BlocksPortable(uint32_t* hash, const uint8_t* data, size_t blocks) {
+    CompressBlocks<Variant>(hash, data, blocks);
+}
+
+void Compress(uint32_t* hash, const uint8_t* data, size_t blocks, uint16_t variant) {
+    variant == 160 ? BlocksPortable<160>(hash, data, blocks) : BlocksPortable<128>(hash, data, blocks);
+}
+
+}  // namespace
 
 void Ripemd128Init(RipemdState& state) {
     std::memcpy(state.hash, kInitial, 4 * sizeof(uint32_t));
@@ -123,7 +146,6 @@ void Ripemd160Init(RipemdState& state) {
 }
 
 void RipemdUpdate(RipemdState& state, const uint8_t* data, uint32_t length, uint16_t variant) {
-    uint32_t block[16];
     if (state.bufferFill > 0) {
         const uint32_t take = length < 64 - state.bufferFill ? length : 64 - state.bufferFill;
         std::memcpy(state.buffer + state.bufferFill, data, take);
@@ -131,16 +153,15 @@ void RipemdUpdate(RipemdState& state, const uint8_t* data, uint32_t length, uint
         data += take;
         length -= take;
         if (state.bufferFill < 64) return;
-        LoadBlock(state.buffer, block);
-        Compress(state.hash, block, variant);
+        Compress(state.hash, state.buffer, 1, variant);
         state.byteCount += 64;
         state.bufferFill = 0;
     }
-    for (; length >= 64; data += 64, length -= 64) {
-        LoadBlock(data, block);
-        Compress(state.hash, block, variant);
-        state.byteCount += 64;
-    }
+    const uint32_t blocks = length / 64;
+    Compress(state.hash, data, blocks, variant);
+    state.byteCount += 64 * uint64_t(blocks);
+    data += 64 * blocks;
+    length -= 64 * blocks;
     std::memcpy(state.buffer, data, length);
     state.bufferFill = length;
 }
@@ -150,13 +171,16 @@ void RipemdPad(uint32_t* hash, const uint8_t* buffered, uint32_t lowCount, uint3
     const uint32_t tail = lowCount & 63;
     for (uint32_t i = 0; i < tail; ++i) block[i >> 2] ^= uint32_t(buffered[i]) << (8 * (i & 3));
     block[(lowCount >> 2) & 15] ^= uint32_t(1) << (8 * (lowCount & 3) + 7);
+    auto compress = [hash, variant](const uint32_t* words) {
+        variant == 160 ? Ripemd160Transform(hash, words) : Ripemd128Transform(hash, words);
+    };
     if (tail > 55) {
-        Compress(hash, block, variant);
+        compress(block);
         std::memset(block, 0, sizeof block);
     }
     block[14] = lowCount << 3;
     block[15] = (lowCount >> 29) | (highCount << 3);
-    Compress(hash, block, variant);
+    compress(block);
 }
 
 void RipemdFinal(RipemdState& state, uint16_t variant, std::string& digest) {
