@@ -4,6 +4,11 @@
 
 #include "CryptoUtils.h"
 
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#include <immintrin.h>
+#define QUORVIX_X86 1
+#endif
+
 namespace {
 
 using CrcTables = std::array<std::array<uint32_t, 256>, 8>;
@@ -43,8 +48,9 @@ static_assert(kMsb[0][1] == 0x04c11db7u);
 
 void CrcInit(uint32_t& state) { state = 0xFFFFFFFFu; }
 
-void Crc32Update(uint32_t& state, const uint8_t* data, uint32_t length) {
-    uint32_t crc = state;
+namespace {
+
+uint32_t ReflectedPortable(uint32_t crc, const uint8_t* data, size_t length) {
     const auto& t = kReflected;
     for (; length >= 8; data += 8, length -= 8) {
         const uint32_t lo = crc ^ LoadLE32(data);
@@ -52,12 +58,11 @@ void Crc32Update(uint32_t& state, const uint8_t* data, uint32_t length) {
         crc = t[7][lo & 0xff] ^ t[6][(lo >> 8) & 0xff] ^ t[5][(lo >> 16) & 0xff] ^ t[4][lo >> 24] ^
               t[3][hi & 0xff] ^ t[2][(hi >> 8) & 0xff] ^ t[1][(hi >> 16) & 0xff] ^ t[0][hi >> 24];
     }
-    for (uint32_t i = 0; i < length; ++i) crc = (crc >> 8) ^ t[0][(crc ^ data[i]) & 0xff];
-    state = crc;
+    for (size_t i = 0; i < length; ++i) crc = (crc >> 8) ^ t[0][(crc ^ data[i]) & 0xff];
+    return crc;
 }
 
-void Crc32MsbUpdate(uint32_t& state, const uint8_t* data, uint32_t length) {
-    uint32_t crc = state;
+uint32_t MsbPortable(uint32_t crc, const uint8_t* data, size_t length) {
     const auto& t = kMsb;
     for (; length >= 8; data += 8, length -= 8) {
         const uint32_t hi = crc ^ LoadBE32(data);
@@ -65,9 +70,179 @@ void Crc32MsbUpdate(uint32_t& state, const uint8_t* data, uint32_t length) {
         crc = t[7][hi >> 24] ^ t[6][(hi >> 16) & 0xff] ^ t[5][(hi >> 8) & 0xff] ^ t[4][hi & 0xff] ^
               t[3][lo >> 24] ^ t[2][(lo >> 16) & 0xff] ^ t[1][(lo >> 8) & 0xff] ^ t[0][lo & 0xff];
     }
-    for (uint32_t i = 0; i < length; ++i) crc = (crc << 8) ^ t[0][(crc >> 24) ^ data[i]];
-    state = crc;
+    for (size_t i = 0; i < length; ++i) crc = (crc << 8) ^ t[0][(crc >> 24) ^ data[i]];
+    return crc;
 }
+
+// ---- Carry-less multiplication ----
+//
+// The message is folded: a 128-bit chunk C followed by F more bits contributes
+// C(x)·x^F, and C·x^F ≡ Hi·(x^(64+F) mod P) + Lo·(x^F mod P), a product of at most 96
+// bits that is added into the chunk F bits further on. What is left at the end is a
+// 16-byte block with the same remainder as the whole message, which the tables finish.
+// Register contents enter by being added into the message's first four bytes.
+
+constexpr uint64_t kPoly = 0x104C11DB7ULL;
+
+constexpr uint32_t XPowerModP(int n) {
+    uint64_t r = 1;
+    for (int i = 0; i < n; ++i) {
+        r <<= 1;
+        if (r & (uint64_t(1) << 32)) r ^= kPoly;
+    }
+    return uint32_t(r);
+}
+
+constexpr uint64_t Reflect64(uint64_t v) {
+    uint64_t r = 0;
+    for (int i = 0; i < 64; ++i)
+        if (v & (uint64_t(1) << i)) r |= uint64_t(1) << (63 - i);
+    return r;
+}
+
+struct FoldConstants {
+    uint64_t lo, hi;  // for the chunk's low and high quadword
+};
+
+// Reflected: the low quadword holds the higher powers, and a carry-less product of two
+// reflected values comes out one place short, hence the exponents one less.
+constexpr FoldConstants ReflectedFold(int bits) {
+    return {Reflect64(XPowerModP(64 + bits - 1)), Reflect64(XPowerModP(bits - 1))};
+}
+// Most significant bit first, on byte-reversed chunks: the high quadword holds the higher powers.
+constexpr FoldConstants MsbFold(int bits) { return {XPowerModP(bits), XPowerModP(64 + bits)}; }
+
+#ifdef QUORVIX_X86
+#define CLMUL_TARGET __attribute__((target("pclmul,sse4.1")))
+#define VCLMUL_TARGET __attribute__((target("vpclmulqdq,pclmul,avx512f,avx512bw,avx512vl,sse4.1")))
+
+template <bool Msb>
+CLMUL_TARGET inline __m128i Load128(const uint8_t* p) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    if constexpr (Msb) return _mm_shuffle_epi8(v, _mm_set_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15));
+    return v;
+}
+
+CLMUL_TARGET inline __m128i Fold128(__m128i chunk, __m128i constants, __m128i into) {
+    const __m128i lo = _mm_clmulepi64_si128(chunk, constants, 0x00);
+    const __m128i hi = _mm_clmulepi64_si128(chunk, constants, 0x11);
+    return _mm_xor_si128(_mm_xor_si128(lo, hi), into);
+}
+
+template <bool Msb, int Bits>
+CLMUL_TARGET inline __m128i Constants128() {
+    constexpr FoldConstants k = Msb ? MsbFold(Bits) : ReflectedFold(Bits);
+    return _mm_set_epi64x(int64_t(k.hi), int64_t(k.lo));
+}
+
+// The register added into the first chunk.
+template <bool Msb>
+CLMUL_TARGET inline __m128i WithRegister(__m128i chunk, uint32_t crc) {
+    return _mm_xor_si128(chunk, Msb ? _mm_set_epi32(int(crc), 0, 0, 0) : _mm_cvtsi32_si128(int(crc)));
+}
+
+// Folds 128-bit lanes down to one and finishes with the tables.
+template <bool Msb>
+CLMUL_TARGET uint32_t Finish(__m128i v, const uint8_t* data, size_t length) {
+    const __m128i by1 = Constants128<Msb, 128>();
+    for (; length >= 16; data += 16, length -= 16) v = Fold128(v, by1, Load128<Msb>(data));
+    alignas(16) uint8_t block[16];
+    _mm_store_si128(reinterpret_cast<__m128i*>(block),
+                    Msb ? _mm_shuffle_epi8(v, _mm_set_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15)) : v);
+    const uint32_t crc = Msb ? MsbPortable(0, block, 16) : ReflectedPortable(0, block, 16);
+    return Msb ? MsbPortable(crc, data, length) : ReflectedPortable(crc, data, length);
+}
+
+// Four 128-bit lanes, 64 bytes a step.
+template <bool Msb>
+CLMUL_TARGET uint32_t FoldClmul(uint32_t crc, const uint8_t* data, size_t length) {
+    __m128i x0 = WithRegister<Msb>(Load128<Msb>(data), crc), x1 = Load128<Msb>(data + 16);
+    __m128i x2 = Load128<Msb>(data + 32), x3 = Load128<Msb>(data + 48);
+    data += 64;
+    length -= 64;
+    const __m128i by4 = Constants128<Msb, 512>();
+    for (; length >= 64; data += 64, length -= 64) {
+        x0 = Fold128(x0, by4, Load128<Msb>(data));
+        x1 = Fold128(x1, by4, Load128<Msb>(data + 16));
+        x2 = Fold128(x2, by4, Load128<Msb>(data + 32));
+        x3 = Fold128(x3, by4, Load128<Msb>(data + 48));
+    }
+    const __m128i by1 = Constants128<Msb, 128>();
+    x1 = Fold128(x0, by1, x1);
+    x2 = Fold128(x1, by1, x2);
+    x3 = Fold128(x2, by1, x3);
+    return Finish<Msb>(x3, data, length);
+}
+
+// Four 512-bit lanes, 256 bytes a step.
+template <bool Msb>
+VCLMUL_TARGET inline __m512i Load512(const uint8_t* p) {
+    const __m512i v = _mm512_loadu_si512(p);
+    if constexpr (Msb)
+        return _mm512_shuffle_epi8(v, _mm512_set_epi64(0x0001020304050607LL, 0x08090a0b0c0d0e0fLL, 0x0001020304050607LL,
+                                                       0x08090a0b0c0d0e0fLL, 0x0001020304050607LL, 0x08090a0b0c0d0e0fLL,
+                                                       0x0001020304050607LL, 0x08090a0b0c0d0e0fLL));
+    return v;
+}
+
+VCLMUL_TARGET inline __m512i Fold512(__m512i chunk, __m512i constants, __m512i into) {
+    return _mm512_ternarylogic_epi64(_mm512_clmulepi64_epi128(chunk, constants, 0x00),
+                                     _mm512_clmulepi64_epi128(chunk, constants, 0x11), into, 0x96);
+}
+
+template <bool Msb, int Bits>
+VCLMUL_TARGET inline __m512i Constants512() {
+    constexpr FoldConstants k = Msb ? MsbFold(Bits) : ReflectedFold(Bits);
+    const auto hi = int64_t(k.hi), lo = int64_t(k.lo);
+    return _mm512_set_epi64(hi, lo, hi, lo, hi, lo, hi, lo);
+}
+
+template <bool Msb>
+VCLMUL_TARGET uint32_t FoldVclmul(uint32_t crc, const uint8_t* data, size_t length) {
+    __m512i x0 = Load512<Msb>(data), x1 = Load512<Msb>(data + 64);
+    __m512i x2 = Load512<Msb>(data + 128), x3 = Load512<Msb>(data + 192);
+    x0 = _mm512_xor_si512(x0, _mm512_zextsi128_si512(WithRegister<Msb>(_mm_setzero_si128(), crc)));
+    data += 256;
+    length -= 256;
+    const __m512i by16 = Constants512<Msb, 2048>();
+    for (; length >= 256; data += 256, length -= 256) {
+        x0 = Fold512(x0, by16, Load512<Msb>(data));
+        x1 = Fold512(x1, by16, Load512<Msb>(data + 64));
+        x2 = Fold512(x2, by16, Load512<Msb>(data + 128));
+        x3 = Fold512(x3, by16, Load512<Msb>(data + 192));
+    }
+    const __m512i by4 = Constants512<Msb, 512>();
+    x1 = Fold512(x0, by4, x1);
+    x2 = Fold512(x1, by4, x2);
+    x3 = Fold512(x2, by4, x3);
+    // The four 128-bit lanes of the last vector, folded into its top lane.
+    const __m128i by1 = Constants128<Msb, 128>();
+    alignas(64) __m128i lanes[4];
+    _mm512_store_si512(lanes, x3);
+    __m128i v = Fold128(lanes[0], by1, lanes[1]);
+    v = Fold128(v, by1, lanes[2]);
+    v = Fold128(v, by1, lanes[3]);
+    return Finish<Msb>(v, data, length);
+}
+
+template <bool Msb>
+uint32_t Update(uint32_t crc, const uint8_t* data, size_t length) {
+    if (length >= 1024 && Cpu().vpclmul) return FoldVclmul<Msb>(crc, data, length);
+    if (length >= 64 && Cpu().pclmul) return FoldClmul<Msb>(crc, data, length);
+    return Msb ? MsbPortable(crc, data, length) : ReflectedPortable(crc, data, length);
+}
+#else
+template <bool Msb>
+uint32_t Update(uint32_t crc, const uint8_t* data, size_t length) {
+    return Msb ? MsbPortable(crc, data, length) : ReflectedPortable(crc, data, length);
+}
+#endif
+
+}  // namespace
+
+void Crc32Update(uint32_t& state, const uint8_t* data, uint32_t length) { state = Update<false>(state, data, length); }
+
+void Crc32MsbUpdate(uint32_t& state, const uint8_t* data, uint32_t length) { state = Update<true>(state, data, length); }
 
 void CrcFinal(uint32_t& state, std::string& digest) {
     state = ~Swap32(state);
