@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstring>
+#include <utility>
 
 #include "CryptoUtils.h"
 
@@ -60,13 +61,44 @@ void P(const uint32_t* w, uint32_t* key) {
 }
 
 // psi shifts the sixteen 16-bit words down by one and puts
-// y1 ^ y2 ^ y3 ^ y4 ^ y13 ^ y16 on top.
-void Psi(uint16_t* y, int times) {
-    for (int n = 0; n < times; ++n) {
-        const uint16_t top = y[0] ^ y[1] ^ y[2] ^ y[3] ^ y[12] ^ y[15];
-        std::memmove(y, y + 1, 15 * sizeof(uint16_t));
-        y[15] = top;
+// y1 ^ y2 ^ y3 ^ y4 ^ y13 ^ y16 on top. It only ever adds whole words, so a power of psi
+// is a fixed choice, for each output word, of input words to add: computed here at
+// compile time as one 16-bit mask per output word, and applied as straight-line xors.
+struct WordMap {
+    uint16_t masks[16];
+};
+
+constexpr WordMap PsiPower(int n) {
+    WordMap map{};
+    for (int i = 0; i < 16; ++i) map.masks[i] = uint16_t(1u << i);
+    for (int step = 0; step < n; ++step) {
+        WordMap next{};
+        for (int i = 0; i < 15; ++i) next.masks[i] = map.masks[i + 1];
+        next.masks[15] = map.masks[0] ^ map.masks[1] ^ map.masks[2] ^ map.masks[3] ^ map.masks[12] ^ map.masks[15];
+        map = next;
     }
+    return map;
+}
+
+constexpr WordMap kPsi1 = PsiPower(1);
+constexpr WordMap kPsi12 = PsiPower(12);
+constexpr WordMap kPsi61 = PsiPower(61);
+
+template <uint16_t Mask, size_t... J>
+inline uint16_t Combine(const uint16_t (&in)[16], std::index_sequence<J...>) {
+    return uint16_t(((((Mask >> J) & 1u) ? in[J] : uint16_t(0)) ^ ...));
+}
+
+template <const WordMap& Map, size_t... I>
+inline void ApplyMap(const uint16_t (&in)[16], uint16_t (&out)[16], std::index_sequence<I...>) {
+    ((out[I] = Combine<Map.masks[I]>(in, std::make_index_sequence<16>{})), ...);
+}
+
+template <const WordMap& Map>
+inline void Apply(uint16_t (&y)[16]) {
+    uint16_t in[16];
+    std::memcpy(in, y, sizeof in);
+    ApplyMap<Map>(in, y, std::make_index_sequence<16>{});
 }
 
 void ToHalves(const uint32_t* w, uint16_t* y) {
@@ -107,6 +139,31 @@ void GostEncrypt(uint32_t& low, uint32_t& high, const uint32_t* key) {
     high = r;
 }
 
+namespace {
+
+// The four encryptions of a step are independent: run side by side, their table
+// look-ups overlap instead of waiting on each other.
+void EncryptFour(uint32_t* s, const uint32_t (&keys)[4][8]) {
+    uint32_t r[4], l[4];
+    for (int j = 0; j < 4; ++j) {
+        r[j] = s[2 * j];
+        l[j] = s[2 * j + 1];
+    }
+    auto rounds = [&](int ka, int kb) {
+        for (int j = 0; j < 4; ++j) l[j] ^= R(r[j] + keys[j][ka]);
+        for (int j = 0; j < 4; ++j) r[j] ^= R(l[j] + keys[j][kb]);
+    };
+    for (int pass = 0; pass < 3; ++pass)
+        for (int i = 0; i < 8; i += 2) rounds(i, i + 1);
+    for (int i = 7; i > 0; i -= 2) rounds(i, i - 1);
+    for (int j = 0; j < 4; ++j) {
+        s[2 * j] = l[j];
+        s[2 * j + 1] = r[j];
+    }
+}
+
+}  // namespace
+
 void GostStep(uint32_t* hash, const uint32_t* message) {
     uint32_t u[8], v[8], w[8], keys[4][8];
     std::memcpy(u, hash, sizeof u);
@@ -123,22 +180,19 @@ void GostStep(uint32_t* hash, const uint32_t* message) {
     }
 
     uint32_t s[8];
-    for (int j = 0; j < 4; ++j) {
-        s[2 * j] = hash[2 * j];
-        s[2 * j + 1] = hash[2 * j + 1];
-        GostEncrypt(s[2 * j], s[2 * j + 1], keys[j]);
-    }
+    std::memcpy(s, hash, sizeof s);
+    EncryptFour(s, keys);
 
     // H' = psi^61(H ^ psi(M ^ psi^12(S)))
     uint16_t y[16], m[16], h[16];
     ToHalves(s, y);
     ToHalves(message, m);
     ToHalves(hash, h);
-    Psi(y, 12);
+    Apply<kPsi12>(y);
     for (int i = 0; i < 16; ++i) y[i] ^= m[i];
-    Psi(y, 1);
+    Apply<kPsi1>(y);
     for (int i = 0; i < 16; ++i) y[i] ^= h[i];
-    Psi(y, 61);
+    Apply<kPsi61>(y);
     FromHalves(y, hash);
 }
 

@@ -65,12 +65,6 @@ inline void LoadWords(const uint8_t* block, uint32_t (&x)[16]) {
     for (int i = 0; i < 16; ++i) x[i] = LoadLE32(block + 4 * i);
 }
 
-inline uint32_t F(uint32_t x, uint32_t y, uint32_t z) { return z ^ (x & (y ^ z)); }
-inline uint32_t G4(uint32_t x, uint32_t y, uint32_t z) { return (x & y) | (z & (x | y)); }
-inline uint32_t G5(uint32_t x, uint32_t y, uint32_t z) { return y ^ (z & (x ^ y)); }
-inline uint32_t H(uint32_t x, uint32_t y, uint32_t z) { return x ^ y ^ z; }
-inline uint32_t I(uint32_t x, uint32_t y, uint32_t z) { return y ^ (x | ~z); }
-
 }  // namespace
 
 void Md2Init(Md2State& state) {
@@ -120,9 +114,11 @@ void MdUpdate(MdState& state, const uint8_t* data, uint32_t length, MdTransformF
     const uint32_t room = 64 - index;
     if (length >= room) {
         std::memcpy(state.buffer + index, data, room);
-        transform(state, state.buffer);
+        transform(state, state.buffer, 1);
         // Whole blocks go to the transform straight from the caller's data.
-        for (i = room; i + 63 < length; i += 64) transform(state, data + i);
+        const uint32_t blocks = (length - room) / 64;
+        transform(state, data + room, blocks);
+        i = room + 64 * blocks;
         index = 0;
     }
     std::memcpy(state.buffer + index, data + i, length - i);
@@ -144,75 +140,92 @@ void MdFinal(MdState& state, MdTransformFn transform, std::string& digest) {
     AppendHexBytes(digest, bytes, 16);
 }
 
+// The steps are written so that only the last operations wait for the newest word:
+// the message word, the constant and the oldest word are added first, and each
+// Boolean function is arranged to need the newest word (b) at most two operations deep.
+
 // RFC 1320, section 3.4.
-void Md4Transform(MdState& state, const uint8_t* block) {
-    uint32_t x[16];
-    LoadWords(block, x);
+void Md4Transform(MdState& state, const uint8_t* data, size_t blocks) {
     uint32_t a = state.hash[0], b = state.hash[1], c = state.hash[2], d = state.hash[3];
-
-#define MD4_STEP(f, a, b, c, d, k, s, K) a = RotL32(a + f(b, c, d) + x[k] + K, s)
-    for (int k = 0; k < 16; k += 4) {
-        MD4_STEP(F, a, b, c, d, k + 0, 3, 0);
-        MD4_STEP(F, d, a, b, c, k + 1, 7, 0);
-        MD4_STEP(F, c, d, a, b, k + 2, 11, 0);
-        MD4_STEP(F, b, c, d, a, k + 3, 19, 0);
+    for (; blocks > 0; --blocks, data += 64) {
+        uint32_t x[16];
+        LoadWords(data, x);
+        const uint32_t aa = a, bb = b, cc = c, dd = d;
+#define MD4_F(a, b, c, d, k, s) a = RotL32(a + x[k] + (d ^ (b & (c ^ d))), s)
+#define MD4_G(a, b, c, d, k, s) a = RotL32(a + (x[k] + 0x5a827999u) + ((b & (c | d)) | (c & d)), s)
+#define MD4_H(a, b, c, d, k, s) a = RotL32(a + (x[k] + 0x6ed9eba1u) + (b ^ (c ^ d)), s)
+        for (int k = 0; k < 16; k += 4) {
+            MD4_F(a, b, c, d, k + 0, 3);
+            MD4_F(d, a, b, c, k + 1, 7);
+            MD4_F(c, d, a, b, k + 2, 11);
+            MD4_F(b, c, d, a, k + 3, 19);
+        }
+        for (int k = 0; k < 4; ++k) {
+            MD4_G(a, b, c, d, k + 0, 3);
+            MD4_G(d, a, b, c, k + 4, 5);
+            MD4_G(c, d, a, b, k + 8, 9);
+            MD4_G(b, c, d, a, k + 12, 13);
+        }
+        constexpr int kRound3[4] = {0, 2, 1, 3};
+        for (int k : kRound3) {
+            MD4_H(a, b, c, d, k + 0, 3);
+            MD4_H(d, a, b, c, k + 8, 9);
+            MD4_H(c, d, a, b, k + 4, 11);
+            MD4_H(b, c, d, a, k + 12, 15);
+        }
+#undef MD4_F
+#undef MD4_G
+#undef MD4_H
+        a += aa;
+        b += bb;
+        c += cc;
+        d += dd;
     }
-    for (int k = 0; k < 4; ++k) {
-        MD4_STEP(G4, a, b, c, d, k + 0, 3, 0x5a827999);
-        MD4_STEP(G4, d, a, b, c, k + 4, 5, 0x5a827999);
-        MD4_STEP(G4, c, d, a, b, k + 8, 9, 0x5a827999);
-        MD4_STEP(G4, b, c, d, a, k + 12, 13, 0x5a827999);
-    }
-    constexpr int kRound3[4] = {0, 2, 1, 3};
-    for (int k : kRound3) {
-        MD4_STEP(H, a, b, c, d, k + 0, 3, 0x6ed9eba1);
-        MD4_STEP(H, d, a, b, c, k + 8, 9, 0x6ed9eba1);
-        MD4_STEP(H, c, d, a, b, k + 4, 11, 0x6ed9eba1);
-        MD4_STEP(H, b, c, d, a, k + 12, 15, 0x6ed9eba1);
-    }
-#undef MD4_STEP
-
-    state.hash[0] += a;
-    state.hash[1] += b;
-    state.hash[2] += c;
-    state.hash[3] += d;
+    state.hash[0] = a;
+    state.hash[1] = b;
+    state.hash[2] = c;
+    state.hash[3] = d;
 }
 
-// RFC 1321, section 3.4.
-void Md5Transform(MdState& state, const uint8_t* block) {
-    uint32_t x[16];
-    LoadWords(block, x);
+// RFC 1321, section 3.4. G's two halves cover disjoint bits, so they are added
+// separately and only (d & b) waits for b.
+void Md5Transform(MdState& state, const uint8_t* data, size_t blocks) {
     uint32_t a = state.hash[0], b = state.hash[1], c = state.hash[2], d = state.hash[3];
-
-#define MD5_STEP(f, a, b, c, d, k, s, j) a = b + RotL32(a + f(b, c, d) + x[k] + kMd5T[j], s)
-    for (int i = 0; i < 16; i += 4) {
-        MD5_STEP(F, a, b, c, d, i + 0, 7, i + 0);
-        MD5_STEP(F, d, a, b, c, i + 1, 12, i + 1);
-        MD5_STEP(F, c, d, a, b, i + 2, 17, i + 2);
-        MD5_STEP(F, b, c, d, a, i + 3, 22, i + 3);
+    for (; blocks > 0; --blocks, data += 64) {
+        uint32_t x[16];
+        LoadWords(data, x);
+        const uint32_t aa = a, bb = b, cc = c, dd = d;
+#define MD5_F(a, b, c, d, k, s, j) a = b + RotL32(a + (x[k] + kMd5T[j]) + (d ^ (b & (c ^ d))), s)
+#define MD5_G(a, b, c, d, k, s, j) a = b + RotL32(a + (x[k] + kMd5T[j]) + (c & ~d) + (d & b), s)
+#define MD5_H(a, b, c, d, k, s, j) a = b + RotL32(a + (x[k] + kMd5T[j]) + (b ^ (c ^ d)), s)
+#define MD5_I(a, b, c, d, k, s, j) a = b + RotL32(a + (x[k] + kMd5T[j]) + (c ^ (b | ~d)), s)
+        MD5_F(a, b, c, d, 0, 7, 0);   MD5_F(d, a, b, c, 1, 12, 1);   MD5_F(c, d, a, b, 2, 17, 2);   MD5_F(b, c, d, a, 3, 22, 3);
+        MD5_F(a, b, c, d, 4, 7, 4);   MD5_F(d, a, b, c, 5, 12, 5);   MD5_F(c, d, a, b, 6, 17, 6);   MD5_F(b, c, d, a, 7, 22, 7);
+        MD5_F(a, b, c, d, 8, 7, 8);   MD5_F(d, a, b, c, 9, 12, 9);   MD5_F(c, d, a, b, 10, 17, 10); MD5_F(b, c, d, a, 11, 22, 11);
+        MD5_F(a, b, c, d, 12, 7, 12); MD5_F(d, a, b, c, 13, 12, 13); MD5_F(c, d, a, b, 14, 17, 14); MD5_F(b, c, d, a, 15, 22, 15);
+        MD5_G(a, b, c, d, 1, 5, 16);  MD5_G(d, a, b, c, 6, 9, 17);   MD5_G(c, d, a, b, 11, 14, 18); MD5_G(b, c, d, a, 0, 20, 19);
+        MD5_G(a, b, c, d, 5, 5, 20);  MD5_G(d, a, b, c, 10, 9, 21);  MD5_G(c, d, a, b, 15, 14, 22); MD5_G(b, c, d, a, 4, 20, 23);
+        MD5_G(a, b, c, d, 9, 5, 24);  MD5_G(d, a, b, c, 14, 9, 25);  MD5_G(c, d, a, b, 3, 14, 26);  MD5_G(b, c, d, a, 8, 20, 27);
+        MD5_G(a, b, c, d, 13, 5, 28); MD5_G(d, a, b, c, 2, 9, 29);   MD5_G(c, d, a, b, 7, 14, 30);  MD5_G(b, c, d, a, 12, 20, 31);
+        MD5_H(a, b, c, d, 5, 4, 32);  MD5_H(d, a, b, c, 8, 11, 33);  MD5_H(c, d, a, b, 11, 16, 34); MD5_H(b, c, d, a, 14, 23, 35);
+        MD5_H(a, b, c, d, 1, 4, 36);  MD5_H(d, a, b, c, 4, 11, 37);  MD5_H(c, d, a, b, 7, 16, 38);  MD5_H(b, c, d, a, 10, 23, 39);
+        MD5_H(a, b, c, d, 13, 4, 40); MD5_H(d, a, b, c, 0, 11, 41);  MD5_H(c, d, a, b, 3, 16, 42);  MD5_H(b, c, d, a, 6, 23, 43);
+        MD5_H(a, b, c, d, 9, 4, 44);  MD5_H(d, a, b, c, 12, 11, 45); MD5_H(c, d, a, b, 15, 16, 46); MD5_H(b, c, d, a, 2, 23, 47);
+        MD5_I(a, b, c, d, 0, 6, 48);  MD5_I(d, a, b, c, 7, 10, 49);  MD5_I(c, d, a, b, 14, 15, 50); MD5_I(b, c, d, a, 5, 21, 51);
+        MD5_I(a, b, c, d, 12, 6, 52); MD5_I(d, a, b, c, 3, 10, 53);  MD5_I(c, d, a, b, 10, 15, 54); MD5_I(b, c, d, a, 1, 21, 55);
+        MD5_I(a, b, c, d, 8, 6, 56);  MD5_I(d, a, b, c, 15, 10, 57); MD5_I(c, d, a, b, 6, 15, 58);  MD5_I(b, c, d, a, 13, 21, 59);
+        MD5_I(a, b, c, d, 4, 6, 60);  MD5_I(d, a, b, c, 11, 10, 61); MD5_I(c, d, a, b, 2, 15, 62);  MD5_I(b, c, d, a, 9, 21, 63);
+#undef MD5_F
+#undef MD5_G
+#undef MD5_H
+#undef MD5_I
+        a += aa;
+        b += bb;
+        c += cc;
+        d += dd;
     }
-    for (int i = 0; i < 16; i += 4) {
-        MD5_STEP(G5, a, b, c, d, (1 + 5 * i) & 15, 5, 16 + i);
-        MD5_STEP(G5, d, a, b, c, (6 + 5 * i) & 15, 9, 17 + i);
-        MD5_STEP(G5, c, d, a, b, (11 + 5 * i) & 15, 14, 18 + i);
-        MD5_STEP(G5, b, c, d, a, (16 + 5 * i) & 15, 20, 19 + i);
-    }
-    for (int i = 0; i < 16; i += 4) {
-        MD5_STEP(H, a, b, c, d, (5 + 3 * i) & 15, 4, 32 + i);
-        MD5_STEP(H, d, a, b, c, (8 + 3 * i) & 15, 11, 33 + i);
-        MD5_STEP(H, c, d, a, b, (11 + 3 * i) & 15, 16, 34 + i);
-        MD5_STEP(H, b, c, d, a, (14 + 3 * i) & 15, 23, 35 + i);
-    }
-    for (int i = 0; i < 16; i += 4) {
-        MD5_STEP(I, a, b, c, d, (7 * i) & 15, 6, 48 + i);
-        MD5_STEP(I, d, a, b, c, (7 * i + 7) & 15, 10, 49 + i);
-        MD5_STEP(I, c, d, a, b, (7 * i + 14) & 15, 15, 50 + i);
-        MD5_STEP(I, b, c, d, a, (7 * i + 21) & 15, 21, 51 + i);
-    }
-#undef MD5_STEP
-
-    state.hash[0] += a;
-    state.hash[1] += b;
-    state.hash[2] += c;
-    state.hash[3] += d;
+    state.hash[0] = a;
+    state.hash[1] = b;
+    state.hash[2] = c;
+    state.hash[3] = d;
 }

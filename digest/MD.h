@@ -1,6 +1,7 @@
 // MD2 (RFC 1319), MD4 (RFC 1320) and MD5 (RFC 1321).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -17,7 +18,8 @@ struct MdState {
     uint8_t buffer[64];    // partial block; its fill is derived from bitCount
 };
 
-using MdTransformFn = void (*)(MdState& state, const uint8_t* block);
+// A block transform compresses `blocks` consecutive 64-byte blocks into the state.
+using MdTransformFn = void (*)(MdState& state, const uint8_t* data, size_t blocks);
 
 void Md2Init(Md2State& state);
 void Md2AddByte(Md2State& state, uint8_t byte);
@@ -27,5 +29,5 @@ void Md2Final(Md2State& state, std::string& digest);
 void MdInit(MdState& state);
 void MdUpdate(MdState& state, const uint8_t* data, uint32_t length, MdTransformFn transform);
 void MdFinal(MdState& state, MdTransformFn transform, std::string& digest);
-void Md4Transform(MdState& state, const uint8_t* block);
-void Md5Transform(MdState& state, const uint8_t* block);
+void Md4Transform(MdState& state, const uint8_t* data, size_t blocks);
+void Md5Transform(MdState& state, const uint8_t* data, size_t blocks);
