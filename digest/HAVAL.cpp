@@ -51,7 +51,7 @@ constexpr uint8_t kPhi[3][5][7] = {
 
 // The Boolean functions F1..F5 in the factored forms of the reference implementation.
 template <int Pass>
-inline uint32_t F(uint32_t x6, uint32_t x5, uint32_t x4, uint32_t x3, uint32_t x2, uint32_t x1, uint32_t x0) {
+__attribute__((always_inline)) inline uint32_t F(uint32_t x6, uint32_t x5, uint32_t x4, uint32_t x3, uint32_t x2, uint32_t x1, uint32_t x0) {
     if constexpr (Pass == 1) return (x1 & (x0 ^ x4)) ^ (x2 & x5) ^ (x3 & x6) ^ x0;
     if constexpr (Pass == 2)
         return (x2 & ((x1 & ~x3) ^ (x4 & x5) ^ x6 ^ x0)) ^ (x4 & (x1 ^ x5)) ^ (x3 & x5) ^ x0;
@@ -61,24 +61,43 @@ inline uint32_t F(uint32_t x6, uint32_t x5, uint32_t x4, uint32_t x3, uint32_t x
     if constexpr (Pass == 5) return (x0 & ((x1 & x2 & x3) ^ ~x5)) ^ (x1 & x4) ^ (x2 & x5) ^ (x3 & x6);
 }
 
+template <int Pass>
+__attribute__((always_inline)) inline uint32_t FArray(const uint32_t (&a)[7]) {
+    return F<Pass>(a[0], a[1], a[2], a[3], a[4], a[5], a[6]);
+}
+
 // Step Step of pass Pass: x_k = t[(k - Step) mod 8], and x7 is updated from x6..x0.
+// x0 is the word the previous step wrote, so F is split on it: F = F0 ^ (x0 & F'),
+// where F0 and F' (F with x0 cleared, and its change when x0 is set) do not wait for
+// x0; the step then waits for x0 through just two operations.
 template <int Passes, int Pass, int Step>
-inline void HavalStep(uint32_t (&t)[8], const uint32_t (&w)[32]) {
+__attribute__((always_inline)) inline void HavalStep(uint32_t (&t)[8], const uint32_t (&w)[32]) {
     constexpr auto x = [](int k) { return (k - Step + 64) & 7; };
     constexpr const uint8_t* phi = kPhi[Passes - 3][Pass - 1];
-    const uint32_t f = F<Pass>(t[x(phi[0])], t[x(phi[1])], t[x(phi[2])], t[x(phi[3])],
-                               t[x(phi[4])], t[x(phi[5])], t[x(phi[6])]);
+    constexpr int newest = [] {
+        for (int q = 0; q < 7; ++q)
+            if (kPhi[Passes - 3][Pass - 1][q] == 0) return q;
+        return 0;
+    }();
+    uint32_t a[7] = {t[x(phi[0])], t[x(phi[1])], t[x(phi[2])], t[x(phi[3])], t[x(phi[4])], t[x(phi[5])], t[x(phi[6])]};
+    const uint32_t latest = a[newest];
+    a[newest] = 0;
+    const uint32_t cleared = FArray<Pass>(a);
+    a[newest] = ~0u;
+    const uint32_t change = FArray<Pass>(a) ^ cleared;
+    const uint32_t f = cleared ^ (latest & change);
     constexpr uint32_t k = Pass == 1 ? 0 : kRoundConstants[Pass - 2][Step];
-    t[x(7)] = RotR32(f, 7) + RotR32(t[x(7)], 11) + w[kWordOrder[Pass - 1][Step]] + k;
+    t[x(7)] = RotR32(f, 7) + (RotR32(t[x(7)], 11) + w[kWordOrder[Pass - 1][Step]] + k);
 }
 
 template <int Passes, int Pass, size_t... Steps>
-inline void HavalPass(uint32_t (&t)[8], const uint32_t (&w)[32], std::index_sequence<Steps...>) {
+__attribute__((always_inline)) inline void HavalPass(uint32_t (&t)[8], const uint32_t (&w)[32], std::index_sequence<Steps...>) {
     (HavalStep<Passes, Pass, int(Steps)>(t, w), ...);
 }
 
 template <int Passes, size_t... Passes1>
-void HavalCompress(uint32_t* hash, const uint8_t* block, std::index_sequence<Passes1...>) {
+__attribute__((always_inline)) inline void HavalCompress(uint32_t* hash, const uint8_t* block,
+                                                         std::index_sequence<Passes1...>) {
     uint32_t w[32];
     for (int i = 0; i < 32; ++i) w[i] = LoadLE32(block + 4 * i);
     uint32_t t[8];
@@ -93,12 +112,33 @@ constexpr uint8_t kPadding[128] = {0x80};
 
 }  // namespace
 
+namespace {
+
+template <int Passes>
+void CompressPortable(uint32_t* hash, const uint8_t* block) {
+    HavalCompress<Passes>(hash, block, std::make_index_sequence<Passes>{});
+}
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define QUORVIX_X86 1
+// The same steps with three-operand rotations (rorx) and and-not.
+template <int Passes>
+__attribute__((target("bmi,bmi2"))) void CompressBmi2(uint32_t* hash, const uint8_t* block) {
+    HavalCompress<Passes>(hash, block, std::make_index_sequence<Passes>{});
+}
+#endif
+
+}  // namespace
+
 void HavalTransform(uint32_t* hash, const uint8_t* block, uint32_t passes) {
-    switch (ClampPasses(passes)) {
-        case 3: HavalCompress<3>(hash, block, std::make_index_sequence<3>{}); break;
-        case 4: HavalCompress<4>(hash, block, std::make_index_sequence<4>{}); break;
-        default: HavalCompress<5>(hash, block, std::make_index_sequence<5>{}); break;
+    passes = ClampPasses(passes);
+#ifdef QUORVIX_X86
+    if (Cpu().bmi2) {
+        passes == 3 ? CompressBmi2<3>(hash, block) : passes == 4 ? CompressBmi2<4>(hash, block) : CompressBmi2<5>(hash, block);
+        return;
     }
+#endif
+    passes == 3 ? CompressPortable<3>(hash, block) : passes == 4 ? CompressPortable<4>(hash, block) : CompressPortable<5>(hash, block);
 }
 
 void HavalInit(HavalState& state) {

@@ -152,7 +152,9 @@ void Md4Transform(MdState& state, const uint8_t* data, size_t blocks) {
         LoadWords(data, x);
         const uint32_t aa = a, bb = b, cc = c, dd = d;
 #define MD4_F(a, b, c, d, k, s) a = RotL32(a + x[k] + (d ^ (b & (c ^ d))), s)
-#define MD4_G(a, b, c, d, k, s) a = RotL32(a + (x[k] + 0x5a827999u) + ((b & (c | d)) | (c & d)), s)
+// The majority of b, c, d is (c & d) plus (b & (c ^ d)): disjoint bits, so only one
+// operation waits for b.
+#define MD4_G(a, b, c, d, k, s) a = RotL32(a + (x[k] + 0x5a827999u) + (c & d) + (b & (c ^ d)), s)
 #define MD4_H(a, b, c, d, k, s) a = RotL32(a + (x[k] + 0x6ed9eba1u) + (b ^ (c ^ d)), s)
         for (int k = 0; k < 16; k += 4) {
             MD4_F(a, b, c, d, k + 0, 3);
