@@ -348,12 +348,16 @@ namespace {
 // The 80 rounds unrolled eight at a time with the working variables renamed instead
 // of moved, and the message schedule kept as a rolling window of 16 words.
 // Round i of a group of 16 uses the message word i; k is the round's constant index.
+// Maj(a, b, c) = b ^ ((a ^ b) & (b ^ c)), and this round's b ^ c is the last round's
+// a ^ b: one operation less per round (ab carries it from round to round).
 #define SHA512_ROUND(a, b, c, d, e, f, g, h, k, i)                                                 \
     do {                                                                                           \
         const uint64_t t1 =                                                                        \
-            h + (RotR64(e, 14) ^ RotR64(e, 18) ^ RotR64(e, 41)) + Ch(e, f, g) + kSha512K[k] + w[i]; \
+            h + kSha512K[k] + w[i] + (RotR64(e, 14) ^ RotR64(e, 18) ^ RotR64(e, 41)) + Ch(e, f, g); \
         d += t1;                                                                                   \
-        h = t1 + (RotR64(a, 28) ^ RotR64(a, 34) ^ RotR64(a, 39)) + Maj(a, b, c);                  \
+        const uint64_t bc = ab;                                                                    \
+        ab = a ^ b;                                                                                \
+        h = t1 + (RotR64(a, 28) ^ RotR64(a, 34) ^ RotR64(a, 39)) + (b ^ (ab & bc));                \
     } while (0)
 #define SHA512_SCHEDULE(i)                                                                         \
     do {                                                                                           \
@@ -386,6 +390,7 @@ __attribute__((always_inline)) inline void Sha512Blocks(uint64_t* hash, const ui
         for (int t = 0; t < 16; ++t) w[t] = LoadBE64(data + 8 * t);
         uint64_t a = hash[0], b = hash[1], c = hash[2], d = hash[3];
         uint64_t e = hash[4], f = hash[5], g = hash[6], h = hash[7];
+        uint64_t ab = b ^ c;  // b ^ c of the first round
         SHA512_SIXTEEN(0, SHA512_NO_SCHEDULE);
         for (int k = 16; k < 80; k += 16) {
             SHA512_SIXTEEN(k, SHA512_SCHEDULE);
