@@ -6,14 +6,16 @@ set -euo pipefail
 packages=(
   # build
   cmake ninja-build g++ pkg-config
-  # the game
-  qt6-base-dev
+  # the game, and a font for its texts
+  qt6-base-dev fonts-dejavu-core
   # playing and testing it without a display: a virtual X server, input and screenshots
   xvfb xauth xdotool imagemagick
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # independent digest implementations, used only by tests and benchmarks
   libssl-dev libgcrypt20-dev zlib1g-dev nettle-dev librhash-dev libmhash-dev
+  # the command-line peers of bench/qxhash_throughput.sh
+  openssl rhash
 )
 
 missing=()
