@@ -69,3 +69,25 @@ extern const CpuFeatures* currentCpu;
 inline const CpuFeatures& Cpu() { return *detail::currentCpu; }
 // For tests: run the portable code only (true) or the best the processor allows.
 void HashForcePortable(bool portable);
+
+// Feeds bytes through a block buffer: completes a partial block first, then hands
+// whole blocks to `compress(blocks, count)` straight from the caller's data, and keeps
+// the tail. `fill` is the number of bytes the buffer holds (0 .. Block - 1 between calls).
+template <size_t Block, typename Fill, typename Compress>
+void AbsorbBlocks(uint8_t* buffer, Fill& fill, const uint8_t* data, uint64_t length, Compress&& compress) {
+    if (length == 0) return;
+    if (fill > 0) {
+        const uint64_t take = length < Block - uint64_t(fill) ? length : Block - uint64_t(fill);
+        std::memcpy(buffer + fill, data, size_t(take));
+        fill = Fill(fill + take);
+        data += take;
+        length -= take;
+        if (uint64_t(fill) < Block) return;
+        compress(buffer, size_t(1));
+        fill = 0;
+    }
+    const uint64_t blocks = length / Block;
+    if (blocks > 0) compress(data, size_t(blocks));
+    std::memcpy(buffer, data + blocks * Block, size_t(length - blocks * Block));
+    fill = Fill(length - blocks * Block);
+}

@@ -146,24 +146,10 @@ void Ripemd160Init(RipemdState& state) {
 }
 
 void RipemdUpdate(RipemdState& state, const uint8_t* data, uint32_t length, uint16_t variant) {
-    if (state.bufferFill > 0) {
-        const uint32_t take = length < 64 - state.bufferFill ? length : 64 - state.bufferFill;
-        std::memcpy(state.buffer + state.bufferFill, data, take);
-        state.bufferFill += take;
-        data += take;
-        length -= take;
-        if (state.bufferFill < 64) return;
-        Compress(state.hash, state.buffer, 1, variant);
-        state.byteCount += 64;
-        state.bufferFill = 0;
-    }
-    const uint32_t blocks = length / 64;
-    Compress(state.hash, data, blocks, variant);
-    state.byteCount += 64 * uint64_t(blocks);
-    data += 64 * blocks;
-    length -= 64 * blocks;
-    std::memcpy(state.buffer, data, length);
-    state.bufferFill = length;
+    AbsorbBlocks<64>(state.buffer, state.bufferFill, data, length, [&](const uint8_t* blocks, size_t count) {
+        Compress(state.hash, blocks, count, variant);
+        state.byteCount += 64 * uint64_t(count);
+    });
 }
 
 void RipemdPad(uint32_t* hash, const uint8_t* buffered, uint32_t lowCount, uint32_t highCount, uint16_t variant) {

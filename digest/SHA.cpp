@@ -78,33 +78,22 @@ inline uint64_t Maj(uint64_t x, uint64_t y, uint64_t z) { return (x & y) | (z & 
 
 using Transform32 = void (*)(uint32_t*, const uint8_t*, size_t);
 
-// Shared buffering of all four functions: fill the partial block, then whole blocks
-// straight from the caller's data, then keep the tail.
+template <typename State, typename Word, size_t N>
+void Start(State& state, const Word (&initial)[N]) {
+    std::memcpy(state.hash, initial, sizeof initial);
+    state.bitCount = 0;
+    state.bufferFill = 0;
+}
+
+// The buffering of all four functions; each compressed block adds its bits to the count.
 template <typename State, typename TransformFn>
 void Absorb(State& state, const uint8_t* data, int64_t length, TransformFn transform) {
-    constexpr int64_t kBlock = sizeof state.buffer;
-    constexpr uint64_t kBlockBits = kBlock * 8;
+    constexpr size_t kBlock = sizeof state.buffer;
     if (length <= 0) return;
-    if (state.bufferFill > 0) {
-        const int64_t take = length < kBlock - state.bufferFill ? length : kBlock - state.bufferFill;
-        std::memcpy(state.buffer + state.bufferFill, data, size_t(take));
-        state.bufferFill += take;
-        data += take;
-        length -= take;
-        if (state.bufferFill < kBlock) return;
-        transform(state.hash, state.buffer, 1);
-        state.bitCount += kBlockBits;
-        state.bufferFill = 0;
-    }
-    const int64_t blocks = length / kBlock;
-    if (blocks > 0) {
-        transform(state.hash, data, size_t(blocks));
-        state.bitCount += uint64_t(blocks) * kBlockBits;
-        data += blocks * kBlock;
-        length -= blocks * kBlock;
-    }
-    std::memcpy(state.buffer, data, size_t(length));
-    state.bufferFill = length;
+    AbsorbBlocks<kBlock>(state.buffer, state.bufferFill, data, uint64_t(length), [&](const uint8_t* blocks, size_t count) {
+        transform(state.hash, blocks, count);
+        state.bitCount += uint64_t(count) * kBlock * 8;
+    });
 }
 
 // Pads the buffered tail with 0x80, zeros and the bit length; the length field takes
@@ -128,29 +117,13 @@ void Pad(State& state, size_t lengthBytes, TransformFn transform) {
 
 }  // namespace
 
-void Sha1Init(Sha32State& state) {
-    std::memcpy(state.hash, kSha1Initial, sizeof kSha1Initial);
-    state.bitCount = 0;
-    state.bufferFill = 0;
-}
+void Sha1Init(Sha32State& state) { Start(state, kSha1Initial); }
 
-void Sha256Init(Sha32State& state) {
-    std::memcpy(state.hash, kSha256Initial, sizeof kSha256Initial);
-    state.bitCount = 0;
-    state.bufferFill = 0;
-}
+void Sha256Init(Sha32State& state) { Start(state, kSha256Initial); }
 
-void Sha384Init(Sha64State& state) {
-    std::memcpy(state.hash, kSha384Initial, sizeof kSha384Initial);
-    state.bitCount = 0;
-    state.bufferFill = 0;
-}
+void Sha384Init(Sha64State& state) { Start(state, kSha384Initial); }
 
-void Sha512Init(Sha64State& state) {
-    std::memcpy(state.hash, kSha512Initial, sizeof kSha512Initial);
-    state.bitCount = 0;
-    state.bufferFill = 0;
-}
+void Sha512Init(Sha64State& state) { Start(state, kSha512Initial); }
 
 void Sha32Update(Sha32State& state, const uint8_t* data, uint16_t variant, int64_t length) {
     Absorb(state, data, length, variant == 256 ? Sha256Transform : Sha1Transform);

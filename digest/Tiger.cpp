@@ -425,23 +425,12 @@ void TigerTransform(const uint8_t* block, TigerState& state, uint32_t passes) {
 }
 
 void TigerUpdate(TigerState& state, const uint8_t* data, uint32_t length, uint32_t passes) {
-    if (state.bufferFill > 0) {
-        const uint32_t take = length < 64 - state.bufferFill ? length : 64 - state.bufferFill;
-        std::memcpy(state.buffer + state.bufferFill, data, take);
-        state.bufferFill += take;
-        data += take;
-        length -= take;
-        if (state.bufferFill < 64) return;
-        TigerTransform(state.buffer, state, passes);
-        state.bitCount += 512;
-        state.bufferFill = 0;
-    }
-    for (; length >= 64; data += 64, length -= 64) {
-        TigerTransform(data, state, passes);
-        state.bitCount += 512;
-    }
-    std::memcpy(state.buffer, data, length);
-    state.bufferFill = length;
+    AbsorbBlocks<64>(state.buffer, state.bufferFill, data, length, [&](const uint8_t* blocks, size_t count) {
+        for (; count > 0; --count, blocks += 64) {
+            TigerTransform(blocks, state, passes);
+            state.bitCount += 512;
+        }
+    });
 }
 
 void TigerFinal(TigerState& state, uint16_t bits, uint32_t passes, std::string& digest) {
