@@ -7,7 +7,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "FormFont.h"
+#include "FormLook.h"
 #include "GameReady.h"
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {

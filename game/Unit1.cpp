@@ -18,7 +18,7 @@
 
 #include "CardImage.h"
 #include "ErrorReport.h"
-#include "FormFont.h"
+#include "FormLook.h"
 #include "GameReady.h"
 #include "LeadsFile.h"
 #include "Unit2.h"
@@ -32,13 +32,6 @@ constexpr QColor kFrameHint(0, 0, 255);
 uint32_t SeedFromClock() {
     const QTime now = QDateTime::currentDateTimeUtc().time();
     return ClockSeed(now.hour(), now.minute(), now.second(), now.msec());
-}
-
-void SetBackground(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
 }
 
 }  // namespace
@@ -76,7 +69,7 @@ void TForm1::BuildBoard() {
     Panel1->setFixedSize(500, 505);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel1->setLineWidth(2);
-    SetBackground(Panel1, Qt::white);
+    SetBackgroundColour(Panel1, Qt::white);
     setCentralWidget(Panel1);
 
     for (int cell = 1; cell <= kCells; ++cell) {
@@ -84,7 +77,7 @@ void TForm1::BuildBoard() {
         QFrame* frame = new QFrame(Panel1);
         frame->setObjectName(QStringLiteral("p%1").arg(cell));
         frame->setGeometry(32 + 72 * column, 24 + 72 * row, 70, 70);
-        SetBackground(frame, kFrameGrey);
+        SetBackgroundColour(frame, kFrameGrey);
         CardImage* image = new CardImage(frame);
         image->setObjectName(QStringLiteral("Image%1").arg(cell));
         image->setGeometry(5, 5, 60, 60);
@@ -192,7 +185,7 @@ void TForm1::Wait(int milliseconds) {
 void TForm1::ShowPoints(int32_t points) { Label2->setText(QString::number(points)); }
 
 void TForm1::SetFrameColour(int cell, FrameColour colour) {
-    SetBackground(p[size_t(cell - 1)], colour == FrameColour::Hint ? kFrameHint : kFrameGrey);
+    SetBackgroundColour(p[size_t(cell - 1)], colour == FrameColour::Hint ? kFrameHint : kFrameGrey);
 }
 
 void TForm1::SetHintEnabled(bool enabled) { Showmeplease1->setEnabled(enabled); }

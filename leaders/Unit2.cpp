@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "ErrorReport.h"
-#include "FormFont.h"
+#include "FormLook.h"
 #include "GameReady.h"
 #include "LeadsFile.h"
 #include "Unit3.h"
@@ -18,10 +18,7 @@ TForm2::TForm2(LeadsTable& leads, QString leadsPath, TForm3& leadsWindow, QWidge
     setModal(true);
     setFixedSize(250, 97);
     setFont(FormFont(11));
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    SetBackgroundColour(this, Qt::white);
 
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));

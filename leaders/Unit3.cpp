@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 #include "ErrorReport.h"
-#include "FormFont.h"
+#include "FormLook.h"
 #include "GameReady.h"
 #include "LeadsFile.h"
 
@@ -53,10 +53,7 @@ TForm3::TForm3(LeadsTable& leads, QString leadsPath, QWidget* parent)
     setModal(true);
     setFixedSize(202, 235);
     setFont(FormFont(11));
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    SetBackgroundColour(this, Qt::white);
 
     MakeLabel(QStringLiteral("Name"), 40, 8, Qt::black, this)->setObjectName(QStringLiteral("Label7"));
     MakeLabel(QStringLiteral("Points"), 136, 8, Qt::black, this)->setObjectName(QStringLiteral("Label8"));

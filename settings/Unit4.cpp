@@ -10,7 +10,7 @@
 #include <QPushButton>
 
 #include "CardSets.h"
-#include "FormFont.h"
+#include "FormLook.h"
 #include "GameReady.h"
 #include "Unit1.h"
 #include "Unit3.h"
@@ -24,10 +24,7 @@ TForm4::TForm4(TForm1& mainWindow)
     setModal(true);
     setFixedSize(315, 178);
     setFont(FormFont(11));
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-    setAutoFillBackground(true);
+    SetBackgroundColour(this, Qt::white);
 
     auto* GroupBox1 = new QGroupBox(QStringLiteral("Cards"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
@@ -44,8 +41,7 @@ TForm4::TForm4(TForm1& mainWindow)
     Panel1->setGeometry(240, 12, 49, 49);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setLineWidth(1);
-    Panel1->setPalette(white);
-    Panel1->setAutoFillBackground(true);
+    SetBackgroundColour(Panel1, Qt::white);
     // The caption lies under the picture and shows only while there is none.
     Panel1Caption = new QLabel(Panel1);
     Panel1Caption->setObjectName(QStringLiteral("Panel1Caption"));
@@ -73,7 +69,7 @@ TForm4::TForm4(TForm1& mainWindow)
     ValueSlider1->SetEdgeSize(4);
     ValueSlider1->SetOptions(soShowFocus | soShowPoints);
     ValueSlider1->SetValue(100);
-    ValueSlider1->setPalette(white);
+    ValueSlider1->setPalette(palette());  // the window's white
     ValueSlider1->setCursor(Qt::PointingHandCursor);
     ValueSlider1->OnChange = [this](TCustomValueSlider*) { ValueSlider1Change(); };
 

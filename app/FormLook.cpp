@@ -1,7 +1,8 @@
-#include "FormFont.h"
+#include "FormLook.h"
 
 #include <QFontDatabase>
 #include <QStringList>
+#include <QWidget>
 
 QFont FormFont(int pixelSize, bool bold) {
     QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
@@ -9,4 +10,11 @@ QFont FormFont(int pixelSize, bool bold) {
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;
+}
+
+void SetBackgroundColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
 }
