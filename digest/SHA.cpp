@@ -390,12 +390,95 @@ void Sha512Portable(uint64_t* hash, const uint8_t* data, size_t blocks) { Sha512
 __attribute__((target("bmi2"))) void Sha512Bmi2(uint64_t* hash, const uint8_t* data, size_t blocks) {
     Sha512Blocks(hash, data, blocks);
 }
+
+#define SHA512_AVX512_TARGET __attribute__((target("avx512f,avx512vl,bmi2")))
+
+// The message schedule two words at a time in vector registers (64-bit rotations are
+// AVX-512 instructions) while the scalar rounds run: each step makes the pair of words
+// 16 rounds ahead, with its round constants added, and then runs two rounds.
+SHA512_AVX512_TARGET inline __m128i SmallSigma0(__m128i w) {
+    return _mm_ternarylogic_epi64(_mm_ror_epi64(w, 1), _mm_ror_epi64(w, 8), _mm_srli_epi64(w, 7), 0x96);
+}
+SHA512_AVX512_TARGET inline __m128i SmallSigma1(__m128i w) {
+    return _mm_ternarylogic_epi64(_mm_ror_epi64(w, 19), _mm_ror_epi64(w, 61), _mm_srli_epi64(w, 6), 0x96);
+}
+
+// n[0..7] hold the pairs of words k .. k+15, n[8 + j] receives the pair k+16+2j.
+template <int J>
+SHA512_AVX512_TARGET inline void SchedulePair(__m128i (&n)[16], uint64_t* wk, int k) {
+    constexpr int p = 8 + J;
+    const __m128i v = _mm_add_epi64(_mm_add_epi64(SmallSigma1(n[p - 1]), _mm_alignr_epi8(n[p - 3], n[p - 4], 8)),
+                                    _mm_add_epi64(SmallSigma0(_mm_alignr_epi8(n[p - 7], n[p - 8], 8)), n[p - 8]));
+    n[p] = v;
+    const int t = k + 16 + 2 * J;
+    _mm_store_si128(reinterpret_cast<__m128i*>(wk + t),
+                    _mm_add_epi64(v, _mm_loadu_si128(reinterpret_cast<const __m128i*>(kSha512K + t))));
+}
+
+SHA512_AVX512_TARGET void Sha512Avx512(uint64_t* hash, const uint8_t* data, size_t blocks) {
+    const __m128i swap = _mm_set_epi64x(0x08090a0b0c0d0e0fLL, 0x0001020304050607LL);
+    for (; blocks > 0; --blocks, data += 128) {
+        alignas(16) uint64_t wk[80];
+        __m128i n[16];
+        for (int j = 0; j < 8; ++j) {
+            n[j] = _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + 16 * j)), swap);
+            _mm_store_si128(reinterpret_cast<__m128i*>(wk + 2 * j),
+                            _mm_add_epi64(n[j], _mm_loadu_si128(reinterpret_cast<const __m128i*>(kSha512K + 2 * j))));
+        }
+        uint64_t a = hash[0], b = hash[1], c = hash[2], d = hash[3];
+        uint64_t e = hash[4], f = hash[5], g = hash[6], h = hash[7];
+        uint64_t ab = b ^ c;
+#define SHA512_WK_ROUND(a, b, c, d, e, f, g, h, i)                                                \
+    do {                                                                                          \
+        const uint64_t t1 = h + wk[i] + (RotR64(e, 14) ^ RotR64(e, 18) ^ RotR64(e, 41)) + Ch(e, f, g); \
+        d += t1;                                                                                  \
+        const uint64_t bc = ab;                                                                   \
+        ab = a ^ b;                                                                               \
+        h = t1 + (RotR64(a, 28) ^ RotR64(a, 34) ^ RotR64(a, 39)) + (b ^ (ab & bc));               \
+    } while (0)
+#define SHA512_STEP(J, a, b, c, d, e, f, g, h)                 \
+    if (schedule) SchedulePair<J>(n, wk, k);                   \
+    SHA512_WK_ROUND(a, b, c, d, e, f, g, h, k + 2 * (J));      \
+    SHA512_WK_ROUND(h, a, b, c, d, e, f, g, k + 2 * (J) + 1)
+#define SHA512_SIXTEEN                        \
+    SHA512_STEP(0, a, b, c, d, e, f, g, h);   \
+    SHA512_STEP(1, g, h, a, b, c, d, e, f);   \
+    SHA512_STEP(2, e, f, g, h, a, b, c, d);   \
+    SHA512_STEP(3, c, d, e, f, g, h, a, b);   \
+    SHA512_STEP(4, a, b, c, d, e, f, g, h);   \
+    SHA512_STEP(5, g, h, a, b, c, d, e, f);   \
+    SHA512_STEP(6, e, f, g, h, a, b, c, d);   \
+    SHA512_STEP(7, c, d, e, f, g, h, a, b)
+        for (int k = 0; k < 64; k += 16) {
+            constexpr bool schedule = true;
+            SHA512_SIXTEEN;
+            for (int j = 0; j < 8; ++j) n[j] = n[8 + j];
+        }
+        {
+            constexpr int k = 64;
+            constexpr bool schedule = false;  // the last 16 rounds need no more words
+            SHA512_SIXTEEN;
+        }
+#undef SHA512_SIXTEEN
+#undef SHA512_STEP
+#undef SHA512_WK_ROUND
+        hash[0] += a;
+        hash[1] += b;
+        hash[2] += c;
+        hash[3] += d;
+        hash[4] += e;
+        hash[5] += f;
+        hash[6] += g;
+        hash[7] += h;
+    }
+}
 #endif
 
 }  // namespace
 
 void Sha512Transform(uint64_t* hash, const uint8_t* data, size_t blocks) {
 #ifdef QUORVIX_X86
+    if (Cpu().avx512 && Cpu().bmi2) return Sha512Avx512(hash, data, blocks);
     if (Cpu().bmi2) return Sha512Bmi2(hash, data, blocks);
 #endif
     Sha512Portable(hash, data, blocks);
