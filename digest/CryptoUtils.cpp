@@ -1,5 +1,9 @@
 #include "CryptoUtils.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 constexpr char kDigits[] = "0123456789abcdef";
 
@@ -30,7 +34,24 @@ void AppendHexBytes(std::string& text, const uint8_t* bytes, size_t count) {
     const size_t start = text.size();
     text.resize(start + 2 * count);
     char* out = text.data() + start;
-    for (size_t i = 0; i < count; ++i) std::memcpy(out + 2 * i, kHexPairs.pairs[bytes[i]], 2);
+    size_t i = 0;
+#if defined(__SSE2__)
+    // Sixteen bytes at a time: split into nibbles, high first, and turn each into its
+    // digit ('0' + n, plus 39 more for a..f).
+    const __m128i lowNibble = _mm_set1_epi8(0x0f), nine = _mm_set1_epi8(9);
+    const __m128i zero = _mm_set1_epi8('0'), letters = _mm_set1_epi8('a' - '0' - 10);
+    auto digits = [&](__m128i nibbles) {
+        return _mm_add_epi8(_mm_add_epi8(nibbles, zero), _mm_and_si128(_mm_cmpgt_epi8(nibbles, nine), letters));
+    };
+    for (; i + 16 <= count; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + i));
+        const __m128i high = _mm_and_si128(_mm_srli_epi16(v, 4), lowNibble);
+        const __m128i low = _mm_and_si128(v, lowNibble);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 2 * i), digits(_mm_unpacklo_epi8(high, low)));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 2 * i + 16), digits(_mm_unpackhi_epi8(high, low)));
+    }
+#endif
+    for (; i < count; ++i) std::memcpy(out + 2 * i, kHexPairs.pairs[bytes[i]], 2);
 }
 
 namespace {

@@ -73,7 +73,9 @@ void HashForcePortable(bool portable);
 // Feeds bytes through a block buffer: completes a partial block first, then hands
 // whole blocks to `compress(blocks, count)` straight from the caller's data, and keeps
 // the tail. `fill` is the number of bytes the buffer holds (0 .. Block - 1 between calls).
-template <size_t Block, typename Fill, typename Compress>
+// With KeepLast, input that ends on a block boundary leaves its last block in the
+// buffer (fill == Block), so that the final can compress it together with the padding.
+template <size_t Block, bool KeepLast = false, typename Fill, typename Compress>
 void AbsorbBlocks(uint8_t* buffer, Fill& fill, const uint8_t* data, uint64_t length, Compress&& compress) {
     if (length == 0) return;
     if (fill > 0) {
@@ -86,7 +88,8 @@ void AbsorbBlocks(uint8_t* buffer, Fill& fill, const uint8_t* data, uint64_t len
         compress(buffer, size_t(1));
         fill = 0;
     }
-    const uint64_t blocks = length / Block;
+    uint64_t blocks = length / Block;
+    if (KeepLast && blocks > 0 && length % Block == 0) --blocks;
     if (blocks > 0) compress(data, size_t(blocks));
     std::memcpy(buffer, data + blocks * Block, size_t(length - blocks * Block));
     fill = Fill(length - blocks * Block);

@@ -90,28 +90,27 @@ template <typename State, typename TransformFn>
 void Absorb(State& state, const uint8_t* data, int64_t length, TransformFn transform) {
     constexpr size_t kBlock = sizeof state.buffer;
     if (length <= 0) return;
-    AbsorbBlocks<kBlock>(state.buffer, state.bufferFill, data, uint64_t(length), [&](const uint8_t* blocks, size_t count) {
+    AbsorbBlocks<kBlock, true>(state.buffer, state.bufferFill, data, uint64_t(length), [&](const uint8_t* blocks, size_t count) {
         transform(state.hash, blocks, count);
         state.bitCount += uint64_t(count) * kBlock * 8;
     });
 }
 
-// Pads the buffered tail with 0x80, zeros and the bit length; the length field takes
-// the last lengthBytes bytes, of which all but the final eight are zero.
+// Pads the buffered tail (up to a whole block) with 0x80, zeros and the bit length, and
+// compresses the one or two last blocks in a single call. The length field takes the
+// last lengthBytes bytes, of which all but the final eight are zero.
 template <typename State, typename TransformFn>
 void Pad(State& state, size_t lengthBytes, TransformFn transform) {
     constexpr size_t kBlock = sizeof state.buffer;
-    state.bitCount += uint64_t(state.bufferFill) * 8;
-    size_t fill = size_t(state.bufferFill);
-    state.buffer[fill++] = 0x80;
-    if (fill > kBlock - lengthBytes) {
-        std::memset(state.buffer + fill, 0, kBlock - fill);
-        transform(state.hash, state.buffer, 1);
-        fill = 0;
-    }
-    std::memset(state.buffer + fill, 0, kBlock - 8 - fill);
-    StoreBE64(state.buffer + kBlock - 8, state.bitCount);
-    transform(state.hash, state.buffer, 1);
+    const size_t fill = size_t(state.bufferFill);
+    state.bitCount += uint64_t(fill) * 8;
+    alignas(64) uint8_t last[2 * kBlock];
+    std::memcpy(last, state.buffer, kBlock);
+    last[fill] = 0x80;
+    const size_t blocks = fill + 1 > kBlock - lengthBytes ? 2 : 1;
+    std::memset(last + fill + 1, 0, blocks * kBlock - 8 - fill - 1);
+    StoreBE64(last + blocks * kBlock - 8, state.bitCount);
+    transform(state.hash, last, blocks);
     state.bufferFill = 0;
 }
 

@@ -7,14 +7,14 @@
 struct Sha32State {
     uint32_t hash[8];    // H0..H7; SHA-1 uses H0..H4
     uint64_t bitCount;   // bits in the blocks compressed so far
-    int64_t bufferFill;  // bytes held in buffer, 0..63
+    int64_t bufferFill;  // bytes held in buffer, 0..64: a last whole block waits for the final
     uint8_t buffer[64];
 };
 
 struct Sha64State {
     uint64_t hash[8];
     uint64_t bitCount;
-    int64_t bufferFill;  // 0..127
+    int64_t bufferFill;  // 0..128, as above
     uint8_t buffer[128];
 };
 

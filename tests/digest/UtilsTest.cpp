@@ -35,3 +35,15 @@ TEST(ByteSwaps, ReverseByteOrder) {
     EXPECT_EQ(Swap32(0x01020304u), 0x04030201u);
     EXPECT_EQ(Swap64(0x0807060504030201ULL), 0x0102030405060708ULL);
 }
+
+TEST(HexBytes, EveryLengthAndByteValue) {
+    uint8_t bytes[300];
+    for (int i = 0; i < 300; ++i) bytes[i] = uint8_t(i * 37 + 11);
+    for (size_t count = 0; count <= 300; ++count) {
+        std::string expected = "prefix";
+        for (size_t i = 0; i < count; ++i) expected += HexDigits(bytes[i], 2);
+        std::string text = "prefix";
+        AppendHexBytes(text, bytes, count);
+        ASSERT_EQ(text, expected) << count;
+    }
+}
