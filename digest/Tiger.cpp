@@ -361,22 +361,27 @@ constexpr uint64_t kInitial[3] = {0x0123456789abcdefULL, 0xfedcba9876543210ULL, 
 
 inline uint8_t Byte(uint64_t v, int i) { return uint8_t(v >> (8 * i)); }
 
-inline void TigerRound(uint64_t& a, uint64_t& b, uint64_t& c, uint64_t x, uint64_t mul) {
+template <uint64_t Mul>
+__attribute__((always_inline)) inline void TigerRound(uint64_t& a, uint64_t& b, uint64_t& c, uint64_t x) {
     c ^= x;
-    a -= t1[Byte(c, 0)] ^ t2[Byte(c, 2)] ^ t3[Byte(c, 4)] ^ t4[Byte(c, 6)];
-    b += t4[Byte(c, 1)] ^ t3[Byte(c, 3)] ^ t2[Byte(c, 5)] ^ t1[Byte(c, 7)];
-    b *= mul;
+    // Balanced xors: two levels after the look-ups instead of three.
+    a -= (t1[Byte(c, 0)] ^ t2[Byte(c, 2)]) ^ (t3[Byte(c, 4)] ^ t4[Byte(c, 6)]);
+    b += (t4[Byte(c, 1)] ^ t3[Byte(c, 3)]) ^ (t2[Byte(c, 5)] ^ t1[Byte(c, 7)]);
+    b *= Mul;  // 5, 7 and 9 are a shift and an add
 }
 
-inline void TigerPass(uint64_t& a, uint64_t& b, uint64_t& c, uint64_t mul, const uint64_t* x) {
-    TigerRound(a, b, c, x[0], mul);
-    TigerRound(b, c, a, x[1], mul);
-    TigerRound(c, a, b, x[2], mul);
-    TigerRound(a, b, c, x[3], mul);
-    TigerRound(b, c, a, x[4], mul);
-    TigerRound(c, a, b, x[5], mul);
-    TigerRound(a, b, c, x[6], mul);
-    TigerRound(b, c, a, x[7], mul);
+// The multiplier is a compile-time constant, and the rotation of roles after the pass
+// is folded in: the pass returns with (a, b, c) already renamed.
+template <uint64_t Mul>
+__attribute__((always_inline)) inline void TigerPass(uint64_t& a, uint64_t& b, uint64_t& c, const uint64_t* x) {
+    TigerRound<Mul>(a, b, c, x[0]);
+    TigerRound<Mul>(b, c, a, x[1]);
+    TigerRound<Mul>(c, a, b, x[2]);
+    TigerRound<Mul>(a, b, c, x[3]);
+    TigerRound<Mul>(b, c, a, x[4]);
+    TigerRound<Mul>(c, a, b, x[5]);
+    TigerRound<Mul>(a, b, c, x[6]);
+    TigerRound<Mul>(b, c, a, x[7]);
 }
 
 inline void TigerKeySchedule(uint64_t* x) {
@@ -411,13 +416,23 @@ void TigerTransform(const uint8_t* block, TigerState& state, uint32_t passes) {
     uint64_t x[8];
     for (int i = 0; i < 8; ++i) x[i] = LoadLE64(block + 8 * i);
     uint64_t a = state.hash[0], b = state.hash[1], c = state.hash[2];
-    for (uint32_t i = 0; i < passes; ++i) {
-        if (i > 0) TigerKeySchedule(x);
-        TigerPass(a, b, c, i == 0 ? 5 : i == 1 ? 7 : 9, x);
+    auto rotate = [&] {
         const uint64_t oldA = a;
         a = c;
         c = b;
         b = oldA;
+    };
+    TigerPass<5>(a, b, c, x);
+    rotate();
+    if (passes >= 2) {
+        TigerKeySchedule(x);
+        TigerPass<7>(a, b, c, x);
+        rotate();
+    }
+    for (uint32_t i = 2; i < passes; ++i) {
+        TigerKeySchedule(x);
+        TigerPass<9>(a, b, c, x);
+        rotate();
     }
     state.hash[0] ^= a;
     state.hash[1] = b - state.hash[1];
