@@ -61,6 +61,7 @@ CpuFeatures Detect() {
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
     __builtin_cpu_init();
     cpu.avx2 = __builtin_cpu_supports("avx2");
+    cpu.bmi1 = __builtin_cpu_supports("bmi");
     cpu.bmi2 = __builtin_cpu_supports("bmi2");
     cpu.avx512 = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
                  __builtin_cpu_supports("avx512vl");

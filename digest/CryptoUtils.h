@@ -57,6 +57,7 @@ inline void StoreBE64(uint8_t* p, uint64_t v) { StoreLE64(p, Swap64(v)); }
 // architectures, or when the portable code is forced, all are false.
 struct CpuFeatures {
     bool avx2 = false;
+    bool bmi1 = false;        // and-not
     bool bmi2 = false;        // three-operand shifts and rotations
     bool avx512 = false;      // F, BW and VL
     bool sha = false;         // SHA-1 and SHA-256 instructions

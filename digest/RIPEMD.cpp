@@ -39,7 +39,7 @@ constexpr uint32_t kKRight160[5] = {0x50a28be6, 0x5c4dd124, 0x6d703ef3, 0x7a6d76
 constexpr uint32_t kKRight128[4] = {0x50a28be6, 0x5c4dd124, 0x6d703ef3, 0x00000000};
 
 template <int Fn>
-inline uint32_t f(uint32_t x, uint32_t y, uint32_t z) {
+__attribute__((always_inline)) inline uint32_t f(uint32_t x, uint32_t y, uint32_t z) {
     if constexpr (Fn == 1) return x ^ y ^ z;
     if constexpr (Fn == 2) return z ^ (x & (y ^ z));  // (x & y) | (~x & z)
     if constexpr (Fn == 3) return (x | ~y) ^ z;
@@ -50,7 +50,7 @@ inline uint32_t f(uint32_t x, uint32_t y, uint32_t z) {
 // One step of a line. Words is the number of chaining words (4 or 5); the roles
 // A, B, C, D(, E) move one slot per step, so slot (role - step) mod Words holds a role.
 template <int Words, bool Left, int Step>
-inline void LineStep(uint32_t (&v)[5], const uint32_t* x) {
+__attribute__((always_inline)) inline void LineStep(uint32_t (&v)[5], const uint32_t* x) {
     constexpr int round = Step / 16;
     constexpr int fn = Left ? round + 1 : Words - round;
     constexpr auto slot = [](int role) { return (role - Step % Words + Words) % Words; };
@@ -70,7 +70,7 @@ inline void LineStep(uint32_t (&v)[5], const uint32_t* x) {
 // Both lines step by step side by side: they are independent, so the processor can
 // overlap them.
 template <int Words, size_t... Steps>
-inline void Lines(uint32_t (&left)[5], uint32_t (&right)[5], const uint32_t* x, std::index_sequence<Steps...>) {
+__attribute__((always_inline)) inline void Lines(uint32_t (&left)[5], uint32_t (&right)[5], const uint32_t* x, std::index_sequence<Steps...>) {
     ((LineStep<Words, true, int(Steps)>(left, x), LineStep<Words, false, int(Steps)>(right, x)), ...);
 }
 
@@ -127,7 +127,26 @@ void BlocksPortable(uint32_t* hash, const uint8_t* data, size_t blocks) {
     CompressBlocks<Variant>(hash, data, blocks);
 }
 
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define QUORVIX_X86 1
+// The compressions again with and-not (BMI1), which f2 and f4 use.
+__attribute__((target("bmi"))) void Compress128Bmi(uint32_t* hash, const uint32_t* block) { Compress128(hash, block); }
+__attribute__((target("bmi"))) void Compress160Bmi(uint32_t* hash, const uint32_t* block) { Compress160(hash, block); }
+
+template <uint16_t Variant>
+void BlocksBmi(uint32_t* hash, const uint8_t* data, size_t blocks) {
+    uint32_t block[16];
+    for (; blocks > 0; --blocks, data += 64) {
+        LoadBlock(data, block);
+        Variant == 160 ? Compress160Bmi(hash, block) : Compress128Bmi(hash, block);
+    }
+}
+#endif
+
 void Compress(uint32_t* hash, const uint8_t* data, size_t blocks, uint16_t variant) {
+#ifdef QUORVIX_X86
+    if (Cpu().bmi1) return variant == 160 ? BlocksBmi<160>(hash, data, blocks) : BlocksBmi<128>(hash, data, blocks);
+#endif
     variant == 160 ? BlocksPortable<160>(hash, data, blocks) : BlocksPortable<128>(hash, data, blocks);
 }
 
