@@ -29,29 +29,72 @@ std::string HexDigits(uint64_t value, uint8_t count) {
     return text;
 }
 
-void AppendHexBytes(std::string& text, const uint8_t* bytes, size_t count) {
-    // Written in place, straight into the caller's reused capacity.
-    const size_t start = text.size();
-    text.resize(start + 2 * count);
-    char* out = text.data() + start;
-    size_t i = 0;
+namespace {
+
 #if defined(__SSE2__)
-    // Sixteen bytes at a time: split into nibbles, high first, and turn each into its
-    // digit ('0' + n, plus 39 more for a..f).
+// The 32 digits of 16 bytes held in a register: split into nibbles, high first, and
+// turn each into its digit ('0' + n, plus 39 more for a..f).
+inline void HexOf16(__m128i v, char* out) {
     const __m128i lowNibble = _mm_set1_epi8(0x0f), nine = _mm_set1_epi8(9);
     const __m128i zero = _mm_set1_epi8('0'), letters = _mm_set1_epi8('a' - '0' - 10);
     auto digits = [&](__m128i nibbles) {
         return _mm_add_epi8(_mm_add_epi8(nibbles, zero), _mm_and_si128(_mm_cmpgt_epi8(nibbles, nine), letters));
     };
-    for (; i + 16 <= count; i += 16) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + i));
-        const __m128i high = _mm_and_si128(_mm_srli_epi16(v, 4), lowNibble);
-        const __m128i low = _mm_and_si128(v, lowNibble);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 2 * i), digits(_mm_unpacklo_epi8(high, low)));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 2 * i + 16), digits(_mm_unpackhi_epi8(high, low)));
-    }
+    const __m128i high = _mm_and_si128(_mm_srli_epi16(v, 4), lowNibble);
+    const __m128i low = _mm_and_si128(v, lowNibble);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), digits(_mm_unpacklo_epi8(high, low)));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 16), digits(_mm_unpackhi_epi8(high, low)));
+}
 #endif
-    for (; i < count; ++i) std::memcpy(out + 2 * i, kHexPairs.pairs[bytes[i]], 2);
+
+char* Grow(std::string& text, size_t digits) {
+    const size_t start = text.size();
+    text.resize(start + digits);
+    return text.data() + start;
+}
+
+void PairsOf(const uint8_t* bytes, size_t count, char* out) {
+    for (size_t i = 0; i < count; ++i) std::memcpy(out + 2 * i, kHexPairs.pairs[bytes[i]], 2);
+}
+
+}  // namespace
+
+void AppendHexBytes(std::string& text, const uint8_t* bytes, size_t count) {
+    char* out = Grow(text, 2 * count);
+    size_t i = 0;
+#if defined(__SSE2__)
+    for (; i + 16 <= count; i += 16) HexOf16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + i)), out + 2 * i);
+#endif
+    PairsOf(bytes + i, count - i, out + 2 * i);
+}
+
+void AppendHexWords32(std::string& text, const uint32_t* words, size_t count, bool bigEndian) {
+    char* out = Grow(text, 8 * count);
+    auto word = [&](size_t i) { return bigEndian ? Swap32(words[i]) : words[i]; };  // as stored little-endian
+    size_t i = 0;
+#if defined(__SSE2__)
+    for (; i + 4 <= count; i += 4)
+        HexOf16(_mm_set_epi32(int(word(i + 3)), int(word(i + 2)), int(word(i + 1)), int(word(i))), out + 8 * i);
+#endif
+    for (; i < count; ++i) {
+        uint8_t bytes[4];
+        StoreLE32(bytes, word(i));
+        PairsOf(bytes, 4, out + 8 * i);
+    }
+}
+
+void AppendHexWords64(std::string& text, const uint64_t* words, size_t count, bool bigEndian) {
+    char* out = Grow(text, 16 * count);
+    auto word = [&](size_t i) { return bigEndian ? Swap64(words[i]) : words[i]; };
+    size_t i = 0;
+#if defined(__SSE2__)
+    for (; i + 2 <= count; i += 2) HexOf16(_mm_set_epi64x(int64_t(word(i + 1)), int64_t(word(i))), out + 16 * i);
+#endif
+    for (; i < count; ++i) {
+        uint8_t bytes[8];
+        StoreLE64(bytes, word(i));
+        PairsOf(bytes, 8, out + 16 * i);
+    }
 }
 
 namespace {

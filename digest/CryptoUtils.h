@@ -9,6 +9,11 @@
 std::string HexDigits(uint64_t value, uint8_t count);
 // Appends each byte as two lowercase hex digits.
 void AppendHexBytes(std::string& text, const uint8_t* bytes, size_t count);
+// Appends the bytes of `count` words, each least or most significant byte first. The
+// words are read as words: a final's chaining values go to the digits without a trip
+// through a byte array.
+void AppendHexWords32(std::string& text, const uint32_t* words, size_t count, bool bigEndian);
+void AppendHexWords64(std::string& text, const uint64_t* words, size_t count, bool bigEndian);
 
 constexpr uint32_t RotL32(uint32_t word, uint8_t count) {
     count &= 31;

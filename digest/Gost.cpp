@@ -228,8 +228,6 @@ void GostFinal(GostState& state, std::string& digest) {
     }
     GostStep(state.hash, state.length);
     GostStep(state.hash, state.sum);
-    uint8_t bytes[32];
-    for (int i = 0; i < 8; ++i) StoreLE32(bytes + 4 * i, state.hash[i]);
     digest.clear();
-    AppendHexBytes(digest, bytes, 32);
+    AppendHexWords32(digest, state.hash, 8, false);
 }

@@ -133,11 +133,10 @@ void MdFinal(MdState& state, MdTransformFn transform, std::string& digest) {
     MdUpdate(state, kPadding, padLength, transform);
     MdUpdate(state, lengthField, 8, transform);
 
-    uint8_t bytes[16];
-    for (int i = 0; i < 4; ++i) StoreLE32(bytes + 4 * i, state.hash[i]);
+    const uint32_t hash[4] = {state.hash[0], state.hash[1], state.hash[2], state.hash[3]};
     std::memset(&state, 0, sizeof state);
     digest.clear();
-    AppendHexBytes(digest, bytes, 16);
+    AppendHexWords32(digest, hash, 4, false);
 }
 
 // The steps are written so that only the last operations wait for the newest word:

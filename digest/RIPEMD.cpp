@@ -191,9 +191,6 @@ void RipemdPad(uint32_t* hash, const uint8_t* buffered, uint32_t lowCount, uint3
 void RipemdFinal(RipemdState& state, uint16_t variant, std::string& digest) {
     state.byteCount += state.bufferFill;
     RipemdPad(state.hash, state.buffer, uint32_t(state.byteCount), uint32_t(state.byteCount >> 32), variant);
-    const int words = variant == 160 ? 5 : 4;
-    uint8_t bytes[20];
-    for (int i = 0; i < words; ++i) StoreLE32(bytes + 4 * i, state.hash[i]);
     digest.clear();
-    AppendHexBytes(digest, bytes, size_t(4 * words));
+    AppendHexWords32(digest, state.hash, variant == 160 ? 5 : 4, false);
 }

@@ -130,11 +130,8 @@ void Sha32Update(Sha32State& state, const uint8_t* data, uint16_t variant, int64
 
 void Sha32Final(Sha32State& state, uint16_t variant, std::string& digest) {
     Pad(state, 8, variant == 256 ? Sha256Transform : Sha1Transform);
-    const int words = variant == 256 ? 8 : 5;
-    uint8_t bytes[32];
-    for (int i = 0; i < words; ++i) StoreBE32(bytes + 4 * i, state.hash[i]);
     digest.clear();
-    AppendHexBytes(digest, bytes, size_t(4 * words));
+    AppendHexWords32(digest, state.hash, variant == 256 ? 8 : 5, true);
 }
 
 void Sha64Update(Sha64State& state, const uint8_t* data, int64_t length) {
@@ -144,11 +141,8 @@ void Sha64Update(Sha64State& state, const uint8_t* data, int64_t length) {
 void Sha64Final(Sha64State& state, uint16_t variant, std::string& digest) {
     // The high half of the 128-bit length field stays zero.
     Pad(state, 16, Sha512Transform);
-    const int words = variant == 384 ? 6 : 8;
-    uint8_t bytes[64];
-    for (int i = 0; i < words; ++i) StoreBE64(bytes + 8 * i, state.hash[i]);
     digest.clear();
-    AppendHexBytes(digest, bytes, size_t(8 * words));
+    AppendHexWords64(digest, state.hash, variant == 384 ? 6 : 8, true);
 }
 
 namespace {

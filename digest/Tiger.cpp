@@ -463,8 +463,7 @@ void TigerFinal(TigerState& state, uint16_t bits, uint32_t passes, std::string& 
     state.bufferFill = 0;
 
     // Each chaining value as a big-endian number; the shorter lengths are prefixes.
-    uint8_t bytes[24];
-    for (int i = 0; i < 3; ++i) StoreBE64(bytes + 8 * i, state.hash[i]);
     digest.clear();
-    AppendHexBytes(digest, bytes, std::min<size_t>(bits / 8u, sizeof bytes));
+    AppendHexWords64(digest, state.hash, 3, true);
+    digest.resize(std::min<size_t>(bits / 4u, digest.size()));
 }

@@ -47,3 +47,25 @@ TEST(HexBytes, EveryLengthAndByteValue) {
         ASSERT_EQ(text, expected) << count;
     }
 }
+
+TEST(HexWords, BothByteOrdersAndEveryCount) {
+    uint32_t words32[9];
+    uint64_t words64[9];
+    for (int i = 0; i < 9; ++i) {
+        words32[i] = 0x01234567u * uint32_t(i + 1) ^ 0x89abcdefu;
+        words64[i] = 0x0123456789abcdefULL * uint64_t(i + 3) ^ 0xfedcba9876543210ULL;
+    }
+    for (size_t count = 0; count <= 9; ++count) {
+        for (bool bigEndian : {false, true}) {
+            std::string expected32, expected64, text32, text64;
+            for (size_t i = 0; i < count; ++i) {
+                expected32 += HexDigits(bigEndian ? words32[i] : Swap32(words32[i]), 8);
+                expected64 += HexDigits(bigEndian ? words64[i] : Swap64(words64[i]), 16);
+            }
+            AppendHexWords32(text32, words32, count, bigEndian);
+            AppendHexWords64(text64, words64, count, bigEndian);
+            EXPECT_EQ(text32, expected32) << count << " " << bigEndian;
+            EXPECT_EQ(text64, expected64) << count << " " << bigEndian;
+        }
+    }
+}
