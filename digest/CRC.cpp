@@ -156,6 +156,7 @@ CLMUL_TARGET uint32_t Finish(__m128i v, const uint8_t* data, size_t length) {
 // Four 128-bit lanes, 64 bytes a step.
 template <bool Msb>
 CLMUL_TARGET uint32_t FoldClmul(uint32_t crc, const uint8_t* data, size_t length) {
+    ClearUpperVectorState();
     __m128i x0 = WithRegister<Msb>(Load128<Msb>(data), crc), x1 = Load128<Msb>(data + 16);
     __m128i x2 = Load128<Msb>(data + 32), x3 = Load128<Msb>(data + 48);
     data += 64;

@@ -1,7 +1,7 @@
 #include "CryptoUtils.h"
 
 #if defined(__SSE2__)
-#include <emmintrin.h>
+#include <immintrin.h>
 #endif
 
 namespace {
@@ -63,6 +63,7 @@ void AppendHexBytes(std::string& text, const uint8_t* bytes, size_t count) {
     char* out = Grow(text, 2 * count);
     size_t i = 0;
 #if defined(__SSE2__)
+    if (count >= 16) ClearUpperVectorState();
     for (; i + 16 <= count; i += 16) HexOf16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + i)), out + 2 * i);
 #endif
     PairsOf(bytes + i, count - i, out + 2 * i);
@@ -73,6 +74,7 @@ void AppendHexWords32(std::string& text, const uint32_t* words, size_t count, bo
     auto word = [&](size_t i) { return bigEndian ? Swap32(words[i]) : words[i]; };  // as stored little-endian
     size_t i = 0;
 #if defined(__SSE2__)
+    if (count >= 4) ClearUpperVectorState();
     for (; i + 4 <= count; i += 4)
         HexOf16(_mm_set_epi32(int(word(i + 3)), int(word(i + 2)), int(word(i + 1)), int(word(i))), out + 8 * i);
 #endif
@@ -88,6 +90,7 @@ void AppendHexWords64(std::string& text, const uint64_t* words, size_t count, bo
     auto word = [&](size_t i) { return bigEndian ? Swap64(words[i]) : words[i]; };
     size_t i = 0;
 #if defined(__SSE2__)
+    if (count >= 2) ClearUpperVectorState();
     for (; i + 2 <= count; i += 2) HexOf16(_mm_set_epi64x(int64_t(word(i + 1)), int64_t(word(i))), out + 16 * i);
 #endif
     for (; i < count; ++i) {
@@ -123,3 +126,15 @@ const CpuFeatures kPortable{};
 const CpuFeatures* detail::currentCpu = &kDetected;
 
 void HashForcePortable(bool portable) { detail::currentCpu = portable ? &kPortable : &kDetected; }
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+namespace {
+__attribute__((target("avx"))) void ZeroUpper() { _mm256_zeroupper(); }
+}  // namespace
+
+void ClearUpperVectorState() {
+    if (Cpu().avx2) ZeroUpper();
+}
+#else
+void ClearUpperVectorState() {}
+#endif

@@ -76,6 +76,10 @@ inline const CpuFeatures& Cpu() { return *detail::currentCpu; }
 // For tests: run the portable code only (true) or the best the processor allows.
 void HashForcePortable(bool portable);
 
+// Code in the older SSE encoding runs slowly while another library's AVX code has left
+// the upper halves of the vector registers in use; the SSE paths clear them on entry.
+void ClearUpperVectorState();
+
 // Feeds bytes through a block buffer: completes a partial block first, then hands
 // whole blocks to `compress(blocks, count)` straight from the caller's data, and keeps
 // the tail. `fill` is the number of bytes the buffer holds (0 .. Block - 1 between calls).

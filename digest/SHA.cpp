@@ -236,6 +236,7 @@ __attribute__((target("sha,sse4.1"))) inline void Sha1Quads(__m128i& abcd, __m12
 }
 
 __attribute__((target("sha,sse4.1"))) void Sha1Hardware(uint32_t* hash, const uint8_t* data, size_t blocks) {
+    ClearUpperVectorState();
     const __m128i mask = _mm_set_epi64x(0x0001020304050607LL, 0x08090a0b0c0d0e0fLL);
     __m128i abcd = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(hash)), 0x1b);
     __m128i e0 = _mm_set_epi32(int(hash[4]), 0, 0, 0);
@@ -274,6 +275,7 @@ __attribute__((target("sha,sse4.1"))) inline void Sha256Quads(__m128i& abef, __m
 }
 
 __attribute__((target("sha,sse4.1"))) void Sha256Hardware(uint32_t* hash, const uint8_t* data, size_t blocks) {
+    ClearUpperVectorState();
     const __m128i mask = _mm_set_epi64x(0x0c0d0e0f08090a0bLL, 0x0405060700010203LL);
     const __m128i dcba = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(hash)), 0xb1);
     const __m128i efgh = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(hash + 4)), 0x1b);
