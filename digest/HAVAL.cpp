@@ -81,11 +81,26 @@ __attribute__((always_inline)) inline void HavalStep(uint32_t (&t)[8], const uin
     }();
     uint32_t a[7] = {t[x(phi[0])], t[x(phi[1])], t[x(phi[2])], t[x(phi[3])], t[x(phi[4])], t[x(phi[5])], t[x(phi[6])]};
     const uint32_t latest = a[newest];
-    a[newest] = 0;
-    const uint32_t cleared = FArray<Pass>(a);
-    a[newest] = ~0u;
-    const uint32_t change = FArray<Pass>(a) ^ cleared;
-    const uint32_t f = cleared ^ (latest & change);
+    uint32_t f;
+    // a[0..6] are F's arguments x6..x0. Where the compiler cannot see that the two
+    // halves share terms, the split is written out (3 passes, passes 2 and 3).
+    if constexpr (Passes == 3 && Pass == 2) {
+        static_assert(newest == 3);  // F2's x3
+        const uint32_t x6 = a[0], x5 = a[1], x4 = a[2], x2 = a[4], x1 = a[5], x0 = a[6];
+        const uint32_t cleared = (x2 & (x1 ^ (x4 & x5) ^ x6 ^ x0)) ^ (x4 & (x1 ^ x5)) ^ x0;
+        f = cleared ^ (latest & ((x1 & x2) ^ x5));
+    } else if constexpr (Passes == 3 && Pass == 3) {
+        static_assert(newest == 6);  // F3's x0
+        const uint32_t x6 = a[0], x5 = a[1], x4 = a[2], x3 = a[3], x2 = a[4], x1 = a[5];
+        const uint32_t cleared = (x3 & ((x1 & x2) ^ x6)) ^ (x1 & x4) ^ (x2 & x5);
+        f = cleared ^ (latest & ~x3);
+    } else {
+        a[newest] = 0;
+        const uint32_t cleared = FArray<Pass>(a);
+        a[newest] = ~0u;
+        const uint32_t change = FArray<Pass>(a) ^ cleared;
+        f = cleared ^ (latest & change);
+    }
     constexpr uint32_t k = Pass == 1 ? 0 : kRoundConstants[Pass - 2][Step];
     t[x(7)] = RotR32(f, 7) + (RotR32(t[x(7)], 11) + w[kWordOrder[Pass - 1][Step]] + k);
 }
