@@ -411,40 +411,53 @@ void TigerInit(TigerState& state) {
     state.bufferFill = 0;
 }
 
-void TigerTransform(const uint8_t* block, TigerState& state, uint32_t passes) {
+namespace {
+
+// Compresses whole blocks with the chaining values kept in registers between them.
+void TigerBlocks(const uint8_t* data, size_t blocks, uint64_t (&hash)[3], uint32_t passes) {
     if (passes == 0) passes = 1;
-    uint64_t x[8];
-    for (int i = 0; i < 8; ++i) x[i] = LoadLE64(block + 8 * i);
-    uint64_t a = state.hash[0], b = state.hash[1], c = state.hash[2];
-    auto rotate = [&] {
-        const uint64_t oldA = a;
-        a = c;
-        c = b;
-        b = oldA;
-    };
-    TigerPass<5>(a, b, c, x);
-    rotate();
-    if (passes >= 2) {
-        TigerKeySchedule(x);
-        TigerPass<7>(a, b, c, x);
+    uint64_t h0 = hash[0], h1 = hash[1], h2 = hash[2];
+    for (; blocks > 0; --blocks, data += 64) {
+        uint64_t x[8];
+        for (int i = 0; i < 8; ++i) x[i] = LoadLE64(data + 8 * i);
+        uint64_t a = h0, b = h1, c = h2;
+        auto rotate = [&] {
+            const uint64_t oldA = a;
+            a = c;
+            c = b;
+            b = oldA;
+        };
+        TigerPass<5>(a, b, c, x);
         rotate();
+        if (passes >= 2) {
+            TigerKeySchedule(x);
+            TigerPass<7>(a, b, c, x);
+            rotate();
+        }
+        for (uint32_t i = 2; i < passes; ++i) {
+            TigerKeySchedule(x);
+            TigerPass<9>(a, b, c, x);
+            rotate();
+        }
+        h0 ^= a;
+        h1 = b - h1;
+        h2 += c;
     }
-    for (uint32_t i = 2; i < passes; ++i) {
-        TigerKeySchedule(x);
-        TigerPass<9>(a, b, c, x);
-        rotate();
-    }
-    state.hash[0] ^= a;
-    state.hash[1] = b - state.hash[1];
-    state.hash[2] += c;
+    hash[0] = h0;
+    hash[1] = h1;
+    hash[2] = h2;
+}
+
+}  // namespace
+
+void TigerTransform(const uint8_t* block, TigerState& state, uint32_t passes) {
+    TigerBlocks(block, 1, state.hash, passes);
 }
 
 void TigerUpdate(TigerState& state, const uint8_t* data, uint32_t length, uint32_t passes) {
     AbsorbBlocks<64>(state.buffer, state.bufferFill, data, length, [&](const uint8_t* blocks, size_t count) {
-        for (; count > 0; --count, blocks += 64) {
-            TigerTransform(blocks, state, passes);
-            state.bitCount += 512;
-        }
+        TigerBlocks(blocks, count, state.hash, passes);
+        state.bitCount += 512 * uint64_t(count);
     });
 }
 
