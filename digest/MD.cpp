@@ -147,14 +147,14 @@ void MdFinal(MdState& state, MdTransformFn transform, std::string& digest) {
 void Md4Transform(MdState& state, const uint8_t* data, size_t blocks) {
     uint32_t a = state.hash[0], b = state.hash[1], c = state.hash[2], d = state.hash[3];
     for (; blocks > 0; --blocks, data += 64) {
-        uint32_t x[16];
-        LoadWords(data, x);
+        // Message words are read where they are used, straight from the block.
+        auto x = [data](int k) { return LoadLE32(data + 4 * k); };
         const uint32_t aa = a, bb = b, cc = c, dd = d;
-#define MD4_F(a, b, c, d, k, s) a = RotL32(a + x[k] + (d ^ (b & (c ^ d))), s)
+#define MD4_F(a, b, c, d, k, s) a = RotL32(a + x(k) + (d ^ (b & (c ^ d))), s)
 // The majority of b, c, d is (c & d) plus (b & (c ^ d)): disjoint bits, so only one
 // operation waits for b.
-#define MD4_G(a, b, c, d, k, s) a = RotL32(a + (x[k] + 0x5a827999u) + (c & d) + (b & (c ^ d)), s)
-#define MD4_H(a, b, c, d, k, s) a = RotL32(a + (x[k] + 0x6ed9eba1u) + (b ^ (c ^ d)), s)
+#define MD4_G(a, b, c, d, k, s) a = RotL32(a + (x(k) + 0x5a827999u) + (c & d) + (b & (c ^ d)), s)
+#define MD4_H(a, b, c, d, k, s) a = RotL32(a + (x(k) + 0x6ed9eba1u) + (b ^ (c ^ d)), s)
         for (int k = 0; k < 16; k += 4) {
             MD4_F(a, b, c, d, k + 0, 3);
             MD4_F(d, a, b, c, k + 1, 7);
@@ -193,13 +193,12 @@ void Md4Transform(MdState& state, const uint8_t* data, size_t blocks) {
 void Md5Transform(MdState& state, const uint8_t* data, size_t blocks) {
     uint32_t a = state.hash[0], b = state.hash[1], c = state.hash[2], d = state.hash[3];
     for (; blocks > 0; --blocks, data += 64) {
-        uint32_t x[16];
-        LoadWords(data, x);
+        auto x = [data](int k) { return LoadLE32(data + 4 * k); };
         const uint32_t aa = a, bb = b, cc = c, dd = d;
-#define MD5_F(a, b, c, d, k, s, j) a = b + RotL32(a + (x[k] + kMd5T[j]) + (d ^ (b & (c ^ d))), s)
-#define MD5_G(a, b, c, d, k, s, j) a = b + RotL32(a + (x[k] + kMd5T[j]) + (c & ~d) + (d & b), s)
-#define MD5_H(a, b, c, d, k, s, j) a = b + RotL32(a + (x[k] + kMd5T[j]) + (b ^ (c ^ d)), s)
-#define MD5_I(a, b, c, d, k, s, j) a = b + RotL32(a + (x[k] + kMd5T[j]) + (c ^ (b | ~d)), s)
+#define MD5_F(a, b, c, d, k, s, j) a = b + RotL32(a + (x(k) + kMd5T[j]) + (d ^ (b & (c ^ d))), s)
+#define MD5_G(a, b, c, d, k, s, j) a = b + RotL32(a + (x(k) + kMd5T[j]) + (c & ~d) + (d & b), s)
+#define MD5_H(a, b, c, d, k, s, j) a = b + RotL32(a + (x(k) + kMd5T[j]) + (b ^ (c ^ d)), s)
+#define MD5_I(a, b, c, d, k, s, j) a = b + RotL32(a + (x(k) + kMd5T[j]) + (c ^ (b | ~d)), s)
         MD5_F(a, b, c, d, 0, 7, 0);   MD5_F(d, a, b, c, 1, 12, 1);   MD5_F(c, d, a, b, 2, 17, 2);   MD5_F(b, c, d, a, 3, 22, 3);
         MD5_F(a, b, c, d, 4, 7, 4);   MD5_F(d, a, b, c, 5, 12, 5);   MD5_F(c, d, a, b, 6, 17, 6);   MD5_F(b, c, d, a, 7, 22, 7);
         MD5_F(a, b, c, d, 8, 7, 8);   MD5_F(d, a, b, c, 9, 12, 9);   MD5_F(c, d, a, b, 10, 17, 10); MD5_F(b, c, d, a, 11, 22, 11);
