@@ -7,6 +7,9 @@
 
 #include "CryptoUtils.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace {
 
 constexpr uint32_t kModulus = 65521;
@@ -52,6 +55,14 @@ __attribute__((target("avx2"))) uint32_t HorizontalSum(__m256i v) {
 
 __attribute__((target("avx2"))) void AdlerAvx2(uint32_t& sum1, uint32_t& sum2, const uint8_t* data, uint32_t length) {
     uint32_t s1 = sum1, s2 = sum2;  // in registers, not through the references
+    // A few bytes one at a time first, so that the vector loads never straddle two
+    // cache lines.
+    const uint32_t head = std::min<uint32_t>(uint32_t(-reinterpret_cast<uintptr_t>(data) & 31), length);
+    if (head > 0) {
+        AdlerPortable(s1, s2, data, head);
+        data += head;
+        length -= head;
+    }
     const __m256i weightsHigh = _mm256_setr_epi8(64, 63, 62, 61, 60, 59, 58, 57, 56, 55, 54, 53, 52, 51, 50, 49, 48,
                                                  47, 46, 45, 44, 43, 42, 41, 40, 39, 38, 37, 36, 35, 34, 33);
     const __m256i weightsLow = _mm256_setr_epi8(32, 31, 30, 29, 28, 27, 26, 25, 24, 23, 22, 21, 20, 19, 18, 17, 16,
@@ -65,8 +76,8 @@ __attribute__((target("avx2"))) void AdlerAvx2(uint32_t& sum1, uint32_t& sum2, c
         s2 += s1 * run;  // s1 before the run, counted once per byte that follows
         __m256i byteSums = zero, previousSums = zero, weighted = zero;
         for (; run > 0; run -= 64, data += 64) {
-            const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(data));
-            const __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(data + 32));
+            const __m256i a = _mm256_load_si256(reinterpret_cast<const __m256i*>(data));
+            const __m256i b = _mm256_load_si256(reinterpret_cast<const __m256i*>(data + 32));
             previousSums = _mm256_add_epi32(previousSums, byteSums);
             byteSums = _mm256_add_epi32(byteSums, _mm256_add_epi32(_mm256_sad_epu8(a, zero), _mm256_sad_epu8(b, zero)));
             // Pairs of products fit 16 bits signed; their sums are widened before adding.

@@ -142,8 +142,9 @@ CLMUL_TARGET inline __m128i WithRegister(__m128i chunk, uint32_t crc) {
 }
 
 // Folds 128-bit lanes down to one and finishes with the tables.
+// Inlined into both folding routines, so that it takes each one's instruction encoding.
 template <bool Msb>
-CLMUL_TARGET uint32_t Finish(__m128i v, const uint8_t* data, size_t length) {
+CLMUL_TARGET __attribute__((always_inline)) inline uint32_t Finish(__m128i v, const uint8_t* data, size_t length) {
     const __m128i by1 = Constants128<Msb, 128>();
     for (; length >= 16; data += 16, length -= 16) v = Fold128(v, by1, Load128<Msb>(data));
     alignas(16) uint8_t block[16];
@@ -168,10 +169,9 @@ CLMUL_TARGET uint32_t FoldClmul(uint32_t crc, const uint8_t* data, size_t length
         x2 = Fold128(x2, by4, Load128<Msb>(data + 32));
         x3 = Fold128(x3, by4, Load128<Msb>(data + 48));
     }
-    const __m128i by1 = Constants128<Msb, 128>();
-    x1 = Fold128(x0, by1, x1);
-    x2 = Fold128(x1, by1, x2);
-    x3 = Fold128(x2, by1, x3);
+    x3 = _mm_xor_si128(_mm_xor_si128(Fold128(x0, Constants128<Msb, 384>(), x3),
+                                     Fold128(x1, Constants128<Msb, 256>(), _mm_setzero_si128())),
+                       Fold128(x2, Constants128<Msb, 128>(), _mm_setzero_si128()));
     return Finish<Msb>(x3, data, length);
 }
 
@@ -212,17 +212,17 @@ VCLMUL_TARGET uint32_t FoldVclmul(uint32_t crc, const uint8_t* data, size_t leng
         x2 = Fold512(x2, by16, Load512<Msb>(data + 128));
         x3 = Fold512(x3, by16, Load512<Msb>(data + 192));
     }
-    const __m512i by4 = Constants512<Msb, 512>();
-    x1 = Fold512(x0, by4, x1);
-    x2 = Fold512(x1, by4, x2);
-    x3 = Fold512(x2, by4, x3);
-    // The four 128-bit lanes of the last vector, folded into its top lane.
-    const __m128i by1 = Constants128<Msb, 128>();
+    // The four accumulators folded onto the last one side by side, each by its own
+    // distance, rather than one after another: one multiplication deep, not three.
+    x3 = _mm512_ternarylogic_epi64(Fold512(x0, Constants512<Msb, 1536>(), x3),
+                                   Fold512(x1, Constants512<Msb, 1024>(), _mm512_setzero_si512()),
+                                   Fold512(x2, Constants512<Msb, 512>(), _mm512_setzero_si512()), 0x96);
+    // Likewise its four 128-bit lanes onto the top one.
     alignas(64) __m128i lanes[4];
     _mm512_store_si512(lanes, x3);
-    __m128i v = Fold128(lanes[0], by1, lanes[1]);
-    v = Fold128(v, by1, lanes[2]);
-    v = Fold128(v, by1, lanes[3]);
+    const __m128i v = _mm_xor_si128(_mm_xor_si128(Fold128(lanes[0], Constants128<Msb, 384>(), lanes[3]),
+                                                  Fold128(lanes[1], Constants128<Msb, 256>(), _mm_setzero_si128())),
+                                    Fold128(lanes[2], Constants128<Msb, 128>(), _mm_setzero_si128()));
     return Finish<Msb>(v, data, length);
 }
 
