@@ -7,8 +7,8 @@
 
 #include "CryptoUtils.h"
 
-#include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -53,43 +53,57 @@ __attribute__((target("avx2"))) uint32_t HorizontalSum(__m256i v) {
     return uint32_t(_mm_cvtsi128_si32(sum));
 }
 
-__attribute__((target("avx2"))) void AdlerAvx2(uint32_t& sum1, uint32_t& sum2, const uint8_t* data, uint32_t length) {
-    uint32_t s1 = sum1, s2 = sum2;  // in registers, not through the references
-    // A few bytes one at a time first, so that the vector loads never straddle two
-    // cache lines.
-    const uint32_t head = std::min<uint32_t>(uint32_t(-reinterpret_cast<uintptr_t>(data) & 31), length);
-    if (head > 0) {
-        AdlerPortable(s1, s2, data, head);
-        data += head;
-        length -= head;
-    }
+// Adds `run` bytes (a multiple of 64, at most kRun) to the sums, 64 bytes a step.
+template <bool Aligned>
+__attribute__((target("avx2"), always_inline)) inline void AddRun(uint32_t& s1, uint32_t& s2, const uint8_t* bytes,
+                                                                  uint32_t run) {
     const __m256i weightsHigh = _mm256_setr_epi8(64, 63, 62, 61, 60, 59, 58, 57, 56, 55, 54, 53, 52, 51, 50, 49, 48,
                                                  47, 46, 45, 44, 43, 42, 41, 40, 39, 38, 37, 36, 35, 34, 33);
     const __m256i weightsLow = _mm256_setr_epi8(32, 31, 30, 29, 28, 27, 26, 25, 24, 23, 22, 21, 20, 19, 18, 17, 16,
                                                 15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1);
     const __m256i ones = _mm256_set1_epi16(1);
     const __m256i zero = _mm256_setzero_si256();
+    s2 += s1 * run;  // s1 before the run, counted once per byte that follows
+    __m256i byteSums = zero, previousSums = zero, weighted = zero;
+    for (; run > 0; run -= 64, bytes += 64) {
+        const auto* lines = reinterpret_cast<const __m256i*>(bytes);
+        const __m256i a = Aligned ? _mm256_load_si256(lines) : _mm256_loadu_si256(lines);
+        const __m256i b = Aligned ? _mm256_load_si256(lines + 1) : _mm256_loadu_si256(lines + 1);
+        previousSums = _mm256_add_epi32(previousSums, byteSums);
+        byteSums = _mm256_add_epi32(byteSums, _mm256_add_epi32(_mm256_sad_epu8(a, zero), _mm256_sad_epu8(b, zero)));
+        // Pairs of products fit 16 bits signed; their sums are widened before adding.
+        weighted = _mm256_add_epi32(weighted, _mm256_madd_epi16(_mm256_maddubs_epi16(a, weightsHigh), ones));
+        weighted = _mm256_add_epi32(weighted, _mm256_madd_epi16(_mm256_maddubs_epi16(b, weightsLow), ones));
+    }
+    s1 += HorizontalSum(byteSums);
+    s2 += HorizontalSum(_mm256_add_epi32(_mm256_slli_epi32(previousSums, 6), weighted));
+    s1 %= kModulus;
+    s2 %= kModulus;
+}
+
+// A piece of fewer than 64 bytes as one step behind zeros: leading zeros add nothing
+// to s1 and s1 once each to s2, which is taken back.
+__attribute__((target("avx2"))) void AddPiece(uint32_t& s1, uint32_t& s2, const uint8_t* data, uint32_t length) {
+    alignas(32) uint8_t block[64] = {};
+    std::memcpy(block + 64 - length, data, length);
+    const uint32_t before = s1, padding = 64 - length;
+    AddRun<true>(s1, s2, block, 64);
+    s2 = (s2 + kModulus - padding * before % kModulus) % kModulus;
+}
+
+__attribute__((target("avx2"))) void AdlerAvx2(uint32_t& sum1, uint32_t& sum2, const uint8_t* data, uint32_t length) {
+    uint32_t s1 = sum1, s2 = sum2;  // in registers, not through the references
     constexpr uint32_t kVectorRun = kRun / 64 * 64;  // 5504 bytes
     while (length >= 64) {
-        uint32_t run = length < kVectorRun ? length / 64 * 64 : kVectorRun;
+        const uint32_t run = length < kVectorRun ? length / 64 * 64 : kVectorRun;
+        AddRun<false>(s1, s2, data, run);
+        data += run;
         length -= run;
-        s2 += s1 * run;  // s1 before the run, counted once per byte that follows
-        __m256i byteSums = zero, previousSums = zero, weighted = zero;
-        for (; run > 0; run -= 64, data += 64) {
-            const __m256i a = _mm256_load_si256(reinterpret_cast<const __m256i*>(data));
-            const __m256i b = _mm256_load_si256(reinterpret_cast<const __m256i*>(data + 32));
-            previousSums = _mm256_add_epi32(previousSums, byteSums);
-            byteSums = _mm256_add_epi32(byteSums, _mm256_add_epi32(_mm256_sad_epu8(a, zero), _mm256_sad_epu8(b, zero)));
-            // Pairs of products fit 16 bits signed; their sums are widened before adding.
-            weighted = _mm256_add_epi32(weighted, _mm256_madd_epi16(_mm256_maddubs_epi16(a, weightsHigh), ones));
-            weighted = _mm256_add_epi32(weighted, _mm256_madd_epi16(_mm256_maddubs_epi16(b, weightsLow), ones));
-        }
-        s1 += HorizontalSum(byteSums);
-        s2 += HorizontalSum(_mm256_add_epi32(_mm256_slli_epi32(previousSums, 6), weighted));
-        s1 %= kModulus;
-        s2 %= kModulus;
     }
-    AdlerPortable(s1, s2, data, length);
+    if (length >= 16)
+        AddPiece(s1, s2, data, length);
+    else
+        AdlerPortable(s1, s2, data, length);
     sum1 = s1;
     sum2 = s2;
 }
