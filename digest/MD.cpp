@@ -143,13 +143,32 @@ void MdFinal(MdState& state, MdTransformFn transform, std::string& digest) {
 // the message word, the constant and the oldest word are added first, and each
 // Boolean function is arranged to need the newest word (b) at most two operations deep.
 
-// RFC 1320, section 3.4.
-void Md4Transform(MdState& state, const uint8_t* data, size_t blocks) {
+// The loop both transforms share: the chaining values stay in registers across the
+// blocks, and each block's rounds are added back into them.
+template <typename Rounds>
+__attribute__((always_inline)) inline void CompressBlocks(MdState& state, const uint8_t* data, size_t blocks,
+                                                          Rounds rounds) {
     uint32_t a = state.hash[0], b = state.hash[1], c = state.hash[2], d = state.hash[3];
     for (; blocks > 0; --blocks, data += 64) {
+        uint32_t aa = a, bb = b, cc = c, dd = d;
+        rounds(data, aa, bb, cc, dd);
+        a += aa;
+        b += bb;
+        c += cc;
+        d += dd;
+    }
+    state.hash[0] = a;
+    state.hash[1] = b;
+    state.hash[2] = c;
+    state.hash[3] = d;
+}
+
+// RFC 1320, section 3.4.
+void Md4Transform(MdState& state, const uint8_t* data, size_t blocks) {
+    CompressBlocks(state, data, blocks, [](const uint8_t* data, uint32_t& a, uint32_t& b, uint32_t& c, uint32_t& d)
+                                            __attribute__((always_inline)) {
         // Message words are read where they are used, straight from the block.
         auto x = [data](int k) { return LoadLE32(data + 4 * k); };
-        const uint32_t aa = a, bb = b, cc = c, dd = d;
 #define MD4_F(a, b, c, d, k, s) a = RotL32(a + x(k) + (d ^ (b & (c ^ d))), s)
 // The majority of b, c, d is (c & d) plus (b & (c ^ d)): disjoint bits, so only one
 // operation waits for b.
@@ -177,24 +196,15 @@ void Md4Transform(MdState& state, const uint8_t* data, size_t blocks) {
 #undef MD4_F
 #undef MD4_G
 #undef MD4_H
-        a += aa;
-        b += bb;
-        c += cc;
-        d += dd;
-    }
-    state.hash[0] = a;
-    state.hash[1] = b;
-    state.hash[2] = c;
-    state.hash[3] = d;
+    });
 }
 
 // RFC 1321, section 3.4. G's two halves cover disjoint bits, so they are added
 // separately and only (d & b) waits for b.
 void Md5Transform(MdState& state, const uint8_t* data, size_t blocks) {
-    uint32_t a = state.hash[0], b = state.hash[1], c = state.hash[2], d = state.hash[3];
-    for (; blocks > 0; --blocks, data += 64) {
+    CompressBlocks(state, data, blocks, [](const uint8_t* data, uint32_t& a, uint32_t& b, uint32_t& c, uint32_t& d)
+                                            __attribute__((always_inline)) {
         auto x = [data](int k) { return LoadLE32(data + 4 * k); };
-        const uint32_t aa = a, bb = b, cc = c, dd = d;
 #define MD5_F(a, b, c, d, k, s, j) a = b + RotL32(a + (x(k) + kMd5T[j]) + (d ^ (b & (c ^ d))), s)
 #define MD5_G(a, b, c, d, k, s, j) a = b + RotL32(a + (x(k) + kMd5T[j]) + (c & ~d) + (d & b), s)
 #define MD5_H(a, b, c, d, k, s, j) a = b + RotL32(a + (x(k) + kMd5T[j]) + (b ^ (c ^ d)), s)
@@ -219,13 +229,5 @@ void Md5Transform(MdState& state, const uint8_t* data, size_t blocks) {
 #undef MD5_G
 #undef MD5_H
 #undef MD5_I
-        a += aa;
-        b += bb;
-        c += cc;
-        d += dd;
-    }
-    state.hash[0] = a;
-    state.hash[1] = b;
-    state.hash[2] = c;
-    state.hash[3] = d;
+    });
 }
