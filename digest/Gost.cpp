@@ -124,45 +124,42 @@ void Add256(uint32_t* sum, const uint32_t* value) {
 
 }  // namespace
 
-void GostEncrypt(uint32_t& low, uint32_t& high, const uint32_t* key) {
-    uint32_t r = low, l = high;
-    for (int round = 0; round < 3; ++round)
-        for (int i = 0; i < 8; i += 2) {
-            l ^= R(r + key[i]);
-            r ^= R(l + key[i + 1]);
-        }
-    for (int i = 7; i > 0; i -= 2) {
-        l ^= R(r + key[i]);
-        r ^= R(l + key[i - 1]);
-    }
-    low = l;
-    high = r;
-}
-
 namespace {
 
-// The four encryptions of a step are independent: run side by side, their table
-// look-ups overlap instead of waiting on each other.
-void EncryptFour(uint32_t* s, const uint32_t (&keys)[4][8]) {
-    uint32_t r[4], l[4];
-    for (int j = 0; j < 4; ++j) {
-        r[j] = s[2 * j];
-        l[j] = s[2 * j + 1];
+// GOST 28147-89 on N independent 64-bit values (low half first in `halves`), each
+// under its own key. Run side by side, the table look-ups of the lanes overlap
+// instead of waiting on each other; a step of the hash encrypts four.
+template <int N>
+void EncryptLanes(uint32_t* halves, const uint32_t* const (&keys)[N]) {
+    uint32_t r[N], l[N];
+    for (int j = 0; j < N; ++j) {
+        r[j] = halves[2 * j];
+        l[j] = halves[2 * j + 1];
     }
+    // Subkeys k0..k7 three times, then k7..k0, taken in pairs.
     auto rounds = [&](int ka, int kb) {
-        for (int j = 0; j < 4; ++j) l[j] ^= R(r[j] + keys[j][ka]);
-        for (int j = 0; j < 4; ++j) r[j] ^= R(l[j] + keys[j][kb]);
+        for (int j = 0; j < N; ++j) l[j] ^= R(r[j] + keys[j][ka]);
+        for (int j = 0; j < N; ++j) r[j] ^= R(l[j] + keys[j][kb]);
     };
     for (int pass = 0; pass < 3; ++pass)
         for (int i = 0; i < 8; i += 2) rounds(i, i + 1);
     for (int i = 7; i > 0; i -= 2) rounds(i, i - 1);
-    for (int j = 0; j < 4; ++j) {
-        s[2 * j] = l[j];
-        s[2 * j + 1] = r[j];
+    // The final exchange: the result's low half is l.
+    for (int j = 0; j < N; ++j) {
+        halves[2 * j] = l[j];
+        halves[2 * j + 1] = r[j];
     }
 }
 
 }  // namespace
+
+void GostEncrypt(uint32_t& low, uint32_t& high, const uint32_t* key) {
+    uint32_t halves[2] = {low, high};
+    const uint32_t* const keys[1] = {key};
+    EncryptLanes<1>(halves, keys);
+    low = halves[0];
+    high = halves[1];
+}
 
 void GostStep(uint32_t* hash, const uint32_t* message) {
     uint32_t u[8], v[8], w[8], keys[4][8];
@@ -181,7 +178,8 @@ void GostStep(uint32_t* hash, const uint32_t* message) {
 
     uint32_t s[8];
     std::memcpy(s, hash, sizeof s);
-    EncryptFour(s, keys);
+    const uint32_t* const laneKeys[4] = {keys[0], keys[1], keys[2], keys[3]};
+    EncryptLanes<4>(s, laneKeys);
 
     // H' = psi^61(H ^ psi(M ^ psi^12(S)))
     uint16_t y[16], m[16], h[16];

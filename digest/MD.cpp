@@ -61,10 +61,6 @@ void Md2Compress(Md2State& state) {
     }
 }
 
-inline void LoadWords(const uint8_t* block, uint32_t (&x)[16]) {
-    for (int i = 0; i < 16; ++i) x[i] = LoadLE32(block + 4 * i);
-}
-
 }  // namespace
 
 void Md2Init(Md2State& state) {

@@ -108,23 +108,15 @@ void Ripemd160Transform(uint32_t* hash, const uint32_t* block) { Compress160(has
 
 namespace {
 
-// Whole blocks straight from the caller's data.
-template <uint16_t Variant>
-__attribute__((always_inline)) inline void CompressBlocks(uint32_t* hash, const uint8_t* data, size_t blocks) {
+// Whole blocks straight from the caller's data, each through one out-of-line
+// compression (the compiler schedules a single compression best on its own).
+template <void (*CompressOne)(uint32_t*, const uint32_t*)>
+void CompressBlocks(uint32_t* hash, const uint8_t* data, size_t blocks) {
     uint32_t block[16];
     for (; blocks > 0; --blocks, data += 64) {
         LoadBlock(data, block);
-        // Out of line: the compiler schedules one compression best on its own.
-        if constexpr (Variant == 160)
-            Ripemd160Transform(hash, block);
-        else
-            Ripemd128Transform(hash, block);
+        CompressOne(hash, block);
     }
-}
-
-template <uint16_t Variant>
-void BlocksPortable(uint32_t* hash, const uint8_t* data, size_t blocks) {
-    CompressBlocks<Variant>(hash, data, blocks);
 }
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
@@ -132,22 +124,16 @@ void BlocksPortable(uint32_t* hash, const uint8_t* data, size_t blocks) {
 // The compressions again with and-not (BMI1), which f2 and f4 use.
 __attribute__((target("bmi"))) void Compress128Bmi(uint32_t* hash, const uint32_t* block) { Compress128(hash, block); }
 __attribute__((target("bmi"))) void Compress160Bmi(uint32_t* hash, const uint32_t* block) { Compress160(hash, block); }
-
-template <uint16_t Variant>
-void BlocksBmi(uint32_t* hash, const uint8_t* data, size_t blocks) {
-    uint32_t block[16];
-    for (; blocks > 0; --blocks, data += 64) {
-        LoadBlock(data, block);
-        Variant == 160 ? Compress160Bmi(hash, block) : Compress128Bmi(hash, block);
-    }
-}
 #endif
 
 void Compress(uint32_t* hash, const uint8_t* data, size_t blocks, uint16_t variant) {
 #ifdef QUORVIX_X86
-    if (Cpu().bmi1) return variant == 160 ? BlocksBmi<160>(hash, data, blocks) : BlocksBmi<128>(hash, data, blocks);
+    if (Cpu().bmi1)
+        return variant == 160 ? CompressBlocks<Compress160Bmi>(hash, data, blocks)
+                              : CompressBlocks<Compress128Bmi>(hash, data, blocks);
 #endif
-    variant == 160 ? BlocksPortable<160>(hash, data, blocks) : BlocksPortable<128>(hash, data, blocks);
+    variant == 160 ? CompressBlocks<Ripemd160Transform>(hash, data, blocks)
+                   : CompressBlocks<Ripemd128Transform>(hash, data, blocks);
 }
 
 }  // namespace
