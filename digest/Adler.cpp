@@ -128,6 +128,5 @@ void AdlerUpdate(uint32_t& state, const uint8_t* data, uint32_t length) {
 void AdlerFinal(uint32_t& state, std::string& digest) {
     uint8_t bytes[4];
     StoreBE32(bytes, state);
-    digest.clear();
-    AppendHexBytes(digest, bytes, 4);
+    WriteHexBytes(digest, bytes, 4);
 }

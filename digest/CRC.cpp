@@ -249,6 +249,5 @@ void CrcFinal(uint32_t& state, std::string& digest) {
     state = ~Swap32(state);
     uint8_t bytes[4];
     StoreBE32(bytes, state);
-    digest.clear();
-    AppendHexBytes(digest, bytes, 4);
+    WriteHexBytes(digest, bytes, 4);
 }

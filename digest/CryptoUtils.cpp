@@ -47,10 +47,11 @@ inline void HexOf16(__m128i v, char* out) {
 }
 #endif
 
-char* Grow(std::string& text, size_t digits) {
-    const size_t start = text.size();
-    text.resize(start + digits);
-    return text.data() + start;
+// A digest usually replaces the text of the previous digest of its type: when the
+// length is the same, the string is written in place, without the library's resize.
+char* Resize(std::string& text, size_t digits) {
+    if (text.size() != digits) text.resize(digits);
+    return text.data();
 }
 
 void PairsOf(const uint8_t* bytes, size_t count, char* out) {
@@ -59,8 +60,8 @@ void PairsOf(const uint8_t* bytes, size_t count, char* out) {
 
 }  // namespace
 
-void AppendHexBytes(std::string& text, const uint8_t* bytes, size_t count) {
-    char* out = Grow(text, 2 * count);
+void WriteHexBytes(std::string& text, const uint8_t* bytes, size_t count) {
+    char* out = Resize(text, 2 * count);
     size_t i = 0;
 #if defined(__SSE2__)
     if (count >= 16) ClearUpperVectorState();
@@ -69,8 +70,8 @@ void AppendHexBytes(std::string& text, const uint8_t* bytes, size_t count) {
     PairsOf(bytes + i, count - i, out + 2 * i);
 }
 
-void AppendHexWords32(std::string& text, const uint32_t* words, size_t count, bool bigEndian) {
-    char* out = Grow(text, 8 * count);
+void WriteHexWords32(std::string& text, const uint32_t* words, size_t count, bool bigEndian) {
+    char* out = Resize(text, 8 * count);
     auto word = [&](size_t i) { return bigEndian ? Swap32(words[i]) : words[i]; };  // as stored little-endian
     size_t i = 0;
 #if defined(__SSE2__)
@@ -85,8 +86,8 @@ void AppendHexWords32(std::string& text, const uint32_t* words, size_t count, bo
     }
 }
 
-void AppendHexWords64(std::string& text, const uint64_t* words, size_t count, bool bigEndian) {
-    char* out = Grow(text, 16 * count);
+void WriteHexWords64(std::string& text, const uint64_t* words, size_t count, bool bigEndian) {
+    char* out = Resize(text, 16 * count);
     auto word = [&](size_t i) { return bigEndian ? Swap64(words[i]) : words[i]; };
     size_t i = 0;
 #if defined(__SSE2__)

@@ -5,15 +5,19 @@
 #include <cstring>
 #include <string>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 // The lowest 4 × count bits of value as fixed-width lowercase hex, most significant first.
 std::string HexDigits(uint64_t value, uint8_t count);
-// Appends each byte as two lowercase hex digits.
-void AppendHexBytes(std::string& text, const uint8_t* bytes, size_t count);
-// Appends the bytes of `count` words, each least or most significant byte first. The
-// words are read as words: a final's chaining values go to the digits without a trip
-// through a byte array.
-void AppendHexWords32(std::string& text, const uint32_t* words, size_t count, bool bigEndian);
-void AppendHexWords64(std::string& text, const uint64_t* words, size_t count, bool bigEndian);
+// The text becomes each byte as two lowercase hex digits.
+void WriteHexBytes(std::string& text, const uint8_t* bytes, size_t count);
+// The text becomes the bytes of `count` words, each least or most significant byte
+// first. The words are read as words: a final's chaining values go to the digits
+// without a trip through a byte array.
+void WriteHexWords32(std::string& text, const uint32_t* words, size_t count, bool bigEndian);
+void WriteHexWords64(std::string& text, const uint64_t* words, size_t count, bool bigEndian);
 
 constexpr uint32_t RotL32(uint32_t word, uint8_t count) {
     count &= 31;
@@ -57,6 +61,55 @@ inline void StoreLE64(uint8_t* p, uint64_t v) {
 }
 inline void StoreBE32(uint8_t* p, uint32_t v) { StoreLE32(p, Swap32(v)); }
 inline void StoreBE64(uint8_t* p, uint64_t v) { StoreLE64(p, Swap64(v)); }
+
+// Zeroes a record 64 bytes at a time: GCC expands a larger fixed-size memset into a
+// string store, whose start-up cost is felt on every short message.
+template <typename T>
+inline void Wipe(T& record) {
+    auto* bytes = reinterpret_cast<unsigned char*>(&record);
+    size_t left = sizeof(T);
+    for (; left >= 64; left -= 64, bytes += 64) std::memset(bytes, 0, 64);
+    std::memset(bytes, 0, left);
+}
+
+// Lays out the end of a message for its last compression: the `fill` buffered bytes
+// (0 .. Block), the byte `mark`, zeros, and room for a length field of `lengthBytes` at
+// the end, which the caller writes. Returns the number of blocks used (1 or 2). The bytes
+// are written sixteen at a time (eight without SSE2), so that the transform's loads that
+// follow, of up to sixteen bytes, are forwarded from these stores; byte stores or a
+// string-store memset would hold them until the stores retire, and everything with them.
+template <size_t Block>
+inline size_t LayOutTail(uint8_t (&last)[2 * Block], const uint8_t* buffer, size_t fill, uint8_t mark,
+                         size_t lengthBytes) {
+    static_assert(2 * Block <= 256, "byte positions are compared as 8-bit numbers");
+    const size_t blocks = fill + 1 + lengthBytes <= Block ? 1 : 2;
+#if defined(__SSE2__)
+    const __m128i fillAt = _mm_set1_epi8(char(fill)), markByte = _mm_set1_epi8(char(mark));
+    auto chunk = [&](size_t start, __m128i bytes) {
+        const __m128i position = _mm_add_epi8(_mm_set1_epi8(char(start)),
+                                              _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15));
+        const __m128i pastFill = _mm_cmpeq_epi8(_mm_max_epu8(position, fillAt), position);  // position >= fill
+        const __m128i atFill = _mm_cmpeq_epi8(position, fillAt);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(last + start),
+                         _mm_or_si128(_mm_andnot_si128(pastFill, bytes), _mm_and_si128(atFill, markByte)));
+    };
+    for (size_t start = 0; start < Block; start += 16)
+        chunk(start, _mm_loadu_si128(reinterpret_cast<const __m128i*>(buffer + start)));
+    if (blocks == 2)
+        for (size_t start = Block; start < 2 * Block; start += 16) chunk(start, _mm_setzero_si128());
+#else
+    auto word = [&](size_t start, uint64_t bytes) {
+        const size_t kept = fill <= start ? 0 : fill - start >= 8 ? 8 : fill - start;
+        const uint64_t keptMask = kept == 8 ? ~uint64_t(0) : (uint64_t(1) << (8 * kept)) - 1;
+        const uint64_t markBits = fill >= start && kept < 8 ? uint64_t(mark) << (8 * kept) : 0;
+        StoreLE64(last + start, (bytes & keptMask) | markBits);
+    };
+    for (size_t start = 0; start < Block; start += 8) word(start, LoadLE64(buffer + start));
+    if (blocks == 2)
+        for (size_t start = Block; start < 2 * Block; start += 8) word(start, 0);
+#endif
+    return blocks;
+}
 
 // Processor features that the faster code paths need, detected once. On other
 // architectures, or when the portable code is forced, all are false.

@@ -226,6 +226,5 @@ void GostFinal(GostState& state, std::string& digest) {
     }
     GostStep(state.hash, state.length);
     GostStep(state.hash, state.sum);
-    digest.clear();
-    AppendHexWords32(digest, state.hash, 8, false);
+    WriteHexWords32(digest, state.hash, 8, false);
 }

@@ -237,6 +237,5 @@ void HavalEnd(HavalState& state, uint8_t* digest, uint16_t bits, uint32_t passes
 void HavalFinal(HavalState& state, uint32_t passes, uint16_t bits, std::string& digest) {
     uint8_t bytes[32];
     HavalEnd(state, bytes, bits, passes);
-    digest.clear();
-    AppendHexBytes(digest, bytes, bits / 8u);
+    WriteHexBytes(digest, bytes, bits / 8u);
 }

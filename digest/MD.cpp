@@ -48,8 +48,6 @@ constexpr uint32_t kMd5T[64] = {
 
 constexpr uint32_t kMdInitial[4] = {0x67452301, 0xefcdab89, 0x98badcfe, 0x10325476};
 
-constexpr uint8_t kPadding[64] = {0x80};
-
 void Md2Compress(Md2State& state) {
     uint8_t t = 0;
     for (uint8_t j = 0; j < 18; ++j) {
@@ -90,8 +88,7 @@ void Md2Final(Md2State& state, std::string& digest) {
     for (uint8_t i = 0; i < pad; ++i) Md2AddByte(state, pad);
     // Each step changes only its own checksum byte, after reading it.
     for (int i = 0; i < 16; ++i) Md2AddByte(state, state.checksum[i]);
-    digest.clear();
-    AppendHexBytes(digest, state.x, 16);
+    WriteHexBytes(digest, state.x, 16);
 }
 
 void MdInit(MdState& state) {
@@ -100,39 +97,28 @@ void MdInit(MdState& state) {
 }
 
 void MdUpdate(MdState& state, const uint8_t* data, uint32_t length, MdTransformFn transform) {
-    uint32_t index = (state.bitCount[0] >> 3) & 63;
+    uint32_t fill = (state.bitCount[0] >> 3) & 63;
     const uint32_t bits = length << 3;
     state.bitCount[0] += bits;
     if (state.bitCount[0] < bits) ++state.bitCount[1];
     state.bitCount[1] += length >> 29;
-
-    uint32_t i = 0;
-    const uint32_t room = 64 - index;
-    if (length >= room) {
-        std::memcpy(state.buffer + index, data, room);
-        transform(state, state.buffer, 1);
-        // Whole blocks go to the transform straight from the caller's data.
-        const uint32_t blocks = (length - room) / 64;
-        transform(state, data + room, blocks);
-        i = room + 64 * blocks;
-        index = 0;
-    }
-    std::memcpy(state.buffer + index, data + i, length - i);
+    AbsorbBlocks<64>(state.buffer, fill, data, length,
+                     [&](const uint8_t* blocks, size_t count) { transform(state, blocks, count); });
 }
 
+// The tail, the padding and the length field are laid out in one or two blocks on the
+// stack and compressed in a single call.
 void MdFinal(MdState& state, MdTransformFn transform, std::string& digest) {
-    uint8_t lengthField[8];
-    StoreLE32(lengthField, state.bitCount[0]);
-    StoreLE32(lengthField + 4, state.bitCount[1]);
-    const uint32_t index = (state.bitCount[0] >> 3) & 63;
-    const uint32_t padLength = index < 56 ? 56 - index : 120 - index;
-    MdUpdate(state, kPadding, padLength, transform);
-    MdUpdate(state, lengthField, 8, transform);
+    const uint32_t fill = (state.bitCount[0] >> 3) & 63;
+    alignas(64) uint8_t last[128];
+    const size_t blocks = LayOutTail<64>(last, state.buffer, fill, 0x80, 8);
+    StoreLE32(last + blocks * 64 - 8, state.bitCount[0]);
+    StoreLE32(last + blocks * 64 - 4, state.bitCount[1]);
+    transform(state, last, blocks);
 
     const uint32_t hash[4] = {state.hash[0], state.hash[1], state.hash[2], state.hash[3]};
-    std::memset(&state, 0, sizeof state);
-    digest.clear();
-    AppendHexWords32(digest, hash, 4, false);
+    Wipe(state);
+    WriteHexWords32(digest, hash, 4, false);
 }
 
 // The steps are written so that only the last operations wait for the newest word:

@@ -177,6 +177,5 @@ void RipemdPad(uint32_t* hash, const uint8_t* buffered, uint32_t lowCount, uint3
 void RipemdFinal(RipemdState& state, uint16_t variant, std::string& digest) {
     state.byteCount += state.bufferFill;
     RipemdPad(state.hash, state.buffer, uint32_t(state.byteCount), uint32_t(state.byteCount >> 32), variant);
-    digest.clear();
-    AppendHexWords32(digest, state.hash, variant == 160 ? 5 : 4, false);
+    WriteHexWords32(digest, state.hash, variant == 160 ? 5 : 4, false);
 }

@@ -105,10 +105,7 @@ void Pad(State& state, size_t lengthBytes, TransformFn transform) {
     const size_t fill = size_t(state.bufferFill);
     state.bitCount += uint64_t(fill) * 8;
     alignas(64) uint8_t last[2 * kBlock];
-    std::memcpy(last, state.buffer, kBlock);
-    last[fill] = 0x80;
-    const size_t blocks = fill + 1 > kBlock - lengthBytes ? 2 : 1;
-    std::memset(last + fill + 1, 0, blocks * kBlock - 8 - fill - 1);
+    const size_t blocks = LayOutTail<kBlock>(last, state.buffer, fill, 0x80, lengthBytes);
     StoreBE64(last + blocks * kBlock - 8, state.bitCount);
     transform(state.hash, last, blocks);
     state.bufferFill = 0;
@@ -130,8 +127,7 @@ void Sha32Update(Sha32State& state, const uint8_t* data, uint16_t variant, int64
 
 void Sha32Final(Sha32State& state, uint16_t variant, std::string& digest) {
     Pad(state, 8, variant == 256 ? Sha256Transform : Sha1Transform);
-    digest.clear();
-    AppendHexWords32(digest, state.hash, variant == 256 ? 8 : 5, true);
+    WriteHexWords32(digest, state.hash, variant == 256 ? 8 : 5, true);
 }
 
 void Sha64Update(Sha64State& state, const uint8_t* data, int64_t length) {
@@ -141,8 +137,7 @@ void Sha64Update(Sha64State& state, const uint8_t* data, int64_t length) {
 void Sha64Final(Sha64State& state, uint16_t variant, std::string& digest) {
     // The high half of the 128-bit length field stays zero.
     Pad(state, 16, Sha512Transform);
-    digest.clear();
-    AppendHexWords64(digest, state.hash, variant == 384 ? 6 : 8, true);
+    WriteHexWords64(digest, state.hash, variant == 384 ? 6 : 8, true);
 }
 
 namespace {

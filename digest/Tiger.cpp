@@ -476,7 +476,6 @@ void TigerFinal(TigerState& state, uint16_t bits, uint32_t passes, std::string& 
     state.bufferFill = 0;
 
     // Each chaining value as a big-endian number; the shorter lengths are prefixes.
-    digest.clear();
-    AppendHexWords64(digest, state.hash, 3, true);
+    WriteHexWords64(digest, state.hash, 3, true);
     digest.resize(std::min<size_t>(bits / 4u, digest.size()));
 }

@@ -40,11 +40,14 @@ TEST(HexBytes, EveryLengthAndByteValue) {
     uint8_t bytes[300];
     for (int i = 0; i < 300; ++i) bytes[i] = uint8_t(i * 37 + 11);
     for (size_t count = 0; count <= 300; ++count) {
-        std::string expected = "prefix";
+        std::string expected;
         for (size_t i = 0; i < count; ++i) expected += HexDigits(bytes[i], 2);
-        std::string text = "prefix";
-        AppendHexBytes(text, bytes, count);
-        ASSERT_EQ(text, expected) << count;
+        // The text is replaced whatever it held: shorter, of the same length, or longer.
+        for (const std::string& before : {std::string("stale"), std::string(2 * count, 'x'), std::string(700, 'y')}) {
+            std::string text = before;
+            WriteHexBytes(text, bytes, count);
+            ASSERT_EQ(text, expected) << count << " over " << before.size();
+        }
     }
 }
 
@@ -57,13 +60,13 @@ TEST(HexWords, BothByteOrdersAndEveryCount) {
     }
     for (size_t count = 0; count <= 9; ++count) {
         for (bool bigEndian : {false, true}) {
-            std::string expected32, expected64, text32, text64;
+            std::string expected32, expected64, text32 = "stale text", text64(200, 'y');
             for (size_t i = 0; i < count; ++i) {
                 expected32 += HexDigits(bigEndian ? words32[i] : Swap32(words32[i]), 8);
                 expected64 += HexDigits(bigEndian ? words64[i] : Swap64(words64[i]), 16);
             }
-            AppendHexWords32(text32, words32, count, bigEndian);
-            AppendHexWords64(text64, words64, count, bigEndian);
+            WriteHexWords32(text32, words32, count, bigEndian);
+            WriteHexWords64(text64, words64, count, bigEndian);
             EXPECT_EQ(text32, expected32) << count << " " << bigEndian;
             EXPECT_EQ(text64, expected64) << count << " " << bigEndian;
         }
