@@ -120,13 +120,26 @@ CpuFeatures Detect() {
 }
 
 const CpuFeatures kDetected = Detect();
-const CpuFeatures kPortable{};
+CpuFeatures restricted;
 
 }  // namespace
 
 const CpuFeatures* detail::currentCpu = &kDetected;
 
-void HashForcePortable(bool portable) { detail::currentCpu = portable ? &kPortable : &kDetected; }
+void HashRestrictFeatures(const CpuFeatures* allowed) {
+    if (!allowed) {
+        detail::currentCpu = &kDetected;
+        return;
+    }
+    restricted.avx2 = kDetected.avx2 && allowed->avx2;
+    restricted.bmi1 = kDetected.bmi1 && allowed->bmi1;
+    restricted.bmi2 = kDetected.bmi2 && allowed->bmi2;
+    restricted.avx512 = kDetected.avx512 && allowed->avx512;
+    restricted.sha = kDetected.sha && allowed->sha;
+    restricted.pclmul = kDetected.pclmul && allowed->pclmul;
+    restricted.vpclmul = kDetected.vpclmul && allowed->vpclmul && restricted.avx512;
+    detail::currentCpu = &restricted;
+}
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 namespace {

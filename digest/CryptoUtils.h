@@ -126,8 +126,10 @@ namespace detail {
 extern const CpuFeatures* currentCpu;
 }
 inline const CpuFeatures& Cpu() { return *detail::currentCpu; }
-// For tests: run the portable code only (true) or the best the processor allows.
-void HashForcePortable(bool portable);
+// For tests: use only those of the processor's features that `allowed` has (nullptr:
+// all of them). An empty CpuFeatures{} runs the portable code only; turning one
+// feature off reaches the paths written for processors without it.
+void HashRestrictFeatures(const CpuFeatures* allowed);
 
 // Code in the older SSE encoding runs slowly while another library's AVX code has left
 // the upper halves of the vector registers in use; the SSE paths clear them on entry.

@@ -246,6 +246,73 @@ __attribute__((target("sha,sse4.1"))) void Sha1Hardware(uint32_t* hash, const ui
     hash[4] = uint32_t(_mm_extract_epi32(e0, 3));
 }
 
+// SHA-1 with the SHA extensions for the rounds only. sha1rnds4 keeps the SHA unit busy
+// three of its four cycles, and sha1msg2 and sha1nexte queue behind it on the same unit,
+// stretching each group of four rounds to about six cycles. With AVX-512 the message
+// schedule is made of rotations and three-way XORs instead, and sha1nexte (rotate the
+// old a by 30, add it to the top word) of a rotation and a masked add, which leaves the
+// unit to the rounds: about four and a half cycles per group.
+#define SHA1_AVX512_TARGET __attribute__((target("sha,sse4.1,avx512f,avx512vl")))
+
+// Message vector j (words 4j..4j+3, the first in the top lane) into x[j % 8].
+template <int J>
+SHA1_AVX512_TARGET inline void Sha1Schedule(__m128i (&x)[8]) {
+    if constexpr (J < 8) {
+        // W[t] = rol1(W[t-3] ^ W[t-8] ^ W[t-14] ^ W[t-16]). The bottom lane needs W[t] of
+        // this same vector: it is computed without it, then given rol1(W[t]) = rol2(y3).
+        const __m128i words14 = _mm_alignr_epi8(x[(J - 4) % 8], x[(J - 3) % 8], 8);
+        const __m128i s = _mm_ternarylogic_epi32(x[(J - 4) % 8], words14, x[(J - 2) % 8], 0x96);
+        const __m128i y = _mm_xor_si128(s, _mm_slli_si128(x[(J - 1) % 8], 4));
+        x[J % 8] = _mm_xor_si128(_mm_rol_epi32(y, 1), _mm_rol_epi32(_mm_srli_si128(y, 12), 2));
+    } else {
+        // The recurrence applied to itself: W[t] = rol2(W[t-6] ^ W[t-16] ^ W[t-28] ^ W[t-32]),
+        // where no word depends on another of its own vector.
+        const __m128i older = _mm_ternarylogic_epi32(x[(J - 4) % 8], x[(J - 7) % 8], x[(J - 8) % 8], 0x96);
+        const __m128i words6 = _mm_alignr_epi8(x[(J - 2) % 8], x[(J - 1) % 8], 8);
+        x[J % 8] = _mm_rol_epi32(_mm_xor_si128(older, words6), 2);
+    }
+}
+
+// sha1nexte(e, w): w with rol30 of e's top word added to its top word.
+SHA1_AVX512_TARGET inline __m128i Sha1NextE(__m128i e, __m128i w) {
+    return _mm_mask_add_epi32(w, 0x8, w, _mm_rol_epi32(e, 30));
+}
+
+template <int I>
+SHA1_AVX512_TARGET inline void Sha1QuadAvx512(__m128i& abcd, __m128i& e0, __m128i& e1, __m128i (&x)[8]) {
+    __m128i& e = I % 2 == 0 ? e0 : e1;
+    __m128i& other = I % 2 == 0 ? e1 : e0;
+    e = I == 0 ? _mm_add_epi32(e, x[0]) : Sha1NextE(e, x[I % 8]);
+    other = abcd;
+    abcd = _mm_sha1rnds4_epu32(abcd, e, I / 5);
+    // One group ahead, so that the vector is ready when its rounds come.
+    if constexpr (I >= 3 && I <= 18) Sha1Schedule<I + 1>(x);
+}
+
+template <size_t... I>
+SHA1_AVX512_TARGET inline void Sha1QuadsAvx512(__m128i& abcd, __m128i& e0, __m128i& e1, __m128i (&x)[8],
+                                               std::index_sequence<I...>) {
+    (Sha1QuadAvx512<int(I)>(abcd, e0, e1, x), ...);
+}
+
+SHA1_AVX512_TARGET void Sha1HardwareAvx512(uint32_t* hash, const uint8_t* data, size_t blocks) {
+    ClearUpperVectorState();
+    const __m128i mask = _mm_set_epi64x(0x0001020304050607LL, 0x08090a0b0c0d0e0fLL);
+    __m128i abcd = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(hash)), 0x1b);
+    __m128i e0 = _mm_set_epi32(int(hash[4]), 0, 0, 0);
+    for (; blocks > 0; --blocks, data += 64) {
+        const __m128i abcdSaved = abcd, eSaved = e0;
+        __m128i e1, x[8];
+        for (int i = 0; i < 4; ++i)
+            x[i] = _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + 16 * i)), mask);
+        Sha1QuadsAvx512(abcd, e0, e1, x, std::make_index_sequence<20>{});
+        e0 = Sha1NextE(e0, eSaved);
+        abcd = _mm_add_epi32(abcd, abcdSaved);
+    }
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(hash), _mm_shuffle_epi32(abcd, 0x1b));
+    hash[4] = uint32_t(_mm_extract_epi32(e0, 3));
+}
+
 // SHA-256 with the SHA extensions: the state as ABEF and CDGH, two rounds per sha256rnds2.
 template <int I>
 __attribute__((target("sha,sse4.1"))) inline void Sha256Quad(__m128i& abef, __m128i& cdgh, __m128i (&w)[4],
@@ -294,6 +361,7 @@ __attribute__((target("sha,sse4.1"))) void Sha256Hardware(uint32_t* hash, const 
 
 void Sha1Transform(uint32_t* hash, const uint8_t* data, size_t blocks) {
 #ifdef QUORVIX_X86
+    if (Cpu().sha && Cpu().avx512) return Sha1HardwareAvx512(hash, data, blocks);
     if (Cpu().sha) return Sha1Hardware(hash, data, blocks);
 #endif
     Sha1Portable(hash, data, blocks);

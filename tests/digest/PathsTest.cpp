@@ -7,11 +7,39 @@
 
 namespace {
 
-class PortableOnly {
+// Restricts the features for the life of the object.
+class Restricted {
 public:
-    PortableOnly() { HashForcePortable(true); }
-    ~PortableOnly() { HashForcePortable(false); }
+    explicit Restricted(const CpuFeatures& allowed) { HashRestrictFeatures(&allowed); }
+    ~Restricted() { HashRestrictFeatures(nullptr); }
 };
+
+struct FeatureSet {
+    const char* name;
+    CpuFeatures features;
+};
+
+// Everything the processor has, then everything but one feature at a time: each set
+// reaches a different choice of paths (SHA extensions without AVX-512, 128-bit
+// carry-less multiply without the 512-bit one, and so on).
+std::vector<FeatureSet> FeatureSets() {
+    const CpuFeatures all = Cpu();
+    std::vector<FeatureSet> sets = {{"every feature", all}};
+    auto without = [&](const char* name, bool CpuFeatures::*feature) {
+        if (!(all.*feature)) return;
+        FeatureSet set{name, all};
+        set.features.*feature = false;
+        sets.push_back(set);
+    };
+    without("without AVX2", &CpuFeatures::avx2);
+    without("without BMI1", &CpuFeatures::bmi1);
+    without("without BMI2", &CpuFeatures::bmi2);
+    without("without AVX-512", &CpuFeatures::avx512);
+    without("without SHA", &CpuFeatures::sha);
+    without("without PCLMUL", &CpuFeatures::pclmul);
+    without("without VPCLMULQDQ", &CpuFeatures::vpclmul);
+    return sets;
+}
 
 std::string InPieces(uint32_t type, const uint8_t* data, size_t length, std::mt19937& random) {
     HashContext context{};
@@ -37,26 +65,41 @@ TEST(Paths, FastPathsAgreeWithThePortableCode) {
     std::vector<size_t> lengths = {0, 1, 15, 16, 63, 64, 65, 127, 128, 255, 256, 257, 1023, 1024, 1025, 5551, 5552,
                                    5553, 11104, 65536, 69999};
     for (int i = 0; i < 40; ++i) lengths.push_back(random() % 70000);
+    const std::vector<FeatureSet> sets = FeatureSets();
     for (uint32_t type : AllTypes()) {
         for (size_t length : lengths) {
             const size_t offset = random() % 16;
             const size_t usable = std::min(length, message.size() - offset);
             std::string portable;
             {
-                PortableOnly only;
+                Restricted only(CpuFeatures{});
                 portable = Digest(type, message.data() + offset, usable);
             }
-            ASSERT_EQ(Digest(type, message.data() + offset, usable), portable)
-                << HashTypeName(type) << ", " << usable << " bytes at +" << offset;
-            ASSERT_EQ(InPieces(type, message.data() + offset, usable, random), portable)
-                << HashTypeName(type) << " in pieces, " << usable << " bytes";
+            for (const FeatureSet& set : sets) {
+                Restricted features(set.features);
+                ASSERT_EQ(Digest(type, message.data() + offset, usable), portable)
+                    << HashTypeName(type) << " " << set.name << ", " << usable << " bytes at +" << offset;
+                ASSERT_EQ(InPieces(type, message.data() + offset, usable, random), portable)
+                    << HashTypeName(type) << " " << set.name << " in pieces, " << usable << " bytes";
+            }
         }
     }
 }
 
-TEST(Paths, ForcingThePortableCodeIsUndone) {
-    HashForcePortable(true);
+TEST(Paths, RestrictionsTakeOnlyWhatTheyNameAndAreUndone) {
+    const CpuFeatures detected = Cpu();
+    const CpuFeatures none{};
+    HashRestrictFeatures(&none);
     EXPECT_FALSE(Cpu().avx2 || Cpu().sha || Cpu().pclmul || Cpu().vpclmul || Cpu().avx512 || Cpu().bmi2);
-    HashForcePortable(false);
+    CpuFeatures withoutAvx512 = detected;
+    withoutAvx512.avx512 = false;
+    HashRestrictFeatures(&withoutAvx512);
+    EXPECT_FALSE(Cpu().avx512);
+    EXPECT_FALSE(Cpu().vpclmul);  // the 512-bit multiply needs AVX-512
+    EXPECT_EQ(Cpu().sha, detected.sha);
+    EXPECT_EQ(Cpu().pclmul, detected.pclmul);
+    HashRestrictFeatures(nullptr);
+    EXPECT_EQ(Cpu().avx512, detected.avx512);
+    EXPECT_EQ(Cpu().vpclmul, detected.vpclmul);
     EXPECT_EQ(HashSelfTest(), HASH_ERR_NONE);
 }
