@@ -1,6 +1,7 @@
 #include "CryptoUtils.h"
 
-#if defined(__SSE2__)
+#if defined(__SSE2__) && defined(__x86_64__)
+#define QUORVIX_SSE2_HEX 1
 #include <immintrin.h>
 #endif
 
@@ -31,7 +32,7 @@ std::string HexDigits(uint64_t value, uint8_t count) {
 
 namespace {
 
-#if defined(__SSE2__)
+#ifdef QUORVIX_SSE2_HEX
 // The 32 digits of 16 bytes held in a register: split into nibbles, high first, and
 // turn each into its digit ('0' + n, plus 39 more for a..f).
 inline void HexOf16(__m128i v, char* out) {
@@ -44,6 +45,18 @@ inline void HexOf16(__m128i v, char* out) {
     const __m128i low = _mm_and_si128(v, lowNibble);
     _mm_storeu_si128(reinterpret_cast<__m128i*>(out), digits(_mm_unpacklo_epi8(high, low)));
     _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 16), digits(_mm_unpackhi_epi8(high, low)));
+}
+
+// Words gathered one at a time: a final has just stored its chaining values word by
+// word, and a 16-byte load across those stores would wait for them to retire instead
+// of being forwarded from them.
+inline __m128i Gather32(uint32_t w0, uint32_t w1, uint32_t w2, uint32_t w3) {
+    const __m128i low = _mm_unpacklo_epi32(_mm_cvtsi32_si128(int(w0)), _mm_cvtsi32_si128(int(w1)));
+    const __m128i high = _mm_unpacklo_epi32(_mm_cvtsi32_si128(int(w2)), _mm_cvtsi32_si128(int(w3)));
+    return _mm_unpacklo_epi64(low, high);
+}
+inline __m128i Gather64(uint64_t w0, uint64_t w1) {
+    return _mm_unpacklo_epi64(_mm_cvtsi64_si128(int64_t(w0)), _mm_cvtsi64_si128(int64_t(w1)));
 }
 #endif
 
@@ -63,7 +76,7 @@ void PairsOf(const uint8_t* bytes, size_t count, char* out) {
 void WriteHexBytes(std::string& text, const uint8_t* bytes, size_t count) {
     char* out = Resize(text, 2 * count);
     size_t i = 0;
-#if defined(__SSE2__)
+#ifdef QUORVIX_SSE2_HEX
     if (count >= 16) ClearUpperVectorState();
     for (; i + 16 <= count; i += 16) HexOf16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + i)), out + 2 * i);
 #endif
@@ -74,10 +87,10 @@ void WriteHexWords32(std::string& text, const uint32_t* words, size_t count, boo
     char* out = Resize(text, 8 * count);
     auto word = [&](size_t i) { return bigEndian ? Swap32(words[i]) : words[i]; };  // as stored little-endian
     size_t i = 0;
-#if defined(__SSE2__)
+#ifdef QUORVIX_SSE2_HEX
     if (count >= 4) ClearUpperVectorState();
     for (; i + 4 <= count; i += 4)
-        HexOf16(_mm_set_epi32(int(word(i + 3)), int(word(i + 2)), int(word(i + 1)), int(word(i))), out + 8 * i);
+        HexOf16(Gather32(word(i), word(i + 1), word(i + 2), word(i + 3)), out + 8 * i);
 #endif
     for (; i < count; ++i) {
         uint8_t bytes[4];
@@ -90,9 +103,9 @@ void WriteHexWords64(std::string& text, const uint64_t* words, size_t count, boo
     char* out = Resize(text, 16 * count);
     auto word = [&](size_t i) { return bigEndian ? Swap64(words[i]) : words[i]; };
     size_t i = 0;
-#if defined(__SSE2__)
+#ifdef QUORVIX_SSE2_HEX
     if (count >= 2) ClearUpperVectorState();
-    for (; i + 2 <= count; i += 2) HexOf16(_mm_set_epi64x(int64_t(word(i + 1)), int64_t(word(i))), out + 16 * i);
+    for (; i + 2 <= count; i += 2) HexOf16(Gather64(word(i), word(i + 1)), out + 16 * i);
 #endif
     for (; i < count; ++i) {
         uint8_t bytes[8];

@@ -156,6 +156,7 @@ void AbsorbBlocks(uint8_t* buffer, Fill& fill, const uint8_t* data, uint64_t len
     uint64_t blocks = length / Block;
     if (KeepLast && blocks > 0 && length % Block == 0) --blocks;
     if (blocks > 0) compress(data, size_t(blocks));
-    std::memcpy(buffer, data + blocks * Block, size_t(length - blocks * Block));
-    fill = Fill(length - blocks * Block);
+    const uint64_t tail = length - blocks * Block;
+    if (tail > 0) std::memcpy(buffer, data + blocks * Block, size_t(tail));
+    fill = Fill(tail);
 }

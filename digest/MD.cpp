@@ -116,9 +116,8 @@ void MdFinal(MdState& state, MdTransformFn transform, std::string& digest) {
     StoreLE32(last + blocks * 64 - 4, state.bitCount[1]);
     transform(state, last, blocks);
 
-    const uint32_t hash[4] = {state.hash[0], state.hash[1], state.hash[2], state.hash[3]};
+    WriteHexWords32(digest, state.hash, 4, false);
     Wipe(state);
-    WriteHexWords32(digest, hash, 4, false);
 }
 
 // The steps are written so that only the last operations wait for the newest word:
