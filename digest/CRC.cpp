@@ -100,6 +100,31 @@ constexpr uint64_t Reflect64(uint64_t v) {
     return r;
 }
 
+// floor(x^64 / P), the 33-bit quotient used by Barrett reduction.
+constexpr uint64_t BarrettQuotient() {
+    uint64_t remainder = 0, quotient = 0;  // long division of x^64, one bit at a time
+    for (int i = 64; i >= 0; --i) {
+        remainder = (remainder << 1) | (i == 64 ? 1 : 0);
+        quotient <<= 1;
+        if (remainder & (uint64_t(1) << 32)) {
+            remainder ^= kPoly;
+            quotient |= 1;
+        }
+    }
+    return quotient;
+}
+
+constexpr uint64_t Reflect(uint64_t v, int bits) {
+    uint64_t r = 0;
+    for (int i = 0; i < bits; ++i)
+        if (v & (uint64_t(1) << i)) r |= uint64_t(1) << (bits - 1 - i);
+    return r;
+}
+// The values published with the carry-less multiplication method for this polynomial.
+static_assert(BarrettQuotient() == 0x104D101DFULL);
+static_assert(Reflect(BarrettQuotient(), 33) == 0x1F7011641ULL);
+static_assert(Reflect(kPoly, 33) == 0x1DB710641ULL);
+
 struct FoldConstants {
     uint64_t lo, hi;  // for the chunk's low and high quadword
 };
@@ -141,16 +166,44 @@ CLMUL_TARGET inline __m128i WithRegister(__m128i chunk, uint32_t crc) {
     return _mm_xor_si128(chunk, Msb ? _mm_set_epi32(int(crc), 0, 0, 0) : _mm_cvtsi32_si128(int(crc)));
 }
 
+// The register after the 16 bytes of v with a zero register, that is V(x)·x^32 mod P,
+// by multiplication only: V·x^32 = A·x^96 + B·x^32 for its halves A (higher) and B; A is
+// folded by x^96 mod P to under 96 bits, those top 32 by x^64 mod P to under 64, and
+// Barrett reduction takes the rest. The tables would do the same in fewer instructions
+// but would have to come back into the cache after each few kilobytes of message.
+template <bool Msb>
+CLMUL_TARGET inline uint32_t Reduce128(__m128i v) {
+    const __m128i low32 = _mm_set_epi32(0, 0, 0, -1);
+    if constexpr (Msb) {
+        // Bit i of the 128-bit value is the coefficient of x^i.
+        const __m128i k = _mm_set_epi64x(int64_t(XPowerModP(64)), int64_t(XPowerModP(96)));
+        const __m128i s = _mm_xor_si128(_mm_clmulepi64_si128(v, k, 0x01), _mm_slli_si128(_mm_move_epi64(v), 4));  // A·K96 + B·x^32
+        const __m128i t = _mm_xor_si128(_mm_clmulepi64_si128(_mm_srli_si128(s, 8), k, 0x10),      // Sh·K64 + Sl
+                                        _mm_and_si128(s, _mm_set_epi64x(0, -1)));
+        const __m128i barrett = _mm_set_epi64x(int64_t(kPoly), int64_t(BarrettQuotient()));
+        const __m128i q = _mm_srli_epi64(_mm_clmulepi64_si128(_mm_srli_epi64(t, 32), barrett, 0x00), 32);
+        return uint32_t(_mm_cvtsi128_si32(_mm_xor_si128(t, _mm_clmulepi64_si128(q, barrett, 0x10))));
+    } else {
+        // Reflected: bit i holds the coefficient of x^(n-1-i) for an n-bit value, and a
+        // product of reflected values comes out reflected in one bit fewer, hence the
+        // constants shifted up by one.
+        const __m128i k = _mm_set_epi64x(int64_t(Reflect(XPowerModP(64), 32) << 1),
+                                         int64_t(Reflect(XPowerModP(96), 32) << 1));
+        const __m128i s = _mm_xor_si128(_mm_clmulepi64_si128(v, k, 0x00), _mm_srli_si128(v, 8));  // 96 bits
+        const __m128i t = _mm_xor_si128(_mm_clmulepi64_si128(_mm_and_si128(s, low32), k, 0x10), _mm_srli_si128(s, 4));
+        const __m128i barrett = _mm_set_epi64x(int64_t(Reflect(kPoly, 33)), int64_t(Reflect(BarrettQuotient(), 33)));
+        const __m128i q = _mm_and_si128(_mm_clmulepi64_si128(_mm_and_si128(t, low32), barrett, 0x00), low32);
+        return uint32_t(_mm_extract_epi32(_mm_xor_si128(t, _mm_clmulepi64_si128(q, barrett, 0x10)), 1));
+    }
+}
+
 // Folds 128-bit lanes down to one and finishes with the tables.
 // Inlined into both folding routines, so that it takes each one's instruction encoding.
 template <bool Msb>
 CLMUL_TARGET __attribute__((always_inline)) inline uint32_t Finish(__m128i v, const uint8_t* data, size_t length) {
     const __m128i by1 = Constants128<Msb, 128>();
     for (; length >= 16; data += 16, length -= 16) v = Fold128(v, by1, Load128<Msb>(data));
-    alignas(16) uint8_t block[16];
-    _mm_store_si128(reinterpret_cast<__m128i*>(block),
-                    Msb ? _mm_shuffle_epi8(v, _mm_set_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15)) : v);
-    const uint32_t crc = Msb ? MsbPortable(0, block, 16) : ReflectedPortable(0, block, 16);
+    const uint32_t crc = Reduce128<Msb>(v);
     return Msb ? MsbPortable(crc, data, length) : ReflectedPortable(crc, data, length);
 }
 
