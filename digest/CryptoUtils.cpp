@@ -125,6 +125,7 @@ CpuFeatures Detect() {
     cpu.bmi2 = __builtin_cpu_supports("bmi2");
     cpu.avx512 = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
                  __builtin_cpu_supports("avx512vl");
+    cpu.vnni = cpu.avx512 && __builtin_cpu_supports("avx512vnni");
     cpu.sha = __builtin_cpu_supports("sha") && __builtin_cpu_supports("sse4.1");
     cpu.pclmul = __builtin_cpu_supports("pclmul") && __builtin_cpu_supports("sse4.1");
     cpu.vpclmul = cpu.avx512 && __builtin_cpu_supports("vpclmulqdq");
@@ -148,6 +149,7 @@ void HashRestrictFeatures(const CpuFeatures* allowed) {
     restricted.bmi1 = kDetected.bmi1 && allowed->bmi1;
     restricted.bmi2 = kDetected.bmi2 && allowed->bmi2;
     restricted.avx512 = kDetected.avx512 && allowed->avx512;
+    restricted.vnni = kDetected.vnni && allowed->vnni && restricted.avx512;
     restricted.sha = kDetected.sha && allowed->sha;
     restricted.pclmul = kDetected.pclmul && allowed->pclmul;
     restricted.vpclmul = kDetected.vpclmul && allowed->vpclmul && restricted.avx512;

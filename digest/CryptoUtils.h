@@ -118,6 +118,7 @@ struct CpuFeatures {
     bool bmi1 = false;        // and-not
     bool bmi2 = false;        // three-operand shifts and rotations
     bool avx512 = false;      // F, BW and VL
+    bool vnni = false;        // AVX-512 byte dot products
     bool sha = false;         // SHA-1 and SHA-256 instructions
     bool pclmul = false;      // carry-less multiply on 128 bits
     bool vpclmul = false;     // carry-less multiply on 512 bits

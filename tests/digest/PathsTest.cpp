@@ -35,6 +35,7 @@ std::vector<FeatureSet> FeatureSets() {
     without("without BMI1", &CpuFeatures::bmi1);
     without("without BMI2", &CpuFeatures::bmi2);
     without("without AVX-512", &CpuFeatures::avx512);
+    without("without VNNI", &CpuFeatures::vnni);
     without("without SHA", &CpuFeatures::sha);
     without("without PCLMUL", &CpuFeatures::pclmul);
     without("without VPCLMULQDQ", &CpuFeatures::vpclmul);
@@ -90,12 +91,13 @@ TEST(Paths, RestrictionsTakeOnlyWhatTheyNameAndAreUndone) {
     const CpuFeatures detected = Cpu();
     const CpuFeatures none{};
     HashRestrictFeatures(&none);
-    EXPECT_FALSE(Cpu().avx2 || Cpu().sha || Cpu().pclmul || Cpu().vpclmul || Cpu().avx512 || Cpu().bmi2);
+    EXPECT_FALSE(Cpu().avx2 || Cpu().sha || Cpu().pclmul || Cpu().vpclmul || Cpu().avx512 || Cpu().vnni || Cpu().bmi2);
     CpuFeatures withoutAvx512 = detected;
     withoutAvx512.avx512 = false;
     HashRestrictFeatures(&withoutAvx512);
     EXPECT_FALSE(Cpu().avx512);
     EXPECT_FALSE(Cpu().vpclmul);  // the 512-bit multiply needs AVX-512
+    EXPECT_FALSE(Cpu().vnni);
     EXPECT_EQ(Cpu().sha, detected.sha);
     EXPECT_EQ(Cpu().pclmul, detected.pclmul);
     HashRestrictFeatures(nullptr);
