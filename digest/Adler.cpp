@@ -175,9 +175,11 @@ ADLER_VNNI_TARGET inline void AddBlocks(AdlerLanes& lanes, const uint8_t* block,
         "add $256, %[block]\n\t"
         "cmp %[end], %[block]\n\t"
         "jb 1b"
-        : [block] "+r"(block), [sums] "+v"(lanes.byteSums), [previous] "+v"(lanes.previousSums),
-          [weighted0] "+v"(lanes.weighted), [weighted1] "+v"(weighted1), [weighted2] "+v"(weighted2),
-          [weighted3] "+v"(weighted3), [bytes0] "=&v"(bytes0), [bytes1] "=&v"(bytes1), [bytes2] "=&v"(bytes2),
+        // Early-clobber throughout: the accumulators start out equal to `zero`, and an
+        // input of equal value may otherwise be given the same register.
+        : [block] "+&r"(block), [sums] "+&v"(lanes.byteSums), [previous] "+&v"(lanes.previousSums),
+          [weighted0] "+&v"(lanes.weighted), [weighted1] "+&v"(weighted1), [weighted2] "+&v"(weighted2),
+          [weighted3] "+&v"(weighted3), [bytes0] "=&v"(bytes0), [bytes1] "=&v"(bytes1), [bytes2] "=&v"(bytes2),
           [bytes3] "=&v"(bytes3), [sad0] "=&v"(sad0), [sad1] "=&v"(sad1)
         : [end] "r"(end), [zero] "v"(zero), [weights] "v"(weights)
         : "cc", "memory");
