@@ -230,11 +230,24 @@ __attribute__((target("sha,sse4.1"))) inline void Sha1Quads(__m128i& abcd, __m12
     (Sha1Quad<int(I)>(abcd, e0, e1, w, data, mask), ...);
 }
 
-__attribute__((target("sha,sse4.1"))) void Sha1Hardware(uint32_t* hash, const uint8_t* data, size_t blocks) {
+// The chaining values as the SHA-1 instructions hold them: A..D reversed in one
+// register, E in the top lane of another. Both paths load and store them alike; the
+// load returns the mask that puts message words in the same order.
+inline __m128i LoadSha1State(const uint32_t* hash, __m128i& abcd, __m128i& e) {
     ClearUpperVectorState();
-    const __m128i mask = _mm_set_epi64x(0x0001020304050607LL, 0x08090a0b0c0d0e0fLL);
-    __m128i abcd = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(hash)), 0x1b);
-    __m128i e0 = _mm_set_epi32(int(hash[4]), 0, 0, 0);
+    abcd = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(hash)), 0x1b);
+    e = _mm_set_epi32(int(hash[4]), 0, 0, 0);
+    return _mm_set_epi64x(0x0001020304050607LL, 0x08090a0b0c0d0e0fLL);
+}
+
+inline void StoreSha1State(uint32_t* hash, __m128i abcd, __m128i e) {
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(hash), _mm_shuffle_epi32(abcd, 0x1b));
+    hash[4] = uint32_t(_mm_cvtsi128_si32(_mm_shuffle_epi32(e, 3)));
+}
+
+__attribute__((target("sha,sse4.1"))) void Sha1Hardware(uint32_t* hash, const uint8_t* data, size_t blocks) {
+    __m128i abcd, e0;
+    const __m128i mask = LoadSha1State(hash, abcd, e0);
     for (; blocks > 0; --blocks, data += 64) {
         const __m128i abcdSaved = abcd, eSaved = e0;
         __m128i e1, w[4];
@@ -242,8 +255,7 @@ __attribute__((target("sha,sse4.1"))) void Sha1Hardware(uint32_t* hash, const ui
         e0 = _mm_sha1nexte_epu32(e0, eSaved);
         abcd = _mm_add_epi32(abcd, abcdSaved);
     }
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(hash), _mm_shuffle_epi32(abcd, 0x1b));
-    hash[4] = uint32_t(_mm_extract_epi32(e0, 3));
+    StoreSha1State(hash, abcd, e0);
 }
 
 // SHA-1 with the SHA extensions for the rounds only. sha1rnds4 keeps the SHA unit busy
@@ -296,10 +308,8 @@ SHA1_AVX512_TARGET inline void Sha1QuadsAvx512(__m128i& abcd, __m128i& e0, __m12
 }
 
 SHA1_AVX512_TARGET void Sha1HardwareAvx512(uint32_t* hash, const uint8_t* data, size_t blocks) {
-    ClearUpperVectorState();
-    const __m128i mask = _mm_set_epi64x(0x0001020304050607LL, 0x08090a0b0c0d0e0fLL);
-    __m128i abcd = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(hash)), 0x1b);
-    __m128i e0 = _mm_set_epi32(int(hash[4]), 0, 0, 0);
+    __m128i abcd, e0;
+    const __m128i mask = LoadSha1State(hash, abcd, e0);
     for (; blocks > 0; --blocks, data += 64) {
         const __m128i abcdSaved = abcd, eSaved = e0;
         __m128i e1, x[8];
@@ -309,8 +319,7 @@ SHA1_AVX512_TARGET void Sha1HardwareAvx512(uint32_t* hash, const uint8_t* data, 
         e0 = Sha1NextE(e0, eSaved);
         abcd = _mm_add_epi32(abcd, abcdSaved);
     }
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(hash), _mm_shuffle_epi32(abcd, 0x1b));
-    hash[4] = uint32_t(_mm_extract_epi32(e0, 3));
+    StoreSha1State(hash, abcd, e0);
 }
 
 // SHA-256 with the SHA extensions: the state as ABEF and CDGH, two rounds per sha256rnds2.
