@@ -72,3 +72,29 @@ TEST(HexWords, BothByteOrdersAndEveryCount) {
         }
     }
 }
+
+// The end of a message as a final lays it out: the buffered bytes, the mark, zeros, and
+// one block more when the length field no longer fits; bytes of the buffer past `fill`
+// (left over from earlier blocks) must not show through.
+template <size_t Block>
+void CheckTailLayout(size_t lengthBytes) {
+    uint8_t buffer[Block];
+    for (size_t i = 0; i < Block; ++i) buffer[i] = uint8_t(0xa0 + i);
+    for (uint8_t mark : {uint8_t(0x80), uint8_t(0x01)}) {
+        for (size_t fill = 0; fill <= Block; ++fill) {
+            uint8_t last[2 * Block];
+            std::memset(last, 0xee, sizeof last);
+            const size_t blocks = LayOutTail<Block>(last, buffer, fill, mark, lengthBytes);
+            ASSERT_EQ(blocks, fill + 1 + lengthBytes <= Block ? 1u : 2u) << Block << " fill " << fill;
+            for (size_t i = 0; i < blocks * Block; ++i) {
+                const uint8_t expected = i < fill ? buffer[i] : i == fill ? mark : 0;
+                ASSERT_EQ(last[i], expected) << Block << " fill " << fill << " byte " << i;
+            }
+        }
+    }
+}
+
+TEST(TailLayout, EveryFillOfBothBlockSizes) {
+    CheckTailLayout<64>(8);
+    CheckTailLayout<128>(16);
+}
