@@ -185,7 +185,8 @@ ADLER_VNNI_TARGET inline void AddBlocks(AdlerLanes& lanes, const uint8_t* block,
           [bytes3] "=&v"(bytes3), [sad0] "=&v"(sad0), [sad1] "=&v"(sad1)
         : [end] "r"(end), [zero] "v"(zero), [weights] "v"(weights)
         : "cc", "memory");
-    lanes.weighted = _mm512_add_epi32(_mm512_add_epi32(lanes.weighted, weighted1), _mm512_add_epi32(weighted2, weighted3));
+    lanes.weighted =
+        _mm512_add_epi32(_mm512_add_epi32(lanes.weighted, weighted1), _mm512_add_epi32(weighted2, weighted3));
 }
 
 // Every load is aligned: the blocks run from the 64-byte boundary at or below the data

@@ -93,12 +93,6 @@ constexpr uint32_t XPowerModP(int n) {
     return uint32_t(r);
 }
 
-constexpr uint64_t Reflect64(uint64_t v) {
-    uint64_t r = 0;
-    for (int i = 0; i < 64; ++i)
-        if (v & (uint64_t(1) << i)) r |= uint64_t(1) << (63 - i);
-    return r;
-}
 
 // floor(x^64 / P), the 33-bit quotient used by Barrett reduction.
 constexpr uint64_t BarrettQuotient() {
@@ -114,6 +108,7 @@ constexpr uint64_t BarrettQuotient() {
     return quotient;
 }
 
+// The lowest `bits` bits of v in reverse order.
 constexpr uint64_t Reflect(uint64_t v, int bits) {
     uint64_t r = 0;
     for (int i = 0; i < bits; ++i)
@@ -132,7 +127,7 @@ struct FoldConstants {
 // Reflected: the low quadword holds the higher powers, and a carry-less product of two
 // reflected values comes out one place short, hence the exponents one less.
 constexpr FoldConstants ReflectedFold(int bits) {
-    return {Reflect64(XPowerModP(64 + bits - 1)), Reflect64(XPowerModP(bits - 1))};
+    return {Reflect(XPowerModP(64 + bits - 1), 64), Reflect(XPowerModP(bits - 1), 64)};
 }
 // Most significant bit first, on byte-reversed chunks: the high quadword holds the higher powers.
 constexpr FoldConstants MsbFold(int bits) { return {XPowerModP(bits), XPowerModP(64 + bits)}; }
@@ -177,8 +172,9 @@ CLMUL_TARGET inline uint32_t Reduce128(__m128i v) {
     if constexpr (Msb) {
         // Bit i of the 128-bit value is the coefficient of x^i.
         const __m128i k = _mm_set_epi64x(int64_t(XPowerModP(64)), int64_t(XPowerModP(96)));
-        const __m128i s = _mm_xor_si128(_mm_clmulepi64_si128(v, k, 0x01), _mm_slli_si128(_mm_move_epi64(v), 4));  // A·K96 + B·x^32
-        const __m128i t = _mm_xor_si128(_mm_clmulepi64_si128(_mm_srli_si128(s, 8), k, 0x10),      // Sh·K64 + Sl
+        // s = A·K96 + B·x^32 (under 96 bits), t = Sh·K64 + Sl (under 64).
+        const __m128i s = _mm_xor_si128(_mm_clmulepi64_si128(v, k, 0x01), _mm_slli_si128(_mm_move_epi64(v), 4));
+        const __m128i t = _mm_xor_si128(_mm_clmulepi64_si128(_mm_srli_si128(s, 8), k, 0x10),
                                         _mm_and_si128(s, _mm_set_epi64x(0, -1)));
         const __m128i barrett = _mm_set_epi64x(int64_t(kPoly), int64_t(BarrettQuotient()));
         const __m128i q = _mm_srli_epi64(_mm_clmulepi64_si128(_mm_srli_epi64(t, 32), barrett, 0x00), 32);
@@ -189,15 +185,17 @@ CLMUL_TARGET inline uint32_t Reduce128(__m128i v) {
         // constants shifted up by one.
         const __m128i k = _mm_set_epi64x(int64_t(Reflect(XPowerModP(64), 32) << 1),
                                          int64_t(Reflect(XPowerModP(96), 32) << 1));
-        const __m128i s = _mm_xor_si128(_mm_clmulepi64_si128(v, k, 0x00), _mm_srli_si128(v, 8));  // 96 bits
-        const __m128i t = _mm_xor_si128(_mm_clmulepi64_si128(_mm_and_si128(s, low32), k, 0x10), _mm_srli_si128(s, 4));
+        const __m128i s = _mm_xor_si128(_mm_clmulepi64_si128(v, k, 0x00), _mm_srli_si128(v, 8));
+        const __m128i t =
+            _mm_xor_si128(_mm_clmulepi64_si128(_mm_and_si128(s, low32), k, 0x10), _mm_srli_si128(s, 4));
         const __m128i barrett = _mm_set_epi64x(int64_t(Reflect(kPoly, 33)), int64_t(Reflect(BarrettQuotient(), 33)));
         const __m128i q = _mm_and_si128(_mm_clmulepi64_si128(_mm_and_si128(t, low32), barrett, 0x00), low32);
         return uint32_t(_mm_extract_epi32(_mm_xor_si128(t, _mm_clmulepi64_si128(q, barrett, 0x10)), 1));
     }
 }
 
-// Folds 128-bit lanes down to one and finishes with the tables.
+// Folds the remaining 16-byte chunks into v, reduces it, and finishes the last few
+// bytes with the tables.
 // Inlined into both folding routines, so that it takes each one's instruction encoding.
 template <bool Msb>
 CLMUL_TARGET __attribute__((always_inline)) inline uint32_t Finish(__m128i v, const uint8_t* data, size_t length) {
