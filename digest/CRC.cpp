@@ -257,6 +257,10 @@ VCLMUL_TARGET uint32_t FoldVclmul(uint32_t crc, const uint8_t* data, size_t leng
     data += 256;
     length -= 256;
     const __m512i by16 = Constants512<Msb, 2048>();
+    // Unrolled so that a few kilobytes take only a few passes: the processor does not
+    // foresee the end of a loop of a dozen or more passes, and the miss costs nearly a
+    // tenth of a 4 KiB call.
+#pragma GCC unroll 4
     for (; length >= 256; data += 256, length -= 256) {
         x0 = Fold512(x0, by16, Load512<Msb>(data));
         x1 = Fold512(x1, by16, Load512<Msb>(data + 64));
