@@ -195,10 +195,10 @@ int main(int argc, char** argv) {
 
     std::string table =
         "| type | Quorvix MB/s | fastest peer MB/s | ratio | Quorvix M msg/s | fastest peer M msg/s | ratio | "
-        "4 KiB pieces, odd address / whole |\n"
-        "|---|---:|---:|---:|---:|---:|---:|---:|\n";
-    std::printf("%-20s %12s %22s %6s %10s %22s %6s %7s\n", "type", "MB/s", "peer MB/s", "ratio", "M msg/s",
-                "peer M msg/s", "ratio", "pieces");
+        "4 KiB pieces from an odd address, MB/s | pieces / whole |\n"
+        "|---|---:|---:|---:|---:|---:|---:|---:|---:|\n";
+    std::printf("%-20s %12s %22s %6s %10s %22s %6s %12s %7s\n", "type", "MB/s", "peer MB/s", "ratio", "M msg/s",
+                "peer M msg/s", "ratio", "pieces MB/s", "pieces");
     for (const Row& row : rows) {
         if (!only.empty() && row.name.find(only) == std::string::npos) continue;
         const Result r = Measure(row, buffer);
@@ -212,15 +212,15 @@ int main(int argc, char** argv) {
             peerName += " x1.2";
         }
         char line[512];
-        std::snprintf(line, sizeof line, "%-20s %12.0f %12.0f %-9s %6s %10.2f %12.2f %-9s %6s %7s\n", row.name.c_str(),
-                      r.stream, peerStream, peerName.c_str(), Ratio(r.stream, peerStream).c_str(), r.small,
-                      r.peerSmall, r.smallPeer.c_str(), Ratio(r.small, r.peerSmall).c_str(),
+        std::snprintf(line, sizeof line, "%-20s %12.0f %12.0f %-9s %6s %10.2f %12.2f %-9s %6s %12.0f %7s\n",
+                      row.name.c_str(), r.stream, peerStream, peerName.c_str(), Ratio(r.stream, peerStream).c_str(),
+                      r.small, r.peerSmall, r.smallPeer.c_str(), Ratio(r.small, r.peerSmall).c_str(), r.split,
                       Ratio(r.split, r.stream).c_str());
         std::fputs(line, stdout);
         std::fflush(stdout);
-        std::snprintf(line, sizeof line, "| %s | %.0f | %.0f (%s) | %s | %.2f | %.2f (%s) | %s | %s |\n",
+        std::snprintf(line, sizeof line, "| %s | %.0f | %.0f (%s) | %s | %.2f | %.2f (%s) | %s | %.0f | %s |\n",
                       row.name.c_str(), r.stream, peerStream, peerName.c_str(), Ratio(r.stream, peerStream).c_str(),
-                      r.small, r.peerSmall, r.smallPeer.c_str(), Ratio(r.small, r.peerSmall).c_str(),
+                      r.small, r.peerSmall, r.smallPeer.c_str(), Ratio(r.small, r.peerSmall).c_str(), r.split,
                       Ratio(r.split, r.stream).c_str());
         table += line;
     }
