@@ -78,6 +78,13 @@ inline uint64_t Maj(uint64_t x, uint64_t y, uint64_t z) { return (x & y) | (z & 
 
 using Transform32 = void (*)(uint32_t*, const uint8_t*, size_t);
 
+// Adds a block's working variables back into the chaining values, in order.
+template <typename Word, typename... Words>
+inline void AddToChain(Word* hash, Words... words) {
+    size_t i = 0;
+    ((hash[i++] += words), ...);
+}
+
 template <typename State, typename Word, size_t N>
 void Start(State& state, const Word (&initial)[N]) {
     std::memcpy(state.hash, initial, sizeof initial);
@@ -160,11 +167,7 @@ void Sha1Portable(uint32_t* hash, const uint8_t* data, size_t blocks) {
         for (int t = 20; t < 40; ++t) round(b ^ c ^ d, 0x6ed9eba1, w[t]);
         for (int t = 40; t < 60; ++t) round(Maj(b, c, d), 0x8f1bbcdc, w[t]);
         for (int t = 60; t < 80; ++t) round(b ^ c ^ d, 0xca62c1d6, w[t]);
-        hash[0] += a;
-        hash[1] += b;
-        hash[2] += c;
-        hash[3] += d;
-        hash[4] += e;
+        AddToChain(hash, a, b, c, d, e);
     }
 }
 
@@ -191,14 +194,7 @@ void Sha256Portable(uint32_t* hash, const uint8_t* data, size_t blocks) {
             b = a;
             a = t1 + t2;
         }
-        hash[0] += a;
-        hash[1] += b;
-        hash[2] += c;
-        hash[3] += d;
-        hash[4] += e;
-        hash[5] += f;
-        hash[6] += g;
-        hash[7] += h;
+        AddToChain(hash, a, b, c, d, e, f, g, h);
     }
 }
 
@@ -435,14 +431,7 @@ __attribute__((always_inline)) inline void Sha512Blocks(uint64_t* hash, const ui
         for (int k = 16; k < 80; k += 16) {
             SHA512_SIXTEEN(k, SHA512_SCHEDULE);
         }
-        hash[0] += a;
-        hash[1] += b;
-        hash[2] += c;
-        hash[3] += d;
-        hash[4] += e;
-        hash[5] += f;
-        hash[6] += g;
-        hash[7] += h;
+        AddToChain(hash, a, b, c, d, e, f, g, h);
     }
 }
 #undef SHA512_ROUND
@@ -529,14 +518,7 @@ SHA512_AVX512_TARGET void Sha512Avx512(uint64_t* hash, const uint8_t* data, size
 #undef SHA512_SIXTEEN
 #undef SHA512_STEP
 #undef SHA512_WK_ROUND
-        hash[0] += a;
-        hash[1] += b;
-        hash[2] += c;
-        hash[3] += d;
-        hash[4] += e;
-        hash[5] += f;
-        hash[6] += g;
-        hash[7] += h;
+        AddToChain(hash, a, b, c, d, e, f, g, h);
     }
 }
 #endif
