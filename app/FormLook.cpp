@@ -1,5 +1,6 @@
 #include "FormLook.h"
 
+#include <QDialog>
 #include <QFontDatabase>
 #include <QStringList>
 #include <QWidget>
@@ -17,4 +18,13 @@ void SetBackgroundColour(QWidget* widget, const QColor& colour) {
     palette.setColor(QPalette::Window, colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+void SetUpFixedDialog(QDialog* dialog, const QString& name, const QString& title, const QSize& size) {
+    dialog->setObjectName(name);
+    dialog->setWindowTitle(title);
+    dialog->setModal(true);
+    dialog->setFixedSize(size);
+    dialog->setFont(FormFont(11));
+    SetBackgroundColour(dialog, Qt::white);
 }

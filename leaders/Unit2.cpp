@@ -13,12 +13,7 @@
 TForm2::TForm2(LeadsTable& leads, QString leadsPath, TForm3& leadsWindow, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       leads_(leads), leadsPath_(std::move(leadsPath)), leadsWindow_(leadsWindow) {
-    setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Enter your name"));
-    setModal(true);
-    setFixedSize(250, 97);
-    setFont(FormFont(11));
-    SetBackgroundColour(this, Qt::white);
+    SetUpFixedDialog(this, QStringLiteral("Form2"), QStringLiteral("Enter your name"), QSize(250, 97));
 
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));

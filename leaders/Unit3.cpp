@@ -48,12 +48,7 @@ QPushButton* MakeFlatButton(const QString& text, QWidget* parent) {
 TForm3::TForm3(LeadsTable& leads, QString leadsPath, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint), leads_(leads),
       leadsPath_(std::move(leadsPath)) {
-    setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Leads"));
-    setModal(true);
-    setFixedSize(202, 235);
-    setFont(FormFont(11));
-    SetBackgroundColour(this, Qt::white);
+    SetUpFixedDialog(this, QStringLiteral("Form3"), QStringLiteral("Leads"), QSize(202, 235));
 
     MakeLabel(QStringLiteral("Name"), 40, 8, Qt::black, this)->setObjectName(QStringLiteral("Label7"));
     MakeLabel(QStringLiteral("Points"), 136, 8, Qt::black, this)->setObjectName(QStringLiteral("Label8"));

@@ -19,12 +19,7 @@
 TForm4::TForm4(TForm1& mainWindow)
     : QDialog(&mainWindow, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint),
       mainWindow_(mainWindow) {
-    setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("Options"));
-    setModal(true);
-    setFixedSize(315, 178);
-    setFont(FormFont(11));
-    SetBackgroundColour(this, Qt::white);
+    SetUpFixedDialog(this, QStringLiteral("Form4"), QStringLiteral("Options"), QSize(315, 178));
 
     auto* GroupBox1 = new QGroupBox(QStringLiteral("Cards"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
