@@ -203,7 +203,7 @@ void GostCompressBlock(GostState& state, const uint8_t* block, uint32_t bits) {
     Add256(state.length, count);
 }
 
-void GostInit(GostState& state) { std::memset(&state, 0, sizeof state); }
+void GostInit(GostState& state) { Wipe(state); }
 
 void GostUpdate(GostState& state, const uint8_t* data, uint32_t length) {
     const uint32_t take = length < 32 - state.partialFill ? length : 32 - state.partialFill;

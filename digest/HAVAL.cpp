@@ -123,7 +123,6 @@ __attribute__((always_inline)) inline void HavalCompress(uint32_t* hash, const u
 
 uint32_t ClampPasses(uint32_t passes) { return passes < 3 ? 3 : passes > 5 ? 5 : passes; }
 
-constexpr uint8_t kPadding[128] = {0x80};
 
 }  // namespace
 
@@ -226,12 +225,15 @@ void HavalEnd(HavalState& state, uint8_t* digest, uint16_t bits, uint32_t passes
     StoreLE32(trailer + 2, state.bitCount[0]);
     StoreLE32(trailer + 6, state.bitCount[1]);
 
+    // The tail, the padding and the trailer laid out in one or two blocks.
     const uint32_t filled = (state.bitCount[0] >> 3) & 127;
-    HavalUpdate(state, kPadding, filled < 118 ? 118 - filled : 246 - filled, passes);
-    HavalUpdate(state, trailer, sizeof trailer, passes);
+    alignas(64) uint8_t last[256];
+    const size_t blocks = LayOutTail<128>(last, state.block, filled, 0x80, sizeof trailer);
+    std::memcpy(last + blocks * 128 - sizeof trailer, trailer, sizeof trailer);
+    for (size_t i = 0; i < blocks; ++i) HavalTransform(state.hash, last + 128 * i, passes);
     HavalTailor(state, bits);
     for (int i = 0; i < bits / 32; ++i) StoreLE32(digest + 4 * i, state.hash[i]);
-    std::memset(&state, 0, sizeof state);
+    Wipe(state);
 }
 
 void HavalFinal(HavalState& state, uint32_t passes, uint16_t bits, std::string& digest) {
