@@ -1,6 +1,8 @@
 #include "CRC.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "CryptoUtils.h"
 
@@ -45,8 +47,6 @@ static_assert(kReflected[0][1] == 0x77073096u);
 static_assert(kMsb[0][1] == 0x04c11db7u);
 
 }  // namespace
-
-void CrcInit(uint32_t& state) { state = 0xFFFFFFFFu; }
 
 namespace {
 
@@ -249,60 +249,138 @@ VCLMUL_TARGET inline __m512i Constants512() {
     return _mm512_set_epi64(hi, lo, hi, lo, hi, lo, hi, lo);
 }
 
+// Folds `groups` 256-byte groups into the state's four 512-bit lanes; the first group of
+// a message takes the register in and becomes the lanes.
 template <bool Msb>
-VCLMUL_TARGET uint32_t FoldVclmul(uint32_t crc, const uint8_t* data, size_t length) {
-    __m512i x0 = Load512<Msb>(data), x1 = Load512<Msb>(data + 64);
-    __m512i x2 = Load512<Msb>(data + 128), x3 = Load512<Msb>(data + 192);
-    x0 = _mm512_xor_si512(x0, _mm512_zextsi128_si512(WithRegister<Msb>(_mm_setzero_si128(), crc)));
-    data += 256;
-    length -= 256;
+VCLMUL_TARGET void FoldIntoLanes(CrcState& state, const uint8_t* data, size_t groups) {
+    auto* lanes = reinterpret_cast<__m512i*>(state.lanes);
+    __m512i x0, x1, x2, x3;
+    if (state.folding) {
+        x0 = _mm512_load_si512(lanes), x1 = _mm512_load_si512(lanes + 1);
+        x2 = _mm512_load_si512(lanes + 2), x3 = _mm512_load_si512(lanes + 3);
+    } else {
+        x0 = Load512<Msb>(data), x1 = Load512<Msb>(data + 64);
+        x2 = Load512<Msb>(data + 128), x3 = Load512<Msb>(data + 192);
+        x0 = _mm512_xor_si512(x0, _mm512_zextsi128_si512(WithRegister<Msb>(_mm_setzero_si128(), state.crc)));
+        data += 256;
+        --groups;
+        state.folding = true;
+    }
     const __m512i by16 = Constants512<Msb, 2048>();
     // Unrolled so that a few kilobytes take only a few passes: the processor does not
     // foresee the end of a loop of a dozen or more passes, and the miss costs nearly a
     // tenth of a 4 KiB call.
 #pragma GCC unroll 4
-    for (; length >= 256; data += 256, length -= 256) {
+    for (; groups > 0; data += 256, --groups) {
         x0 = Fold512(x0, by16, Load512<Msb>(data));
         x1 = Fold512(x1, by16, Load512<Msb>(data + 64));
         x2 = Fold512(x2, by16, Load512<Msb>(data + 128));
         x3 = Fold512(x3, by16, Load512<Msb>(data + 192));
     }
-    // The four accumulators folded onto the last one side by side, each by its own
-    // distance, rather than one after another: one multiplication deep, not three.
-    x3 = _mm512_ternarylogic_epi64(Fold512(x0, Constants512<Msb, 1536>(), x3),
-                                   Fold512(x1, Constants512<Msb, 1024>(), _mm512_setzero_si512()),
-                                   Fold512(x2, Constants512<Msb, 512>(), _mm512_setzero_si512()), 0x96);
-    // Likewise its four 128-bit lanes onto the top one.
-    alignas(64) __m128i lanes[4];
-    _mm512_store_si512(lanes, x3);
-    const __m128i v = _mm_xor_si128(_mm_xor_si128(Fold128(lanes[0], Constants128<Msb, 384>(), lanes[3]),
-                                                  Fold128(lanes[1], Constants128<Msb, 256>(), _mm_setzero_si128())),
-                                    Fold128(lanes[2], Constants128<Msb, 128>(), _mm_setzero_si128()));
-    return Finish<Msb>(v, data, length);
+    _mm512_store_si512(lanes, x0);
+    _mm512_store_si512(lanes + 1, x1);
+    _mm512_store_si512(lanes + 2, x2);
+    _mm512_store_si512(lanes + 3, x3);
+}
+
+// The register after the folded lanes and the waiting bytes.
+template <bool Msb>
+VCLMUL_TARGET uint32_t Unfold(const CrcState& state) {
+    const auto* lanes = reinterpret_cast<const __m512i*>(state.lanes);
+    // The four lanes folded onto the last one side by side, each by its own distance,
+    // rather than one after another: one multiplication deep, not three.
+    const __m512i x3 = _mm512_ternarylogic_epi64(
+        Fold512(_mm512_load_si512(lanes), Constants512<Msb, 1536>(), _mm512_load_si512(lanes + 3)),
+        Fold512(_mm512_load_si512(lanes + 1), Constants512<Msb, 1024>(), _mm512_setzero_si512()),
+        Fold512(_mm512_load_si512(lanes + 2), Constants512<Msb, 512>(), _mm512_setzero_si512()), 0x96);
+    // Likewise its four 128-bit parts onto the top one.
+    alignas(64) __m128i parts[4];
+    _mm512_store_si512(parts, x3);
+    const __m128i v = _mm_xor_si128(_mm_xor_si128(Fold128(parts[0], Constants128<Msb, 384>(), parts[3]),
+                                                  Fold128(parts[1], Constants128<Msb, 256>(), _mm_setzero_si128())),
+                                    Fold128(parts[2], Constants128<Msb, 128>(), _mm_setzero_si128()));
+    return Finish<Msb>(v, state.pending, state.waiting);
 }
 
 template <bool Msb>
-uint32_t Update(uint32_t crc, const uint8_t* data, size_t length) {
-    if (length >= 1024 && Cpu().vpclmul) return FoldVclmul<Msb>(crc, data, length);
+uint32_t RegisterUpdate(uint32_t crc, const uint8_t* data, size_t length) {
     if (length >= 64 && Cpu().pclmul) return FoldClmul<Msb>(crc, data, length);
     return Msb ? MsbPortable(crc, data, length) : ReflectedPortable(crc, data, length);
 }
+
+// Long messages are folded in the lanes from their first kilobyte to the final; the
+// lanes are kept even if the features are restricted meanwhile, which only tests do.
+template <bool Msb>
+__attribute__((noinline)) void UpdateAnyLength(CrcState& state, const uint8_t* data, size_t length) {
+    if (!state.folding) {
+        if (length < 1024 || !Cpu().vpclmul) {
+            state.crc = RegisterUpdate<Msb>(state.crc, data, length);
+            return;
+        }
+    } else if (state.waiting > 0) {
+        const size_t taken = std::min<size_t>(length, sizeof state.pending - state.waiting);
+        std::memcpy(state.pending + state.waiting, data, taken);
+        state.waiting += uint32_t(taken);
+        data += taken;
+        length -= taken;
+        if (state.waiting < sizeof state.pending) return;
+        FoldIntoLanes<Msb>(state, state.pending, 1);
+        state.waiting = 0;
+    }
+    if (length >= 256) FoldIntoLanes<Msb>(state, data, length / 256);
+    state.waiting = uint32_t(length % 256);
+    if (state.waiting > 0) std::memcpy(state.pending, data + length / 256 * 256, state.waiting);
+}
+
+// Whole groups onto lanes with nothing waiting, the usual case for a file read in
+// pieces, go straight to the loop.
+template <bool Msb>
+void Update(CrcState& state, const uint8_t* data, size_t length) {
+    if (state.folding && state.waiting == 0 && length % 256 == 0) return FoldIntoLanes<Msb>(state, data, length / 256);
+    UpdateAnyLength<Msb>(state, data, length);
+}
+
+template <bool Msb>
+uint32_t Register(const CrcState& state) {
+    return state.folding ? Unfold<Msb>(state) : state.crc;
+}
 #else
 template <bool Msb>
-uint32_t Update(uint32_t crc, const uint8_t* data, size_t length) {
-    return Msb ? MsbPortable(crc, data, length) : ReflectedPortable(crc, data, length);
+void Update(CrcState& state, const uint8_t* data, size_t length) {
+    state.crc = Msb ? MsbPortable(state.crc, data, length) : ReflectedPortable(state.crc, data, length);
+}
+
+template <bool Msb>
+uint32_t Register(const CrcState& state) {
+    return state.crc;
 }
 #endif
 
+// The checksum is the register inverted, printed least significant byte first.
+void PrintChecksum(uint32_t crc, std::string& digest) {
+    uint8_t bytes[4];
+    StoreLE32(bytes, ~crc);
+    WriteHexBytes(digest, bytes, 4);
+}
+
 }  // namespace
 
-void Crc32Update(uint32_t& state, const uint8_t* data, uint32_t length) { state = Update<false>(state, data, length); }
+void CrcInit(CrcState& state) {
+    state.crc = 0xFFFFFFFFu;
+    state.waiting = 0;
+    state.folding = false;
+}
 
-void Crc32MsbUpdate(uint32_t& state, const uint8_t* data, uint32_t length) { state = Update<true>(state, data, length); }
+void Crc32Update(CrcState& state, const uint8_t* data, uint32_t length) { Update<false>(state, data, length); }
 
-void CrcFinal(uint32_t& state, std::string& digest) {
-    state = ~Swap32(state);
-    uint8_t bytes[4];
-    StoreBE32(bytes, state);
-    WriteHexBytes(digest, bytes, 4);
+void Crc32MsbUpdate(CrcState& state, const uint8_t* data, uint32_t length) { Update<true>(state, data, length); }
+
+void Crc32Final(CrcState& state, std::string& digest) {
+    PrintChecksum(Register<false>(state), digest);
+    if (state.folding) Wipe(state);  // the lanes and waiting bytes are message data
+}
+
+void Crc32MsbFinal(CrcState& state, std::string& digest) {
+    PrintChecksum(Register<true>(state), digest);
+    if (state.folding) Wipe(state);  // the lanes and waiting bytes are message data
 }

@@ -1,12 +1,25 @@
 // CRC-32 with the polynomial 0x04C11DB7, most significant bit first (CRC-32/BZIP2)
-// and reflected (IEEE 802.3, PNG). The whole state is the 32-bit register.
+// and reflected (IEEE 802.3, PNG).
 #pragma once
 
 #include <cstdint>
 #include <string>
 
-void CrcInit(uint32_t& state);
-void Crc32MsbUpdate(uint32_t& state, const uint8_t* data, uint32_t length);
-void Crc32Update(uint32_t& state, const uint8_t* data, uint32_t length);
-// Prints the checksum's bytes least significant first.
-void CrcFinal(uint32_t& state, std::string& digest);
+// The 32-bit register; or, once a long message is folded by 512-bit carry-less
+// multiplication, the four folded lanes and the bytes short of a whole 256-byte group.
+// The lanes stay unreduced between updates, so that a message given in pieces costs
+// the reduction once, in the final.
+struct CrcState {
+    uint32_t crc;
+    uint32_t waiting;  // bytes in `pending`, while folding
+    bool folding;
+    alignas(64) uint8_t lanes[256];
+    alignas(64) uint8_t pending[256];
+};
+
+void CrcInit(CrcState& state);
+void Crc32MsbUpdate(CrcState& state, const uint8_t* data, uint32_t length);
+void Crc32Update(CrcState& state, const uint8_t* data, uint32_t length);
+// Both print the checksum's bytes least significant first.
+void Crc32MsbFinal(CrcState& state, std::string& digest);
+void Crc32Final(CrcState& state, std::string& digest);

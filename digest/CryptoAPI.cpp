@@ -17,10 +17,18 @@
 // The record behind HashContext::state: the type the record was made for, then the
 // algorithm's own state. Keeping the type lets a context whose hashType was changed
 // to another code be refused instead of running one algorithm on another's record.
+// The state starts on a cache line, so that the checksums' vector lanes kept in it are
+// stored and loaded whole between updates.
+constexpr size_t kRecordAlignBytes = 64;
+constexpr std::align_val_t kRecordAlignment{kRecordAlignBytes};
 struct HashState {
     uint32_t type;
-    alignas(std::max_align_t) unsigned char record[1];
+    alignas(kRecordAlignBytes) unsigned char record[1];
 };
+
+namespace {
+void FreeRecord(HashState* state) { ::operator delete(state, kRecordAlignment); }
+}  // namespace
 
 namespace {
 
@@ -66,12 +74,12 @@ constexpr HashAlgorithm Md(uint32_t code, const char* name) {
             [](void* s, uint32_t, std::string& out) { MdFinal(As<MdState>(s), Transform, out); }};
 }
 
-template <void (*Update)(uint32_t&, const uint8_t*, uint32_t)>
+template <void (*Update)(CrcState&, const uint8_t*, uint32_t), void (*Final)(CrcState&, std::string&)>
 constexpr HashAlgorithm Crc(uint32_t code, const char* name) {
-    return {code, name, 32, sizeof(uint32_t), false,
-            [](void* s) { CrcInit(As<uint32_t>(s)); },
-            [](void* s, const uint8_t* d, uint32_t n, uint32_t) { Update(As<uint32_t>(s), d, n); },
-            [](void* s, uint32_t, std::string& out) { CrcFinal(As<uint32_t>(s), out); }};
+    return {code, name, 32, sizeof(CrcState), false,
+            [](void* s) { CrcInit(As<CrcState>(s)); },
+            [](void* s, const uint8_t* d, uint32_t n, uint32_t) { Update(As<CrcState>(s), d, n); },
+            [](void* s, uint32_t, std::string& out) { Final(As<CrcState>(s), out); }};
 }
 
 template <void (*Init)(Sha32State&), uint16_t Variant, uint32_t Bits>
@@ -105,8 +113,8 @@ const HashAlgorithm kAlgorithms[] = {
      [](void* s, uint32_t, std::string& out) { Md2Final(As<Md2State>(s), out); }},
     Md<Md4Transform>(HASH_MD4, "MD4"),
     Md<Md5Transform>(HASH_MD5, "MD5"),
-    Crc<Crc32MsbUpdate>(HASH_CRC32_MSB, "CRC32-MSB"),
-    Crc<Crc32Update>(HASH_CRC32, "CRC32"),
+    Crc<Crc32MsbUpdate, Crc32MsbFinal>(HASH_CRC32_MSB, "CRC32-MSB"),
+    Crc<Crc32Update, Crc32Final>(HASH_CRC32, "CRC32"),
     {HASH_ADLER32, "ADLER32", 32, sizeof(uint32_t), false,
      [](void* s) { AdlerInit(As<uint32_t>(s)); },
      [](void* s, const uint8_t* d, uint32_t n, uint32_t) { AdlerUpdate(As<uint32_t>(s), d, n); },
@@ -154,7 +162,7 @@ thread_local bool cacheClosed = false;
 struct CacheGuard {
     ~CacheGuard() {
         cacheClosed = true;
-        for (HashState*& record : cachedRecords) ::operator delete(std::exchange(record, nullptr));
+        for (HashState*& record : cachedRecords) FreeRecord(std::exchange(record, nullptr));
     }
 };
 
@@ -173,7 +181,7 @@ bool KeepRecord(HashState* state) {
 HashState* AllocateState(const HashAlgorithm& algorithm) {
     if (HashState* state = std::exchange(cachedRecords[algorithm.code - HASH_TYPE_FIRST], nullptr)) return state;
     // Not cleared: each init sets every field its algorithm reads before writing.
-    void* memory = ::operator new(offsetof(HashState, record) + algorithm.stateSize);
+    void* memory = ::operator new(offsetof(HashState, record) + algorithm.stateSize, kRecordAlignment);
     auto* state = static_cast<HashState*>(memory);
     state->type = algorithm.code;
     return state;
@@ -183,7 +191,7 @@ HashState* AllocateState(const HashAlgorithm& algorithm) {
 
 void HashStateRelease::operator()(HashState* state) const noexcept {
     if (state && KeepRecord(state)) return;
-    ::operator delete(state);
+    FreeRecord(state);
 }
 
 HashError HashInit(HashContext* context, uint32_t type) {
