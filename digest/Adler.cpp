@@ -116,7 +116,123 @@ __attribute__((target("avx2"))) void AdlerAvx2(uint32_t& sum1, uint32_t& sum2, c
 }
 
 // AVX-512 with the VNNI dot product, 64 bytes a step in one register.
+//
+// Each 64-byte block adds its byte sum to s1, and to s2 64 x s1 as it was before the
+// block plus its bytes weighted 64..1. Per 64-bit lane the update keeps the byte sums,
+// the sum of those before each block, and the weighted sums (in 32-bit halves), all
+// unreduced. The state keeps the same in three vectors between updates (the second as
+// 64 x the sum before each block, less the corrections below), so that a message given
+// in pieces is reduced once, in the final.
+//
+// Every load is aligned: an update's blocks run from the 64-byte boundary at or below
+// its data to the one at or above its end, and the bytes outside the data are masked off
+// (never read). Each zero in their place adds the running s1 to s2, which is taken back:
+// the part in the lanes (their byte sums at that point) from the state's second vector,
+// the part in the reduced sums (padding x s1) when the lanes are reduced.
 #define ADLER_VNNI_TARGET __attribute__((target("avx512f,avx512bw,avx512vl,avx512vnni")))
+
+// At most this many blocks go into the lanes between reductions: each 32-bit lane of the
+// weighted sums gains under 64 000 a block.
+constexpr uint32_t kBlocksBetweenReductions = 32768;
+
+// One update's sums, begun from zero, so that its blocks need not wait for the previous
+// update's; the dot product's five-cycle latency needs four accumulators to keep up.
+struct UpdateLanes {
+    __m512i byteSums, previousSums, weighted0, weighted1, weighted2, weighted3;
+};
+
+ADLER_VNNI_TARGET inline void AddBlock(UpdateLanes& lanes, __m512i bytes, __m512i weights, __m512i& weighted) {
+    lanes.previousSums = _mm512_add_epi64(lanes.previousSums, lanes.byteSums);
+    lanes.byteSums = _mm512_add_epi64(lanes.byteSums, _mm512_sad_epu8(bytes, _mm512_setzero_si512()));
+    weighted = _mm512_dpbusd_epi32(weighted, bytes, weights);
+}
+
+// One block at offset OFFSET from `block` into accumulator W. Every block's code has the
+// same length (the displacement is always one byte), so that the loop can be entered at
+// any block by computing the address.
+#define ADLER_BLOCK(OFFSET, W)                               \
+    "%{disp8%} vmovdqa64 " OFFSET "(%[block]), %[bytes]\n\t"   \
+    "vpdpbusd %[weights], %[bytes], %[" W "]\n\t"            \
+    "vpsadbw %[zero], %[bytes], %[sad]\n\t"                  \
+    "vpaddq %[sums], %[previous], %[previous]\n\t"           \
+    "vpaddq %[sad], %[sums], %[sums]\n\t"
+
+// Whole aligned blocks from `block` to `end`, written out: GCC 12 would copy each
+// accumulator through another register on every pass. Sixteen blocks a pass, the odd
+// ones by entering the first pass part way through, so that a few kilobytes take a few
+// passes of one loop: the processor does not foresee the end of a loop of a dozen passes
+// or more, nor cheaply that of a second loop, and either costs a tenth of a 4 KiB update.
+// The loop starts on a 64-byte boundary, so that its speed does not depend on where the
+// linker put it.
+ADLER_VNNI_TARGET inline void AddBlocks(UpdateLanes& lanes, const uint8_t* block, const uint8_t* end,
+                                        __m512i weights) {
+    if (block == end) return;
+    size_t skipped = (16 - size_t(end - block) / 64 % 16) % 16;  // blocks of the first pass not taken
+    block -= skipped * 64;
+    const __m512i zero = _mm512_setzero_si512();
+    __m512i bytes, sad;
+    uintptr_t entry;
+    __asm__(
+        "lea 1f(%%rip), %[entry]\n\t"
+        "imul $(3f - 1f), %[skipped], %[skipped]\n\t"
+        "add %[skipped], %[entry]\n\t"
+        "jmp *%[entry]\n\t"
+        ".p2align 6\n"
+        "1:\n\t"
+        ADLER_BLOCK("0", "weighted0")
+        "3:\n\t"
+        ADLER_BLOCK("64", "weighted1")
+        ADLER_BLOCK("128", "weighted2")
+        ADLER_BLOCK("192", "weighted3")
+        ADLER_BLOCK("256", "weighted0")
+        ADLER_BLOCK("320", "weighted1")
+        ADLER_BLOCK("384", "weighted2")
+        ADLER_BLOCK("448", "weighted3")
+        ADLER_BLOCK("512", "weighted0")
+        ADLER_BLOCK("576", "weighted1")
+        ADLER_BLOCK("640", "weighted2")
+        ADLER_BLOCK("704", "weighted3")
+        ADLER_BLOCK("768", "weighted0")
+        ADLER_BLOCK("832", "weighted1")
+        ADLER_BLOCK("896", "weighted2")
+        "4:\n\t"
+        ADLER_BLOCK("960", "weighted3")
+        "5:\n\t"
+        ".if (5b - 4b) - (3b - 1b)\n\t"
+        ".error \"the blocks' code differs in length\"\n\t"
+        ".endif\n\t"
+        "add $1024, %[block]\n\t"
+        "cmp %[end], %[block]\n\t"
+        "jb 1b\n"
+        // Early-clobber throughout: an accumulator may start out equal to `zero`, and an
+        // input of equal value could otherwise be given the same register.
+        : [block] "+&r"(block), [skipped] "+&r"(skipped), [entry] "=&r"(entry), [sums] "+&v"(lanes.byteSums),
+          [previous] "+&v"(lanes.previousSums), [weighted0] "+&v"(lanes.weighted0),
+          [weighted1] "+&v"(lanes.weighted1), [weighted2] "+&v"(lanes.weighted2),
+          [weighted3] "+&v"(lanes.weighted3), [bytes] "=&v"(bytes), [sad] "=&v"(sad)
+        : [end] "r"(end), [zero] "v"(zero), [weights] "v"(weights)
+        : "cc", "memory");
+}
+#undef ADLER_BLOCK
+
+// The state's vectors: byte sums, 64 x previous sums less corrections, weighted sums.
+ADLER_VNNI_TARGET inline __m512i* KeptLanes(AdlerState& state) { return reinterpret_cast<__m512i*>(state.lanes); }
+
+// Adds an update's lanes to the state's. Its blocks followed `zeros` zeros at which the
+// byte sums were the state's, and each of its `blocks` blocks counts those 64 times.
+ADLER_VNNI_TARGET inline void MergeLanes(AdlerState& state, const UpdateLanes& lanes, uint32_t blocks, uint32_t zeros) {
+    __m512i* kept = KeptLanes(state);
+    const __m512i before = _mm512_load_si512(kept);
+    // Signed: one block may hold more zeros than 64 (its own and the last update's).
+    const __m512i times = _mm512_set1_epi64(int64_t(64) * blocks - zeros);
+    _mm512_store_si512(kept, _mm512_add_epi64(before, lanes.byteSums));
+    _mm512_store_si512(kept + 1, _mm512_add_epi64(_mm512_load_si512(kept + 1),
+                                                  _mm512_add_epi64(_mm512_slli_epi64(lanes.previousSums, 6),
+                                                                   _mm512_mul_epi32(before, times))));
+    const __m512i weighted = _mm512_add_epi32(_mm512_add_epi32(lanes.weighted0, lanes.weighted1),
+                                              _mm512_add_epi32(lanes.weighted2, lanes.weighted3));
+    _mm512_store_si512(kept + 2, _mm512_add_epi32(_mm512_load_si512(kept + 2), weighted));
+}
 
 // The lane sums of a and of b, both reduced in one pass: the 64-bit lanes of a and b
 // are interleaved, so each step's additions serve both.
@@ -129,172 +245,125 @@ ADLER_VNNI_TARGET inline void SumLanes(__m512i a, __m512i b, uint64_t& sumA, uin
     sumB = uint64_t(_mm_extract_epi64(pair, 1));
 }
 
-// Per lane: the byte sums, the sum of the byte sums before each block (for the 64 x s1
-// that each block adds to s2), and the bytes weighted 64..1.
-struct AdlerLanes {
-    __m512i byteSums, previousSums, weighted;
-};
-
-ADLER_VNNI_TARGET inline void AddBlock(AdlerLanes& lanes, __m512i bytes, __m512i weights) {
-    lanes.previousSums = _mm512_add_epi64(lanes.previousSums, lanes.byteSums);
-    lanes.byteSums = _mm512_add_epi64(lanes.byteSums, _mm512_sad_epu8(bytes, _mm512_setzero_si512()));
-    lanes.weighted = _mm512_dpbusd_epi32(lanes.weighted, bytes, weights);
-}
-
-// Four blocks at the given offsets from `block` into the four dot-product accumulators
-// and the byte sums, in order.
-#define ADLER_QUAD(A, B, C, D)                                 \
-    "vmovdqa64 " A "(%[block]), %[bytes0]\n\t"                 \
-    "vmovdqa64 " B "(%[block]), %[bytes1]\n\t"                 \
-    "vmovdqa64 " C "(%[block]), %[bytes2]\n\t"                 \
-    "vmovdqa64 " D "(%[block]), %[bytes3]\n\t"                 \
-    "vpdpbusd %[weights], %[bytes0], %[weighted0]\n\t"         \
-    "vpdpbusd %[weights], %[bytes1], %[weighted1]\n\t"         \
-    "vpdpbusd %[weights], %[bytes2], %[weighted2]\n\t"         \
-    "vpdpbusd %[weights], %[bytes3], %[weighted3]\n\t"         \
-    "vpsadbw %[zero], %[bytes0], %[sad0]\n\t"                  \
-    "vpsadbw %[zero], %[bytes1], %[sad1]\n\t"                  \
-    "vpaddq %[sums], %[previous], %[previous]\n\t"             \
-    "vpaddq %[sad0], %[sums], %[sums]\n\t"                     \
-    "vpaddq %[sums], %[previous], %[previous]\n\t"             \
-    "vpaddq %[sad1], %[sums], %[sums]\n\t"                     \
-    "vpsadbw %[zero], %[bytes2], %[sad0]\n\t"                  \
-    "vpsadbw %[zero], %[bytes3], %[sad1]\n\t"                  \
-    "vpaddq %[sums], %[previous], %[previous]\n\t"             \
-    "vpaddq %[sad0], %[sums], %[sums]\n\t"                     \
-    "vpaddq %[sums], %[previous], %[previous]\n\t"             \
-    "vpaddq %[sad1], %[sums], %[sums]\n\t"
-
-// Whole aligned blocks from `block` to `end`, written out: the dot product's five-cycle
-// latency needs four accumulators to keep up, and GCC 12 would copy each accumulator
-// through another register on every pass. A kilobyte a pass, then what is left four
-// blocks a pass, so that neither loop runs more than a few passes for a few kilobytes:
-// the processor does not foresee the end of a loop of a dozen passes or more, and the
-// miss costs as much as a tenth of a 4 KiB call. The main loop starts on a 64-byte
-// boundary, so that its speed does not depend on where the linker put it.
-ADLER_VNNI_TARGET inline void AddBlocks(AdlerLanes& lanes, const uint8_t* block, const uint8_t* end,
-                                        __m512i weights) {
-    for (; (end - block) % 256 != 0; block += 64) AddBlock(lanes, _mm512_load_si512(block), weights);
-    if (block == end) return;
-    const uint8_t* const kilobytes = block + (end - block) / 1024 * 1024;
+// Adds the state's lanes to the reduced sums and empties them, the zeros after the last
+// update counted. Exact in 64 bits: every term stays far below 2^63 between reductions,
+// and the lane-wise differences that may wrap add up to the true, non-negative total.
+ADLER_VNNI_TARGET void ReduceLanes(AdlerState& state) {
+    __m512i* kept = KeptLanes(state);
+    const __m512i byteSums = _mm512_load_si512(kept);
+    const __m512i packed = _mm512_load_si512(kept + 2);
+    const __m512i low32 = _mm512_set1_epi64(0xffffffff);
+    const __m512i weighted = _mm512_add_epi64(_mm512_and_si512(packed, low32), _mm512_srli_epi64(packed, 32));
+    const __m512i zeros = _mm512_mul_epu32(byteSums, _mm512_set1_epi64(state.trailingZeros));
+    const __m512i s2Lanes = _mm512_sub_epi64(_mm512_add_epi64(_mm512_load_si512(kept + 1), weighted), zeros);
+    uint64_t byteSum = 0, s2Gain = 0;
+    SumLanes(byteSums, s2Lanes, byteSum, s2Gain);
+    const uint64_t s1Before = state.sums & 0xffff, s2Before = state.sums >> 16;
+    const uint64_t s1 = s1Before + byteSum;
+    const uint64_t s2 = s2Before + s2Gain + s1Before * (64 * uint64_t(state.blocks) - state.padding);
+    state.sums = uint32_t(s2 % kModulus) << 16 | uint32_t(s1 % kModulus);
+    state.blocks = 0;
+    state.padding = 0;
+    state.trailingZeros = 0;
     const __m512i zero = _mm512_setzero_si512();
-    __m512i weighted1 = zero, weighted2 = zero, weighted3 = zero, bytes0, bytes1, bytes2, bytes3, sad0, sad1;
-    __asm__(
-        "cmp %[kilobytes], %[block]\n\t"
-        "jae 2f\n\t"
-        ".p2align 6\n"
-        "1:\n\t"
-        ADLER_QUAD("0", "64", "128", "192")
-        ADLER_QUAD("256", "320", "384", "448")
-        ADLER_QUAD("512", "576", "640", "704")
-        ADLER_QUAD("768", "832", "896", "960")
-        "add $1024, %[block]\n\t"
-        "cmp %[kilobytes], %[block]\n\t"
-        "jb 1b\n"
-        "2:\n\t"
-        "cmp %[end], %[block]\n\t"
-        "jae 4f\n"
-        "3:\n\t"
-        ADLER_QUAD("0", "64", "128", "192")
-        "add $256, %[block]\n\t"
-        "cmp %[end], %[block]\n\t"
-        "jb 3b\n"
-        "4:"
-        // Early-clobber throughout: the accumulators start out equal to `zero`, and an
-        // input of equal value may otherwise be given the same register.
-        : [block] "+&r"(block), [sums] "+&v"(lanes.byteSums), [previous] "+&v"(lanes.previousSums),
-          [weighted0] "+&v"(lanes.weighted), [weighted1] "+&v"(weighted1), [weighted2] "+&v"(weighted2),
-          [weighted3] "+&v"(weighted3), [bytes0] "=&v"(bytes0), [bytes1] "=&v"(bytes1), [bytes2] "=&v"(bytes2),
-          [bytes3] "=&v"(bytes3), [sad0] "=&v"(sad0), [sad1] "=&v"(sad1)
-        : [kilobytes] "r"(kilobytes), [end] "r"(end), [zero] "v"(zero), [weights] "v"(weights)
-        : "cc", "memory");
-    lanes.weighted =
-        _mm512_add_epi32(_mm512_add_epi32(lanes.weighted, weighted1), _mm512_add_epi32(weighted2, weighted3));
+    for (int i = 0; i < 3; ++i) _mm512_store_si512(kept + i, zero);
 }
-#undef ADLER_QUAD
 
-// Every load is aligned: the blocks run from the 64-byte boundary at or below the data
-// to the one at or above its end, and the bytes outside the data are masked off (never
-// read). The zeros before the data add s1 (as it was before them) to s2 once each, those
-// after it s1 as it is at the end; both are taken back at the end. The packed state is
-// read and written here, so that the update reaches this code by a jump, not a call.
-ADLER_VNNI_TARGET void AdlerVnni(uint32_t& state, const uint8_t* data, uint32_t length) {
-    const uint32_t sum1 = state & 0xffff, sum2 = state >> 16;
-    const __m512i weights = _mm512_set_epi8(
-        1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31,
-        32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50, 51, 52, 53, 54, 55, 56, 57, 58, 59,
-        60, 61, 62, 63, 64);
+ADLER_VNNI_TARGET inline __m512i Weights() {
+    return _mm512_set_epi8(1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25,
+                           26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48,
+                           49, 50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 60, 61, 62, 63, 64);
+}
+
+// An update whose blocks all fit in the lanes.
+ADLER_VNNI_TARGET inline void AddWithRoom(AdlerState& state, const uint8_t* data, uint32_t length) {
+    const __m512i weights = Weights();
     const uint32_t lead = uint32_t(reinterpret_cast<uintptr_t>(data) & 63);
-    const uint8_t* block = data - lead;
-    const uint64_t span = uint64_t(lead) + length;
-    const uint64_t blocks = (span + 63) / 64;
-    const uint32_t trail = uint32_t(blocks * 64 - span);
-    const uint8_t* const lastBlock = block + 64 * (blocks - 1);
-    const uint64_t before = sum1;
-    uint64_t s1 = sum1, s2 = sum2;
-    constexpr uint64_t kBlocksPerRun = kRun / 64;
-    while (true) {
-        const uint64_t left = uint64_t(lastBlock - block) / 64 + 1;
-        const uint64_t run = left < kBlocksPerRun ? left : kBlocksPerRun;
-        s2 += s1 * run * 64;
-        const __m512i zero = _mm512_setzero_si512();
-        AdlerLanes lanes{zero, zero, zero};
-        const uint8_t* const runEnd = block + 64 * run;
-        if (block == data - lead) {
-            __mmask64 mask = ~uint64_t(0) << lead;
-            if (block == lastBlock) mask &= ~uint64_t(0) >> trail;
-            AddBlock(lanes, _mm512_maskz_loadu_epi8(mask, block), weights);
-            block += 64;
-        }
-        const bool last = runEnd > lastBlock && block <= lastBlock;
-        AddBlocks(lanes, block, last ? lastBlock : runEnd, weights);
-        block = last ? lastBlock : runEnd;
-        if (last) {
-            AddBlock(lanes, _mm512_maskz_loadu_epi8(~uint64_t(0) >> trail, block), weights);
-            block += 64;
-        }
-        // Within a run every sum fits its lanes: the weighted sums widened to 64 bits,
-        // the previous sums times 64.
-        const __m512i low32 = _mm512_set1_epi64(0xffffffff);
-        const __m512i weighted = _mm512_add_epi64(_mm512_and_si512(lanes.weighted, low32),
-                                                  _mm512_srli_epi64(lanes.weighted, 32));
-        uint64_t byteSum = 0, s2Gain = 0;
-        SumLanes(lanes.byteSums, _mm512_add_epi64(_mm512_slli_epi64(lanes.previousSums, 6), weighted), byteSum,
-                 s2Gain);
-        s1 += byteSum;
-        s2 += s2Gain;
-        if (block > lastBlock) break;
-        s1 %= kModulus;
-        s2 %= kModulus;
+    const uint32_t blocks = uint32_t((uint64_t(lead) + length + 63) / 64);
+    const uint32_t trail = blocks * 64 - lead - length;
+    const uint8_t* const firstBlock = data - lead;
+    const uint8_t* const lastBlock = firstBlock + 64 * (blocks - 1);
+    const __m512i zero = _mm512_setzero_si512();
+    UpdateLanes lanes{zero, zero, zero, zero, zero, zero};
+    const __mmask64 leadMask = ~uint64_t(0) << lead, trailMask = ~uint64_t(0) >> trail;
+    if (blocks == 1) {
+        AddBlock(lanes, _mm512_maskz_loadu_epi8(leadMask & trailMask, firstBlock), weights, lanes.weighted3);
+    } else {
+        AddBlock(lanes, _mm512_maskz_loadu_epi8(leadMask, firstBlock), weights, lanes.weighted3);
+        AddBlocks(lanes, firstBlock + 64, lastBlock, weights);
+        AddBlock(lanes, _mm512_maskz_loadu_epi8(trailMask, lastBlock), weights, lanes.weighted3);
     }
-    // A multiple of the modulus larger than both corrections keeps the difference positive.
-    s2 += uint64_t(kModulus) * 1500 - lead * before - trail * s1;
-    state = uint32_t(s2 % kModulus) << 16 | uint32_t(s1 % kModulus);
+    MergeLanes(state, lanes, blocks, state.trailingZeros + lead);
+    state.blocks += blocks;
+    state.padding += lead + trail;
+    state.trailingZeros = trail;
+}
+
+// The first update of a message, and those whose blocks would overfill the lanes: split
+// at 64-byte boundaries into parts that fit, the lanes reduced when full.
+ADLER_VNNI_TARGET __attribute__((noinline)) void AddInParts(AdlerState& state, const uint8_t* data,
+                                                              uint32_t length) {
+    if (!state.lanesInUse) {
+        state.lanesInUse = true;
+        state.blocks = 0;
+        state.padding = 0;
+        state.trailingZeros = 0;
+        const __m512i zero = _mm512_setzero_si512();
+        for (int i = 0; i < 3; ++i) _mm512_store_si512(KeptLanes(state) + i, zero);
+    }
+    while (length > 0) {
+        if (state.blocks == kBlocksBetweenReductions) ReduceLanes(state);
+        const uint64_t room = uint64_t(kBlocksBetweenReductions - state.blocks) * 64 -
+                              (reinterpret_cast<uintptr_t>(data) & 63);
+        const uint32_t part = room < length ? uint32_t(room) : length;
+        AddWithRoom(state, data, part);
+        data += part;
+        length -= part;
+    }
+}
+
+// Any update once the lanes are in use, and the first long one.
+ADLER_VNNI_TARGET void AddToLanes(AdlerState& state, const uint8_t* data, uint32_t length) {
+    const uint64_t blocks = ((reinterpret_cast<uintptr_t>(data) & 63) + uint64_t(length) + 63) / 64;
+    if (!state.lanesInUse || state.blocks + blocks > kBlocksBetweenReductions || length == 0) [[unlikely]]
+        return AddInParts(state, data, length);
+    AddWithRoom(state, data, length);
 }
 #endif
 
 }  // namespace
 
-void AdlerInit(uint32_t& state) { state = 1; }
+void AdlerInit(AdlerState& state) {
+    state.sums = 1;
+    state.lanesInUse = false;
+}
 
-void AdlerUpdate(uint32_t& state, const uint8_t* data, uint32_t length) {
+// Once a message has taken the lanes they serve every update to the final, even if the
+// features are restricted meanwhile, which only tests do.
+void AdlerUpdate(AdlerState& state, const uint8_t* data, uint32_t length) {
 #ifdef QUORVIX_X86
     // Below a few blocks the 256-bit code's shorter set-up wins.
-    if (length >= 512 && Cpu().vnni) return AdlerVnni(state, data, length);
+    if (state.lanesInUse || (length >= 512 && Cpu().vnni)) return AddToLanes(state, data, length);
 #endif
-    uint32_t s1 = state & 0xffff;
-    uint32_t s2 = state >> 16;
+    uint32_t s1 = state.sums & 0xffff;
+    uint32_t s2 = state.sums >> 16;
 #ifdef QUORVIX_X86
     if (length >= 64 && Cpu().avx2)
         AdlerAvx2(s1, s2, data, length);
     else
 #endif
         AdlerPortable(s1, s2, data, length);
-    state = (s2 << 16) | s1;
+    state.sums = (s2 << 16) | s1;
 }
 
-void AdlerFinal(uint32_t& state, std::string& digest) {
+void AdlerFinal(AdlerState& state, std::string& digest) {
+#ifdef QUORVIX_X86
+    if (state.lanesInUse) {
+        ReduceLanes(state);
+        state.lanesInUse = false;
+    }
+#endif
     uint8_t bytes[4];
-    StoreBE32(bytes, state);
+    StoreBE32(bytes, state.sums);
     WriteHexBytes(digest, bytes, 4);
 }
