@@ -310,14 +310,10 @@ uint32_t RegisterUpdate(uint32_t crc, const uint8_t* data, size_t length) {
 
 // Long messages are folded in the lanes from their first kilobyte to the final; the
 // lanes are kept even if the features are restricted meanwhile, which only tests do.
+// The start of folding, and bytes that do not make whole groups.
 template <bool Msb>
-__attribute__((noinline)) void UpdateAnyLength(CrcState& state, const uint8_t* data, size_t length) {
-    if (!state.folding) {
-        if (length < 1024 || !Cpu().vpclmul) {
-            state.crc = RegisterUpdate<Msb>(state.crc, data, length);
-            return;
-        }
-    } else if (state.waiting > 0) {
+__attribute__((noinline)) void FoldAnyLength(CrcState& state, const uint8_t* data, size_t length) {
+    if (state.folding && state.waiting > 0) {
         const size_t taken = std::min<size_t>(length, sizeof state.pending - state.waiting);
         std::memcpy(state.pending + state.waiting, data, taken);
         state.waiting += uint32_t(taken);
@@ -332,12 +328,19 @@ __attribute__((noinline)) void UpdateAnyLength(CrcState& state, const uint8_t* d
     if (state.waiting > 0) std::memcpy(state.pending, data + length / 256 * 256, state.waiting);
 }
 
-// Whole groups onto lanes with nothing waiting, the usual case for a file read in
-// pieces, go straight to the loop.
+// Short messages go through the register; whole groups onto lanes with nothing
+// waiting, the usual case for a file read in pieces, straight to the loop.
 template <bool Msb>
 void Update(CrcState& state, const uint8_t* data, size_t length) {
-    if (state.folding && state.waiting == 0 && length % 256 == 0) return FoldIntoLanes<Msb>(state, data, length / 256);
-    UpdateAnyLength<Msb>(state, data, length);
+    if (!state.folding) {
+        if (length < 1024 || !Cpu().vpclmul) {
+            state.crc = RegisterUpdate<Msb>(state.crc, data, length);
+            return;
+        }
+    } else if (state.waiting == 0 && length % 256 == 0) {
+        return FoldIntoLanes<Msb>(state, data, length / 256);
+    }
+    FoldAnyLength<Msb>(state, data, length);
 }
 
 template <bool Msb>
