@@ -308,8 +308,6 @@ uint32_t RegisterUpdate(uint32_t crc, const uint8_t* data, size_t length) {
     return Msb ? MsbPortable(crc, data, length) : ReflectedPortable(crc, data, length);
 }
 
-// Long messages are folded in the lanes from their first kilobyte to the final; the
-// lanes are kept even if the features are restricted meanwhile, which only tests do.
 // The start of folding, and bytes that do not make whole groups.
 template <bool Msb>
 __attribute__((noinline)) void FoldAnyLength(CrcState& state, const uint8_t* data, size_t length) {
@@ -328,8 +326,10 @@ __attribute__((noinline)) void FoldAnyLength(CrcState& state, const uint8_t* dat
     if (state.waiting > 0) std::memcpy(state.pending, data + length / 256 * 256, state.waiting);
 }
 
-// Short messages go through the register; whole groups onto lanes with nothing
-// waiting, the usual case for a file read in pieces, straight to the loop.
+// Short messages go through the register. Long ones are folded in the lanes from their
+// first kilobyte to the final (even if the features are restricted meanwhile, which only
+// tests do); whole groups with nothing waiting, the usual case for a file read in
+// pieces, go straight to the loop.
 template <bool Msb>
 void Update(CrcState& state, const uint8_t* data, size_t length) {
     if (!state.folding) {

@@ -27,10 +27,8 @@ struct HashState {
 };
 
 namespace {
-void FreeRecord(HashState* state) { ::operator delete(state, kRecordAlignment); }
-}  // namespace
 
-namespace {
+void FreeRecord(HashState* state) { ::operator delete(state, kRecordAlignment); }
 
 // One row per type code: everything the interface needs to run the algorithm.
 struct HashAlgorithm {
