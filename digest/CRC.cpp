@@ -1,8 +1,6 @@
 #include "CRC.h"
 
-#include <algorithm>
 #include <array>
-#include <cstring>
 
 #include "CryptoUtils.h"
 
@@ -308,22 +306,12 @@ uint32_t RegisterUpdate(uint32_t crc, const uint8_t* data, size_t length) {
     return Msb ? MsbPortable(crc, data, length) : ReflectedPortable(crc, data, length);
 }
 
-// The start of folding, and bytes that do not make whole groups.
+// The start of folding, and bytes that do not make whole groups: those wait in the
+// state until a group is complete.
 template <bool Msb>
 __attribute__((noinline)) void FoldAnyLength(CrcState& state, const uint8_t* data, size_t length) {
-    if (state.folding && state.waiting > 0) {
-        const size_t taken = std::min<size_t>(length, sizeof state.pending - state.waiting);
-        std::memcpy(state.pending + state.waiting, data, taken);
-        state.waiting += uint32_t(taken);
-        data += taken;
-        length -= taken;
-        if (state.waiting < sizeof state.pending) return;
-        FoldIntoLanes<Msb>(state, state.pending, 1);
-        state.waiting = 0;
-    }
-    if (length >= 256) FoldIntoLanes<Msb>(state, data, length / 256);
-    state.waiting = uint32_t(length % 256);
-    if (state.waiting > 0) std::memcpy(state.pending, data + length / 256 * 256, state.waiting);
+    AbsorbBlocks<sizeof state.pending>(state.pending, state.waiting, data, length,
+                                       [&](const uint8_t* groups, size_t count) { FoldIntoLanes<Msb>(state, groups, count); });
 }
 
 // Short messages go through the register. Long ones are folded in the lanes from their
@@ -360,10 +348,12 @@ uint32_t Register(const CrcState& state) {
 #endif
 
 // The checksum is the register inverted, printed least significant byte first.
-void PrintChecksum(uint32_t crc, std::string& digest) {
+template <bool Msb>
+void Final(CrcState& state, std::string& digest) {
     uint8_t bytes[4];
-    StoreLE32(bytes, ~crc);
+    StoreLE32(bytes, ~Register<Msb>(state));
     WriteHexBytes(digest, bytes, 4);
+    if (state.folding) Wipe(state);  // the lanes and waiting bytes are message data
 }
 
 }  // namespace
@@ -378,12 +368,6 @@ void Crc32Update(CrcState& state, const uint8_t* data, uint32_t length) { Update
 
 void Crc32MsbUpdate(CrcState& state, const uint8_t* data, uint32_t length) { Update<true>(state, data, length); }
 
-void Crc32Final(CrcState& state, std::string& digest) {
-    PrintChecksum(Register<false>(state), digest);
-    if (state.folding) Wipe(state);  // the lanes and waiting bytes are message data
-}
+void Crc32Final(CrcState& state, std::string& digest) { Final<false>(state, digest); }
 
-void Crc32MsbFinal(CrcState& state, std::string& digest) {
-    PrintChecksum(Register<true>(state), digest);
-    if (state.folding) Wipe(state);  // the lanes and waiting bytes are message data
-}
+void Crc32MsbFinal(CrcState& state, std::string& digest) { Final<true>(state, digest); }
