@@ -218,6 +218,14 @@ ADLER_VNNI_TARGET inline void AddBlocks(UpdateLanes& lanes, const uint8_t* block
 // The state's vectors: byte sums, 64 x previous sums less corrections, weighted sums.
 ADLER_VNNI_TARGET inline __m512i* KeptLanes(AdlerState& state) { return reinterpret_cast<__m512i*>(state.lanes); }
 
+// Lanes holding nothing: a message's first long update, and after each reduction.
+ADLER_VNNI_TARGET inline void EmptyLanes(AdlerState& state) {
+    state.blocks = 0;
+    state.padding = 0;
+    state.trailingZeros = 0;
+    for (int i = 0; i < 3; ++i) _mm512_store_si512(KeptLanes(state) + i, _mm512_setzero_si512());
+}
+
 // Adds an update's lanes to the state's. Its blocks followed `zeros` zeros at which the
 // byte sums were the state's, and each of its `blocks` blocks counts those 64 times.
 ADLER_VNNI_TARGET inline void MergeLanes(AdlerState& state, const UpdateLanes& lanes, uint32_t blocks, uint32_t zeros) {
@@ -262,11 +270,7 @@ ADLER_VNNI_TARGET void ReduceLanes(AdlerState& state) {
     const uint64_t s1 = s1Before + byteSum;
     const uint64_t s2 = s2Before + s2Gain + s1Before * (64 * uint64_t(state.blocks) - state.padding);
     state.sums = uint32_t(s2 % kModulus) << 16 | uint32_t(s1 % kModulus);
-    state.blocks = 0;
-    state.padding = 0;
-    state.trailingZeros = 0;
-    const __m512i zero = _mm512_setzero_si512();
-    for (int i = 0; i < 3; ++i) _mm512_store_si512(kept + i, zero);
+    EmptyLanes(state);
 }
 
 ADLER_VNNI_TARGET inline __m512i Weights() {
@@ -305,11 +309,7 @@ ADLER_VNNI_TARGET __attribute__((noinline)) void AddInParts(AdlerState& state, c
                                                               uint32_t length) {
     if (!state.lanesInUse) {
         state.lanesInUse = true;
-        state.blocks = 0;
-        state.padding = 0;
-        state.trailingZeros = 0;
-        const __m512i zero = _mm512_setzero_si512();
-        for (int i = 0; i < 3; ++i) _mm512_store_si512(KeptLanes(state) + i, zero);
+        EmptyLanes(state);
     }
     while (length > 0) {
         if (state.blocks == kBlocksBetweenReductions) ReduceLanes(state);
