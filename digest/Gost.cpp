@@ -205,18 +205,11 @@ void GostCompressBlock(GostState& state, const uint8_t* block, uint32_t bits) {
 
 void GostInit(GostState& state) { Wipe(state); }
 
+// A last whole block stays in partial until the next update or the final.
 void GostUpdate(GostState& state, const uint8_t* data, uint32_t length) {
-    const uint32_t take = length < 32 - state.partialFill ? length : 32 - state.partialFill;
-    std::memcpy(state.partial + state.partialFill, data, take);
-    state.partialFill += take;
-    if (state.partialFill < 32) return;
-    GostCompressBlock(state, state.partial, 256);
-    data += take;
-    length -= take;
-    // A last whole block stays in partial until the next update or the final.
-    for (; length > 32; data += 32, length -= 32) GostCompressBlock(state, data, 256);
-    std::memcpy(state.partial, data, length);
-    state.partialFill = length;
+    AbsorbBlocks<32, true>(state.partial, state.partialFill, data, length, [&](const uint8_t* blocks, size_t count) {
+        for (size_t i = 0; i < count; ++i) GostCompressBlock(state, blocks + 32 * i, 256);
+    });
 }
 
 void GostFinal(GostState& state, std::string& digest) {
