@@ -1,34 +1,45 @@
 #include "SettingsStore.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+
+#include <cerrno>
+#include <cstring>
+
+#include "FileReplace.h"
+#include "IniText.h"
 
 namespace {
 const QString kCards = QStringLiteral("cards");
 const QString kDelay = QStringLiteral("delay");
-const QString kPath = QStringLiteral("path");
 }  // namespace
 
 std::unique_ptr<QSettings> OpenSettingsStore() {
-#ifdef Q_OS_WIN
-    return std::make_unique<QSettings>(QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Dravontek\\Quorvix"),
-                                       QSettings::NativeFormat);
-#else
     return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Dravontek"),
                                        QStringLiteral("Quorvix"));
-#endif
 }
+
+QString SettingsFilePath() { return OpenSettingsStore()->fileName(); }
 
 bool IsValidTurnDelay(int64_t delay) {
     return delay >= 0 && delay <= kMaxTurnDelay && delay % kTurnDelayStep == 0;
 }
 
+bool IsValidCardSetName(const QString& name) {
+    return !name.isEmpty() && name != QStringLiteral(".") && name != QStringLiteral("..") &&
+           !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) && !name.contains(QChar(0));
+}
+
 void LoadSettings(GameSettings& settings, QSettings& store) {
-    settings.CardSetName = QStringLiteral("animals");
+    settings.CardSetName = kDefaultCardSet;
     settings.TurnDelay = kDefaultTurnDelay;
 
     const QVariant cards = store.value(kCards);
-    // A list or any other non-text value counts as absent.
-    if (cards.typeId() == QMetaType::QString && !cards.toString().isEmpty())
+    // A list or any other non-text value counts as absent, and so does a name that
+    // is no single folder name.
+    if (cards.typeId() == QMetaType::QString && IsValidCardSetName(cards.toString()))
         settings.CardSetName = cards.toString();
 
     bool isNumber = false;
@@ -37,13 +48,25 @@ void LoadSettings(GameSettings& settings, QSettings& store) {
         settings.TurnDelay = int32_t(delay);
 }
 
-void SaveSettings(const GameSettings& settings, QSettings& store, const QString& programFolder) {
-    if (!store.isWritable()) throw SettingsError("Failed to set data for 'cards'");
-    store.setValue(kCards, settings.CardSetName);
-    store.setValue(kDelay, settings.TurnDelay);
-    store.setValue(kPath, programFolder);
-    store.sync();
-    if (store.status() != QSettings::NoError) throw SettingsError("Failed to set data for 'cards'");
+void SaveSettings(const GameSettings& settings, const QString& path, const QString& programFolder) {
+    const auto fail = [&path](const QString& reason) {
+        throw SettingsError(QStringLiteral("Failed to set data for 'cards'\n%1: %2").arg(path, reason).toStdString());
+    };
+    // Only the save's own errors count: whatever QSettings made of the old file's
+    // lines when reading is no concern here.
+    QByteArray text;
+    if (const QFileInfo info(path); info.exists()) {
+        if (!info.isFile()) fail(info.isDir() ? QString::fromLocal8Bit(std::strerror(EISDIR)) : QStringLiteral("not a regular file"));
+        QFile old(path);
+        if (!old.open(QIODevice::ReadOnly)) fail(old.errorString());
+        text = old.readAll();
+        if (old.error() != QFileDevice::NoError) fail(old.errorString());
+    }
+    if (!QDir().mkpath(QFileInfo(path).path())) fail(QStringLiteral("cannot make the folder %1").arg(QFileInfo(path).path()));
+    const QByteArray saved = SetIniValues(text, {{kCards.toLatin1(), EncodeIniString(settings.CardSetName)},
+                                                 {kDelay.toLatin1(), QByteArray::number(settings.TurnDelay)},
+                                                 {"path", EncodeIniString(programFolder)}});
+    if (const QString reason = ReplaceFileContents(path, saved); !reason.isEmpty()) fail(reason);
 }
 
 QString BuildCardFolder(const QString& programFolder, const QString& cardSetName) {

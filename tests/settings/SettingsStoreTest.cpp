@@ -3,10 +3,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include "QtPrinting.h"
 #include "CardSets.h"
+#include "ChildProcess.h"
+#include "IniText.h"
 #include "SettingsStore.h"
 
 namespace {
@@ -47,7 +51,7 @@ TEST_F(SettingsTest, SaveWritesAllThreeValues) {
     GameSettings settings;
     settings.CardSetName = QStringLiteral("fruit");
     settings.TurnDelay = 250;
-    SaveSettings(settings, *OpenSettingsStore(), QStringLiteral("/opt/quorvix/"));
+    SaveSettings(settings, SettingsFilePath(), QStringLiteral("/opt/quorvix/"));
     QSettings raw(dir.filePath(QStringLiteral("user/Dravontek/Quorvix.ini")), QSettings::IniFormat);
     EXPECT_EQ(raw.value(QStringLiteral("cards")).toString(), QStringLiteral("fruit"));
     EXPECT_EQ(raw.value(QStringLiteral("delay")).toInt(), 250);
@@ -105,17 +109,118 @@ TEST_F(SettingsTest, PathIsWrittenButNeverRead) {
 }
 
 TEST_F(SettingsTest, UnwritableStoreRaisesAndKeepsTheOldFile) {
-    WriteIni(QStringLiteral("user"), "[General]\ncards=fruit\ndelay=300\n");
     // A folder where the settings file should be: it can be neither written nor replaced.
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.filePath(QStringLiteral("blocked")));
-    QDir().mkpath(dir.filePath(QStringLiteral("blocked/Dravontek/Quorvix.ini")));
-    GameSettings settings;
+    const QString blocked = dir.filePath(QStringLiteral("blocked/Dravontek/Quorvix.ini"));
+    QDir().mkpath(blocked);
     try {
-        SaveSettings(settings, *OpenSettingsStore(), QStringLiteral("/opt/"));
+        SaveSettings(GameSettings{}, blocked, QStringLiteral("/opt/"));
         FAIL() << "no error";
     } catch (const SettingsError& error) {
-        EXPECT_STREQ(error.what(), "Failed to set data for 'cards'");
+        const QString text = QString::fromUtf8(error.what());
+        EXPECT_TRUE(text.startsWith(QStringLiteral("Failed to set data for 'cards'\n"))) << error.what();
+        EXPECT_TRUE(text.contains(blocked)) << error.what();
     }
+    EXPECT_TRUE(QFileInfo(blocked).isDir());
+}
+
+TEST_F(SettingsTest, FullDiskRaisesAndKeepsTheOldFile) {
+    const std::string folder = dir.filePath(QStringLiteral("small")).toStdString();
+    QDir().mkpath(QString::fromStdString(folder));
+    const std::string failure = RunOnSmallDisk(folder, [&folder](bool mounted) -> std::string {
+        const QString path = QString::fromStdString(folder) + QStringLiteral("/Dravontek/Quorvix.ini");
+        const QByteArray before = "; chosen by hand\n[General]\ncards=fruit\ndelay=300\n";
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(before) != before.size() || !file.flush()) return "set-up failed";
+        file.close();
+        if (!FillDisk(folder, mounted)) return "the disk could not be filled";
+        GameSettings settings;
+        settings.CardSetName = QStringLiteral("flags");
+        try {
+            SaveSettings(settings, path, QStringLiteral("/opt/quorvix/with a long folder name to need a block/"));
+            return "a save on a full disk reported success";
+        } catch (const SettingsError& error) {
+            if (!QString::fromUtf8(error.what()).startsWith(QStringLiteral("Failed to set data for 'cards'")))
+                return std::string("wrong message: ") + error.what();
+        }
+        QFile after(path);
+        if (!after.open(QIODevice::ReadOnly) || after.readAll() != before) return "the old settings file was changed";
+        if (QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden).size() != 1) return "a temporary file was left";
+        return {};
+    });
+    EXPECT_EQ(failure, "");
+}
+
+// QSettings reports a format error for a line without "=", and drops comments when
+// it writes; neither may touch a save.
+TEST_F(SettingsTest, SaveKeepsTheFilesOtherLinesAndReportsOnlyItsOwnErrors) {
+    WriteIni(QStringLiteral("user"), "; my choices\n[General]\ncards=fruit\nnot a setting\ndelay=300\nextra=1\n\n[Window]\nx=5\n");
+    const GameSettings loaded = Load();
+    EXPECT_EQ(loaded.CardSetName, QStringLiteral("fruit"));
+    GameSettings settings;
+    settings.CardSetName = QStringLiteral("flags");
+    settings.TurnDelay = 1000;
+    EXPECT_NO_THROW(SaveSettings(settings, SettingsFilePath(), QStringLiteral("/opt/q/")));
+    QFile file(SettingsFilePath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(),
+              "; my choices\n[General]\ncards=flags\nnot a setting\ndelay=1000\nextra=1\npath=/opt/q/\n\n[Window]\nx=5\n");
+}
+
+TEST(IniText, SetValuesInPlace) {
+    struct Row {
+        const char* name;
+        QByteArray before;
+        QByteArray after;
+    };
+    const IniValues values{{"cards", "fruit"}, {"delay", "50"}};
+    const Row rows[] = {
+        {"empty file", "", "[General]\ncards=fruit\ndelay=50\n"},
+        {"values replaced where they stand", "[General]\ndelay=5\nx=1\ncards=old\n", "[General]\ndelay=50\nx=1\ncards=fruit\n"},
+        {"later duplicates dropped", "[General]\ncards=a\ncards=b\n", "[General]\ncards=fruit\ndelay=50\n"},
+        {"keys of other groups left alone", "[Other]\ncards=x\n", "[General]\ncards=fruit\ndelay=50\n\n[Other]\ncards=x\n"},
+        {"keys before the first group are General", "cards=x\n\n[Other]\ny=1\n", "cards=fruit\ndelay=50\n\n[Other]\ny=1\n"},
+        {"missing keys at the end of General", "[General]\nx=1\n\n[Other]\ny=2\n", "[General]\nx=1\ncards=fruit\ndelay=50\n\n[Other]\ny=2\n"},
+        {"continued value replaced whole", "[General]\ncards=a\\\n  b\nz=1\n", "[General]\ncards=fruit\nz=1\ndelay=50\n"},
+        {"comments and spacing kept", "# top\n[General]\n  cards = x ;c\n", "# top\n[General]\ncards=fruit\ndelay=50\n"},
+        {"Windows line ends kept", "[General]\r\ncards=x\r\n", "[General]\r\ncards=fruit\r\ndelay=50\r\n"},
+        {"no final line end", "[General]\nx=1", "[General]\nx=1\ncards=fruit\ndelay=50\n"},
+    };
+    for (const Row& row : rows) EXPECT_EQ(SetIniValues(row.before, values), row.after) << row.name;
+}
+
+// Whatever a value holds, QSettings reads back exactly what was saved.
+TEST_F(SettingsTest, SavedTextsReadBackExactly) {
+    const QString values[] = {
+        QStringLiteral("fruit"), QStringLiteral("a,b"), QStringLiteral(" lead"), QStringLiteral("trail "),
+        QStringLiteral("@at"), QStringLiteral("@@twice"), QStringLiteral("semi;colon"), QStringLiteral("eq=ual"),
+        QStringLiteral("quote\"d"), QStringLiteral("back\\slash\\"), QStringLiteral("tab\tand\nline"),
+        QString::fromUtf8("\x01" "abc\x1f" "f"), QString::fromUtf8("Ünïcödé 日本 🂡"), QStringLiteral("/opt/Quorvix Game/"),
+        QStringLiteral("\"quoted\""), QStringLiteral("#hash"), QStringLiteral("[group]"), QString(),
+    };
+    int file = 0;
+    for (const QString& value : values) {
+        GameSettings settings;
+        settings.CardSetName = value;
+        // A file of its own each: QSettings keeps what it read of a file until its size
+        // or time changes, and two saves of the same size can share a millisecond.
+        const QString path = dir.filePath(QStringLiteral("texts/%1.ini").arg(++file));
+        SaveSettings(settings, path, value);
+        QSettings raw(path, QSettings::IniFormat);
+        EXPECT_EQ(raw.value(QStringLiteral("path")).toString(), value) << EncodeIniString(value).constData();
+        EXPECT_EQ(raw.value(QStringLiteral("cards")).typeId(), QMetaType::QString) << EncodeIniString(value).constData();
+        EXPECT_EQ(raw.status(), QSettings::NoError);
+    }
+}
+
+TEST_F(SettingsTest, SetNamesThatLeaveTheCardFolderGiveTheDefault) {
+    const char* names[] = {"../../../evil", "..", ".", "/etc", "a/b", "a\\\\b", "fruit/../../x"};
+    for (const char* name : names) {
+        WriteIni(QStringLiteral("user"), QByteArray("[General]\ndelay=100\ncards=") + name + "\n");
+        EXPECT_EQ(Load().CardSetName, QStringLiteral("animals")) << name;
+    }
+    WriteIni(QStringLiteral("user"), "[General]\ncards=..fine.\n");
+    EXPECT_EQ(Load().CardSetName, QStringLiteral("..fine."));
 }
 
 TEST(CardFolder, ProgramFolderGfxAndSetName) {
@@ -136,4 +241,51 @@ TEST(CardSets, FoldersOnlyHiddenOnesLeftOutReadOnlyKept) {
     EXPECT_EQ(ListCardSets(gfx), (QStringList{"Animals", "flags", "fruit"}));
     EXPECT_TRUE(ListCardSets(dir.filePath(QStringLiteral("missing/gfx/"))).isEmpty());
     EXPECT_EQ(CardSetsFolder(QStringLiteral("/opt/q")), QStringLiteral("/opt/q/gfx/"));
+}
+
+namespace {
+
+void MakeSet(const QString& gfx, const QString& name, bool back, int missingFace) {
+    const QString folder = gfx + name + QLatin1Char('/');
+    QDir().mkpath(folder);
+    QStringList files;
+    if (back) files << QStringLiteral("space.bmp");
+    for (int value = 1; value <= 18; ++value)
+        if (value != missingFace) files << QString::number(value) + QStringLiteral(".bmp");
+    for (const QString& file : files) {
+        QFile picture(folder + file);
+        if (picture.open(QIODevice::WriteOnly)) picture.write("BM");
+    }
+}
+
+}  // namespace
+
+TEST(CardSets, WhatASetLacks) {
+    QTemporaryDir dir;
+    const QString gfx = CardSetsFolder(dir.path());
+    MakeSet(gfx, QStringLiteral("whole"), true, 0);
+    MakeSet(gfx, QStringLiteral("noback"), false, 0);
+    MakeSet(gfx, QStringLiteral("noseven"), true, 7);
+    QDir().mkpath(gfx + QStringLiteral("empty"));
+    QFile(gfx + QStringLiteral("noseven/12.bmp")).resize(0);  // an empty file is no picture
+    EXPECT_EQ(CardSetProblem(gfx + QStringLiteral("whole/")), QString());
+    EXPECT_EQ(CardSetProblem(gfx + QStringLiteral("noback/")), QStringLiteral("no back picture space.bmp"));
+    EXPECT_EQ(CardSetProblem(gfx + QStringLiteral("noseven/")), QStringLiteral("faces 7, 12 missing"));
+    EXPECT_EQ(CardSetProblem(gfx + QStringLiteral("gone/")), QStringLiteral("no such folder"));
+    EXPECT_EQ(CardSetProblem(gfx + QStringLiteral("empty/")), QStringLiteral("no back picture space.bmp"));
+}
+
+TEST(CardSets, ChoosingTheSetToPlay) {
+    QTemporaryDir dir;
+    const QString gfx = CardSetsFolder(dir.path());
+    MakeSet(gfx, QStringLiteral("fruit"), true, 0);
+    MakeSet(gfx, QStringLiteral("broken"), false, 0);
+    EXPECT_EQ(ChooseCardSet(gfx, QStringLiteral("fruit")), QStringLiteral("fruit"));
+    EXPECT_EQ(ChooseCardSet(gfx, QStringLiteral("broken")), QStringLiteral("fruit"));  // no animals here
+    EXPECT_EQ(ChooseCardSet(gfx, QStringLiteral("../fruit")), QStringLiteral("fruit"));
+    MakeSet(gfx, QStringLiteral("animals"), true, 0);
+    EXPECT_EQ(ChooseCardSet(gfx, QStringLiteral("broken")), QStringLiteral("animals"));
+    EXPECT_EQ(ChooseCardSet(gfx, QStringLiteral("gone")), QStringLiteral("animals"));
+    EXPECT_EQ(ChooseCardSet(gfx, QStringLiteral("broken"), {QStringLiteral("animals")}), QStringLiteral("fruit"));
+    EXPECT_EQ(ChooseCardSet(gfx, QString(), {QStringLiteral("animals"), QStringLiteral("fruit")}), QString());
 }

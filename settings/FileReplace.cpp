@@ -1,0 +1,96 @@
+#include "FileReplace.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QString SystemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+bool WriteAll(int fd, const char* data, qsizetype size) {
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size_t(size));
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) {
+            if (written == 0) errno = EIO;
+            return false;
+        }
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+
+// The new file is hidden beside the old one: ".NAME.new-" and eight hex digits.
+QString SiblingPrefix(const QFileInfo& target) { return QStringLiteral(".") + target.fileName() + QStringLiteral(".new-"); }
+
+// Opens a new file with a name of its own beside `target`: mode 0666 less the umask,
+// as any newly created file gets.
+int CreateSibling(const QString& target, QByteArray& name) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QFileInfo info(target);
+        name = QFile::encodeName(info.path() + QLatin1Char('/') + SiblingPrefix(info) +
+                                 QStringLiteral("%1").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+void SyncFolder(const QString& target) {
+    const int fd = ::open(QFile::encodeName(QFileInfo(target).path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);  // best effort: the rename is already visible to every program
+    ::close(fd);
+}
+
+}  // namespace
+
+QString ReplaceFileContents(const QString& path, const QByteArray& contents) {
+    QString target = path;
+    const QFileInfo info(path);
+    if (info.isSymLink() && info.exists()) target = info.canonicalFilePath();
+
+    struct stat old{};
+    const QByteArray targetName = QFile::encodeName(target);
+    const bool exists = ::stat(targetName.constData(), &old) == 0;
+    if (exists && !S_ISREG(old.st_mode)) return S_ISDIR(old.st_mode) ? SystemReason(EISDIR) : QStringLiteral("not a regular file");
+
+    QByteArray temporary;
+    const int fd = CreateSibling(target, temporary);
+    if (fd < 0) return SystemReason(errno);
+    // fsync catches what a filesystem only reports when the data reaches the disk
+    // (delayed allocation, network filesystems); close can report it too.
+    bool ok = (!exists || ::fchmod(fd, old.st_mode & 07777) == 0) && WriteAll(fd, contents.constData(), contents.size()) &&
+              (::fsync(fd) == 0 || errno == EINVAL);
+    int error = errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (ok && ::rename(temporary.constData(), targetName.constData()) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (!ok) {
+        ::unlink(temporary.constData());
+        return SystemReason(error);
+    }
+    SyncFolder(target);
+    return {};
+}
+
+void RemoveUnfinishedReplacements(const QString& path) {
+    const QFileInfo info(path);
+    QDir folder = info.dir();
+    const QString pattern = SiblingPrefix(info) + QStringLiteral("????????");
+    for (const QString& name : folder.entryList({pattern}, QDir::Files | QDir::Hidden | QDir::System)) folder.remove(name);
+}
