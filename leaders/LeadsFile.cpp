@@ -2,89 +2,110 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
-#include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "FileReplace.h"
+#include "LeadsLock.h"
 
 namespace {
 
-[[noreturn]] void Fail(const QString& path, const QString& reason) {
-    throw LeadsError(QStringLiteral("%1: %2").arg(path, reason).toStdString());
-}
+enum class Outcome { Read, MissingOrShort, Failed };
 
-// Writes the whole record to a temporary file beside the target and renames it
-// over, so the file always holds either the old or the new table.
-void WriteLeads(const LeadsTable& table, const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) Fail(path, file.errorString());
-    const LeadsRecord record = SerializeLeads(table);
-    if (file.write(reinterpret_cast<const char*>(record.data()), qint64(record.size())) != qint64(record.size()))
-        Fail(path, file.errorString());
-    if (!file.commit()) Fail(path, file.errorString());
-}
-
-// Serialises InsertLead and ClearLeads between processes sharing the folder.
-class LeadsLock {
-public:
-    explicit LeadsLock(const QString& path) : lock_(path + QStringLiteral(".lock")) {
-        lock_.setStaleLockTime(30000);
-        if (!lock_.tryLock(10000) && lock_.error() == QLockFile::LockFailedError)
-            Fail(path, QStringLiteral("the leaders table is in use by another program"));
-        // Any other lock failure (a read-only folder) is left to the write to report.
-    }
-
-private:
-    QLockFile lock_;
+struct ReadResult {
+    Outcome outcome;
+    LeadsTable table;
+    QString reason;
 };
+
+QString SystemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+// Opens only a regular file, and without blocking, so that a FIFO or a device in the
+// file's place is an error rather than a wait that never ends.
+ReadResult ReadLeadsFile(const QString& path) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return {errno == ENOENT ? Outcome::MissingOrShort : Outcome::Failed, {}, SystemReason(errno)};
+    struct stat info{};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const int error = errno;
+        ::close(fd);
+        if (S_ISDIR(info.st_mode)) return {Outcome::Failed, {}, SystemReason(EISDIR)};
+        return {Outcome::Failed, {}, S_ISREG(info.st_mode) ? SystemReason(error) : QStringLiteral("not a regular file")};
+    }
+    LeadsRecord record{};
+    size_t have = 0;
+    while (have < record.size()) {
+        const ssize_t got = ::read(fd, record.data() + have, record.size() - have);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) {
+            const int error = errno;
+            ::close(fd);
+            return {Outcome::Failed, {}, SystemReason(error)};
+        }
+        if (got == 0) break;
+        have += size_t(got);
+    }
+    ::close(fd);
+    if (have < record.size()) return {Outcome::MissingOrShort, {}, {}};
+    return {Outcome::Read, ParseLeads(record), {}};
+}
+
+QString Shown(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
+
+[[noreturn]] void FailToRead(const QString& path, const QString& reason) {
+    throw LeadsError(QStringLiteral("Cannot read the leaders table %1: %2").arg(Shown(path), reason).toStdString());
+}
+
+[[noreturn]] void FailToSave(const QString& path, const QString& reason) {
+    throw LeadsError(QStringLiteral("Cannot save the leaders table %1: %2").arg(Shown(path), reason).toStdString());
+}
+
+void WriteLeads(const LeadsTable& table, const QString& path) {
+    RemoveUnfinishedReplacements(path);  // a killed game's; we hold the lock
+    const LeadsRecord record = SerializeLeads(table);
+    const QString reason =
+        ReplaceFileContents(path, QByteArray(reinterpret_cast<const char*>(record.data()), qsizetype(record.size())));
+    if (!reason.isEmpty()) FailToSave(path, reason);
+}
 
 }  // namespace
 
 void LoadLeads(LeadsTable& table, const QString& path) {
-    QFile file(path);
-    if (!QFileInfo::exists(path)) {
-        table = DefaultLeadsTable();
-        WriteLeads(table, path);
-        return;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        table = DefaultLeadsTable();
-        Fail(path, file.errorString());
-    }
-    const QByteArray bytes = file.read(kLeadsRecordSize);
-    if (file.error() != QFileDevice::NoError) {
-        table = DefaultLeadsTable();
-        Fail(path, file.errorString());
-    }
-    if (bytes.size() < kLeadsRecordSize) {
-        file.close();
-        table = DefaultLeadsTable();
-        WriteLeads(table, path);
-        return;
-    }
-    LeadsRecord record;
-    std::copy(bytes.begin(), bytes.end(), record.begin());
-    table = ParseLeads(record);
+    const ReadResult result = ReadLeadsFile(path);
+    if (result.outcome == Outcome::Failed) FailToRead(path, result.reason);
+    if (result.outcome == Outcome::Read)
+        table = result.table;
+    else  // created under the lock: another game may have just written its result
+        UpdateLeads(table, nullptr, path);
+}
+
+void UpdateLeads(LeadsTable& table, const std::function<bool(LeadsTable&)>& change, const QString& path) {
+    const LeadsLock lock(path);
+    if (!lock.IsHeld()) FailToSave(path, lock.Reason());
+    const ReadResult result = ReadLeadsFile(path);
+    if (result.outcome == Outcome::Failed) FailToRead(path, result.reason);
+    LeadsTable next = result.outcome == Outcome::Read ? result.table : DefaultLeadsTable();
+    const bool changed = change && change(next);
+    if (changed || result.outcome != Outcome::Read) WriteLeads(next, path);
+    table = next;
 }
 
 void InsertLead(LeadsTable& table, const QString& name, int32_t points, const QString& path) {
-    LeadsLock lock(path);
-    LoadLeads(table, path);
-    if (table.points[kLeadEntries - 1] >= points) return;
-    int place = 1;
-    while (table.points[size_t(place - 1)] >= points) ++place;
-    LeadsTable ranked = table;
-    for (int entry = kLeadEntries; entry > place; --entry) {
-        ranked.names[size_t(entry - 1)] = table.names[size_t(entry - 2)];
-        ranked.points[size_t(entry - 1)] = table.points[size_t(entry - 2)];
+    try {
+        UpdateLeads(table, [&](LeadsTable& current) { return RankLead(current, name, points); }, path);
+    } catch (const LeadsError&) {
+        RankLead(table, name, points);
+        throw;
     }
-    SetLeadEntry(ranked, place, name, points);
-    WriteLeads(ranked, path);
-    table = ranked;
 }
 
 void ClearLeads(LeadsTable& table, const QString& path) {
-    LeadsLock lock(path);
+    const LeadsLock lock(path);
+    if (!lock.IsHeld()) FailToSave(path, lock.Reason());
     table = DefaultLeadsTable();
-    // Replacing the file with the default table is the delete-and-recreate in one
-    // atomic step; a failure leaves the old table on disk.
     WriteLeads(table, path);
 }

@@ -77,6 +77,18 @@ void SetLeadEntry(LeadsTable& table, int entry, const QString& name, int32_t poi
     table.points[size_t(entry - 1)] = points;
 }
 
+bool RankLead(LeadsTable& table, const QString& name, int32_t points) {
+    if (table.points[kLeadEntries - 1] >= points) return false;
+    int place = 1;
+    while (table.points[size_t(place - 1)] >= points) ++place;
+    for (int entry = kLeadEntries; entry > place; --entry) {
+        table.names[size_t(entry - 1)] = table.names[size_t(entry - 2)];
+        table.points[size_t(entry - 1)] = table.points[size_t(entry - 2)];
+    }
+    SetLeadEntry(table, place, name, points);
+    return true;
+}
+
 LeadsRecord SerializeLeads(const LeadsTable& table) {
     LeadsRecord record{};
     for (int i = 0; i < kLeadEntries; ++i)

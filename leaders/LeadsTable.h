@@ -29,6 +29,9 @@ struct LeadEntry {
 LeadsTable DefaultLeadsTable();
 LeadEntry GetLeadEntry(const LeadsTable& table, int entry);
 void SetLeadEntry(LeadsTable& table, int entry, const QString& name, int32_t points);
+// Ranks a result in below any equal points when it beats entry 10; entry 10 drops
+// out. Returns whether the table changed.
+bool RankLead(LeadsTable& table, const QString& name, int32_t points);
 
 using LeadsRecord = std::array<uint8_t, kLeadsRecordSize>;
 LeadsRecord SerializeLeads(const LeadsTable& table);

@@ -3,12 +3,21 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <thread>
 #include <vector>
 
+#include "QtPrinting.h"
+#include "ChildProcess.h"
 #include "LeadsFile.h"
+#include "LeadsLock.h"
 
 namespace {
 
@@ -69,12 +78,146 @@ TEST_F(LeadsFileTest, LongerFileIsReadFromItsFirstRecordAndLeftAlone) {
 
 TEST_F(LeadsFileTest, UnreadableFileIsReportedAndKept) {
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("leads.dat")));  // exists, cannot be read as a file
-    SetLeadEntry(table, 1, QStringLiteral("stale"), 5);
-    EXPECT_THROW(LoadLeads(table, path), LeadsError);
-    EXPECT_EQ(GetLeadEntry(table, 1).name, QStringLiteral("none"));  // default table in memory
+    SetLeadEntry(table, 1, QStringLiteral("earlier"), 5);
+    try {
+        LoadLeads(table, path);
+        FAIL() << "no error";
+    } catch (const LeadsError& error) {
+        EXPECT_EQ(QString::fromUtf8(error.what()), QStringLiteral("Cannot read the leaders table %1: Is a directory").arg(path));
+    }
+    EXPECT_EQ(GetLeadEntry(table, 1).name, QStringLiteral("earlier"));  // memory kept as it was
     EXPECT_TRUE(QFileInfo(path).isDir());
+    // The result is not lost for this run: it is ranked in memory, and the error says why it is not on disk.
     EXPECT_THROW(InsertLead(table, QStringLiteral("Ann"), 100, path), LeadsError);
+    EXPECT_EQ(GetLeadEntry(table, 1).name, QStringLiteral("Ann"));
+    EXPECT_EQ(GetLeadEntry(table, 2).name, QStringLiteral("earlier"));
     EXPECT_TRUE(QFileInfo(path).isDir());
+    EXPECT_THROW(ClearLeads(table, path), LeadsError);
+    EXPECT_TRUE(QFileInfo(path).isDir());
+}
+
+// Opening a FIFO for reading waits for a writer that never comes: it must be
+// refused at once, and left alone.
+TEST_F(LeadsFileTest, FifoInTheFilesPlaceIsAReadErrorNotAWait) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+    const std::string failure = RunInChild([this]() -> std::string {
+        try {
+            LoadLeads(table, path);
+            return "no error";
+        } catch (const LeadsError& error) {
+            if (!QString::fromUtf8(error.what()).endsWith(QStringLiteral(": not a regular file"))) return error.what();
+        }
+        try {
+            InsertLead(table, QStringLiteral("Ann"), 100, path);
+            return "no error from the insertion";
+        } catch (const LeadsError&) {
+        }
+        return {};
+    }, 5);
+    EXPECT_EQ(failure, "");
+    struct stat info{};
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+}
+
+TEST_F(LeadsFileTest, FullDiskKeepsTheOldTable) {
+    const std::string folder = dir.filePath(QStringLiteral("small")).toStdString();
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(folder)));
+    const std::string failure = RunOnSmallDisk(folder, [&folder](bool mounted) -> std::string {
+        const QString leads = QString::fromStdString(folder) + QStringLiteral("/leads.dat");
+        LeadsTable table;
+        InsertLead(table, QStringLiteral("Kept"), 700, leads);
+        QFile file(leads);
+        if (!file.open(QIODevice::ReadOnly)) return "set-up failed";
+        const QByteArray before = file.readAll();
+        file.close();
+        if (!FillDisk(folder, mounted)) return "the disk could not be filled";
+        try {
+            InsertLead(table, QStringLiteral("Lost?"), 900, leads);
+            return "an insertion on a full disk reported success";
+        } catch (const LeadsError& error) {
+            if (!QString::fromUtf8(error.what()).startsWith(QStringLiteral("Cannot save the leaders table ")))
+                return std::string("wrong message: ") + error.what();
+        }
+        if (GetLeadEntry(table, 1).name != QStringLiteral("Lost?")) return "the result was not kept in memory";
+        if (!file.open(QIODevice::ReadOnly) || file.readAll() != before) return "the old table on disk was changed";
+        return {};
+    });
+    EXPECT_EQ(failure, "");
+}
+
+TEST_F(LeadsFileTest, StaleLockFilesDoNotHoldUpAnInsertion) {
+    struct Row {
+        const char* name;
+        QByteArray contents;
+    };
+    // An empty lock (a game killed before it wrote its id), and a dead game's id.
+    const Row rows[] = {{"empty", ""}, {"dead process", "999999\nquorvix\nhost\n"}};
+    for (const Row& row : rows) {
+        QFile lock(path + QStringLiteral(".lock"));
+        ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+        lock.write(row.contents);
+        lock.close();
+        EXPECT_NO_THROW(InsertLead(table, QString::fromLatin1(row.name), 100 + int(row.contents.size()), path)) << row.name;
+    }
+    EXPECT_EQ(GetLeadEntry(table, 2).name, QStringLiteral("empty"));
+}
+
+TEST_F(LeadsFileTest, LockOfAKilledGameIsFreeAtOnce) {
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t holder = ::fork();
+    if (holder == 0) {
+        const LeadsLock lock(path);
+        const char held = lock.IsHeld() ? 'y' : 'n';
+        (void)!::write(ready[1], &held, 1);
+        ::pause();  // killed while holding the lock
+        ::_exit(0);
+    }
+    char held = 0;
+    ASSERT_EQ(::read(ready[0], &held, 1), 1);
+    ASSERT_EQ(held, 'y');
+    const LeadsLock busy(path, std::chrono::milliseconds(100));
+    EXPECT_FALSE(busy.IsHeld());
+    EXPECT_EQ(busy.Reason(), QStringLiteral("the leaders table is in use by another program"));
+    ::kill(holder, SIGKILL);
+    ::waitpid(holder, nullptr, 0);
+    EXPECT_NO_THROW(InsertLead(table, QStringLiteral("After"), 300, path));
+    EXPECT_EQ(GetLeadEntry(table, 1).name, QStringLiteral("After"));
+    ::close(ready[0]);
+    ::close(ready[1]);
+}
+
+// A game that starts while another writes its result must not replace that result
+// with the default table: creating the table waits for the lock and looks again.
+TEST_F(LeadsFileTest, CreatingTheDefaultTableWaitsForAWriteInProgress) {
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t writer = ::fork();
+    if (writer == 0) {
+        const LeadsLock lock(path);
+        (void)!::write(ready[1], "y", 1);
+        ::usleep(300 * 1000);
+        LeadsTable theirs = DefaultLeadsTable();
+        SetLeadEntry(theirs, 1, QStringLiteral("Theirs"), 1500);
+        const LeadsRecord record = SerializeLeads(theirs);
+        QFile file(path);
+        const bool ok = file.open(QIODevice::WriteOnly) &&
+                        file.write(reinterpret_cast<const char*>(record.data()), 152) == 152 && file.flush();
+        ::_exit(ok ? 0 : 1);
+    }
+    char go = 0;
+    ASSERT_EQ(::read(ready[0], &go, 1), 1);
+    EXPECT_NO_THROW(LoadLeads(table, path));  // the file is missing now
+    int status = 0;
+    ::waitpid(writer, &status, 0);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(GetLeadEntry(table, 1).name, QStringLiteral("Theirs"));
+    LeadsTable onDisk;
+    LoadLeads(onDisk, path);
+    EXPECT_EQ(GetLeadEntry(onDisk, 1).name, QStringLiteral("Theirs"));
+    ::close(ready[0]);
+    ::close(ready[1]);
 }
 
 TEST_F(LeadsFileTest, FileThatCannotBeCreatedRaisesThePlatformText) {

@@ -1,6 +1,7 @@
 // The 152-byte record and its names, byte for byte.
 #include <gtest/gtest.h>
 
+#include "QtPrinting.h"
 #include "LeadsTable.h"
 
 TEST(LeadsRecord, DefaultTableLayout) {

@@ -1,0 +1,74 @@
+#include "LeadsLock.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <condition_variable>
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
+#include <mutex>
+#include <sys/file.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+struct Waiting {
+    std::mutex mutex;
+    std::condition_variable done;
+    bool finished = false;
+    bool locked = false;
+    int error = 0;
+};
+
+// flock cannot time out by itself, so a wait that has to block runs on a helper
+// thread with a duplicate of the descriptor. An flock belongs to the open file, not
+// to a descriptor: what the helper takes, this thread holds. A wait given up on is
+// abandoned to the helper, whose duplicate is by then the file's last descriptor:
+// when the lock does come, closing it releases the lock at once.
+bool LockWithin(int fd, std::chrono::milliseconds timeout) {
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return true;
+    if (errno != EWOULDBLOCK) return false;
+    const int helperFd = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+    if (helperFd < 0) return false;
+    auto waiting = std::make_shared<Waiting>();
+    std::thread([helperFd, waiting] {
+        int result;
+        do result = ::flock(helperFd, LOCK_EX);
+        while (result != 0 && errno == EINTR);
+        const int error = errno;
+        ::close(helperFd);
+        const std::lock_guard<std::mutex> guard(waiting->mutex);
+        waiting->finished = true;
+        waiting->locked = result == 0;
+        waiting->error = error;
+        waiting->done.notify_one();
+    }).detach();
+    std::unique_lock<std::mutex> guard(waiting->mutex);
+    waiting->done.wait_for(guard, timeout, [&] { return waiting->finished; });
+    errno = waiting->finished ? waiting->error : ETIMEDOUT;
+    return waiting->locked;
+}
+
+}  // namespace
+
+LeadsLock::LeadsLock(const QString& leadsPath, std::chrono::milliseconds timeout) {
+    const QByteArray name = QFile::encodeName(leadsPath + QStringLiteral(".lock"));
+    const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW, 0666);
+    if (fd < 0) {
+        reason_ = QString::fromLocal8Bit(std::strerror(errno));
+        return;
+    }
+    if (!LockWithin(fd, timeout)) {
+        reason_ = errno == ETIMEDOUT ? QStringLiteral("the leaders table is in use by another program")
+                                     : QString::fromLocal8Bit(std::strerror(errno));
+        ::close(fd);
+        return;
+    }
+    fd_ = fd;
+}
+
+LeadsLock::~LeadsLock() {
+    if (fd_ >= 0) ::close(fd_);  // the last descriptor of the file: releases the lock
+}
