@@ -1,5 +1,7 @@
 #include "QuorvixApplication.h"
 
+#include <QIcon>
+
 #include <exception>
 
 #include "ErrorReport.h"
@@ -8,6 +10,7 @@ QuorvixApplication::QuorvixApplication(int& argc, char** argv) : QApplication(ar
     setApplicationName(QStringLiteral("Quorvix"));
     setOrganizationName(QStringLiteral("Dravontek"));
     setApplicationVersion(QStringLiteral("1.0"));
+    setWindowIcon(QIcon(QStringLiteral(":/quorvix/quorvix.png")));
 }
 
 bool QuorvixApplication::notify(QObject* receiver, QEvent* event) {

@@ -1,11 +1,9 @@
 #include "QuorvixWindows.h"
 
-#include "LeadsFile.h"
-
 QuorvixWindows::QuorvixWindows(const QString& programFolder)
     : form1(programFolder),
-      form3(form1.Leads(), kLeadsFileName, &form1),
-      form2(form1.Leads(), kLeadsFileName, form3, &form1),
+      form3(form1.Leads(), &form1),
+      form2(form1.Leads(), form3, &form1),
       form4(form1),
       about(&form1) {
     form1.SetWindows(&form3, &form2, &form4, &about);

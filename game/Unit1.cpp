@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QFrame>
-#include <QImageReader>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -14,9 +13,11 @@
 #include <QTime>
 
 #include <cstdio>
+#include <utility>
 #include <unistd.h>
 
 #include "CardImage.h"
+#include "CardSets.h"
 #include "ErrorReport.h"
 #include "FormLook.h"
 #include "GameReady.h"
@@ -40,7 +41,7 @@ TForm1::TForm1(const QString& programFolder, QWidget* parent)
     : QMainWindow(parent),
       programFolder_(programFolder.endsWith(QLatin1Char('/')) ? programFolder : programFolder + QLatin1Char('/')),
       board_(*this, SeedFromClock, [this] { return settings_.TurnDelay; },
-             [this] { return leads_.points[kLeadEntries - 1]; }) {
+             [this] { return leads_.Table().points[kLeadEntries - 1]; }) {
     setObjectName(QStringLiteral("Form1"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -125,13 +126,11 @@ void TForm1::BuildMenu() {
 void TForm1::FormCreate() {
     GameReady = false;
     LoadSettings(settings_, *OpenSettingsStore());
+    // A stored set that is gone or incomplete must not lock the player out for good.
+    const QString problem = CardSetProblem(BuildCardFolder(programFolder_, settings_.CardSetName));
+    if (!problem.isEmpty() && !FallBackFromCardSet(problem, {})) StopForReinstall();
     ApplyCardSet();
-    try {
-        LoadLeads(leads_);
-    } catch (const LeadsError& error) {
-        // The default table is in memory; the game goes on without touching the file.
-        ShowErrorReport(QString::fromStdString(error.what()), this);
-    }
+    if (const QString text = leads_.Load(); !text.isEmpty()) ShowErrorReport(text, this);
     NewGameOrStop();
 }
 
@@ -140,11 +139,32 @@ void TForm1::ApplyCardSet() {
     setWindowTitle(QStringLiteral("Quorvix: ") + settings_.CardSetName);
 }
 
+bool TForm1::FallBackFromCardSet(const QString& reason, const QStringList& excluded) {
+    const QString broken = settings_.CardSetName;
+    const QString chosen = ChooseCardSet(CardSetsFolder(programFolder_), QString(), excluded + QStringList{broken});
+    if (chosen.isEmpty()) return false;
+    settings_.CardSetName = chosen;
+    ApplyCardSet();
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Quorvix"),
+                    QStringLiteral("The card set \"%1\" cannot be played: %2.\nQuorvix uses the set \"%3\" instead.")
+                        .arg(broken, reason, chosen),
+                    QMessageBox::Ok, isVisible() ? this : nullptr);
+    box.setObjectName(QStringLiteral("CardSetFallBack"));
+    box.exec();
+    return true;
+}
+
 void TForm1::NewGameOrStop() {
-    try {
-        board_.NewGame();
-    } catch (const CardImageError&) {
-        StopForReinstall();
+    QStringList tried;
+    for (;;) {
+        pictures_.Clear();  // a new deal reads the pictures afresh
+        try {
+            board_.NewGame();
+            return;
+        } catch (const CardImageError& error) {
+            tried << settings_.CardSetName;
+            if (!FallBackFromCardSet(QString::fromStdString(error.what()), tried)) StopForReinstall();
+        }
     }
 }
 
@@ -158,20 +178,22 @@ void TForm1::StopForReinstall() {
     ::_exit(0);
 }
 
-void TForm1::ShowPicture(int cell, const QString& path) {
-    QImageReader reader(path);
-    const QImage picture = reader.read();
-    if (picture.isNull())
-        throw CardImageError(QStringLiteral("Cannot load the card picture %1: %2").arg(path, reader.errorString()).toStdString());
-    QPixmap pixmap = QPixmap::fromImage(picture);
-    Image[size_t(cell - 1)]->setPixmap(pixmap);
-}
-
+// A face that cannot be loaded shows a stand-in, so that the board always shows
+// what the game counts; its error is raised once per picture.
 void TForm1::ShowFace(int cell, int value) {
-    ShowPicture(cell, settings_.CardFolder + QString::number(value) + QStringLiteral(".bmp"));
+    CardImage* image = Image[size_t(cell - 1)];
+    CardPictures::Picture& face =
+        pictures_.Get(settings_.CardFolder + QString::number(value) + QStringLiteral(".bmp"), image->devicePixelRatioF());
+    image->setPixmap(face.pixmap.isNull() ? StandInFace(value, image->size(), image->devicePixelRatioF()) : face.pixmap);
+    if (!face.error.isEmpty() && !std::exchange(face.reported, true)) throw CardImageError(face.error.toStdString());
 }
 
-void TForm1::ShowBack(int cell) { ShowPicture(cell, settings_.CardFolder + QStringLiteral("space.bmp")); }
+void TForm1::ShowBack(int cell) {
+    CardImage* image = Image[size_t(cell - 1)];
+    const CardPictures::Picture& back = pictures_.Get(settings_.CardFolder + QStringLiteral("space.bmp"), image->devicePixelRatioF());
+    if (back.pixmap.isNull()) throw CardImageError(back.error.toStdString());
+    image->setPixmap(back.pixmap);
+}
 
 void TForm1::RepaintNow(int cell) { Image[size_t(cell - 1)]->repaint(); }
 
@@ -198,7 +220,7 @@ void TForm1::OpenNameEntry() {
 void TForm1::closeEvent(QCloseEvent* event) {
     event->accept();
     try {
-        SaveSettings(settings_, *OpenSettingsStore(), programFolder_);
+        SaveSettings(settings_, SettingsFilePath(), programFolder_);
     } catch (const SettingsError& error) {
         // Reported; closing goes ahead.
         ShowErrorReport(QString::fromStdString(error.what()), this);

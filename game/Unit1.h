@@ -7,8 +7,9 @@
 #include <array>
 #include <memory>
 
+#include "CardPictures.h"
 #include "GameBoard.h"
-#include "LeadsTable.h"
+#include "LeadsBook.h"
 #include "SettingsStore.h"
 
 class CardImage;
@@ -30,11 +31,13 @@ public:
     void SetWindows(TForm3* leads, TForm2* nameEntry, QDialog* options, QDialog* about);
 
     GameSettings& Settings() { return settings_; }
-    LeadsTable& Leads() { return leads_; }
+    LeadsBook& Leads() { return leads_; }
     GameBoard& Board() { return board_; }
     const QString& ProgramFolder() const { return programFolder_; }
 
-    // Deals a new board; a card set without its back picture ends the program.
+    // Deals a new board. When the set's back picture cannot be loaded, another set
+    // that can be dealt takes its place (the player is told); with none left, the
+    // program ends with "Please reinstall Quorvix".
     void NewGameOrStop();
     // "Quorvix: " + the card set, and the card folder that goes with it.
     void ApplyCardSet();
@@ -57,7 +60,9 @@ private:
     void FormCreate();
     void BuildBoard();
     void BuildMenu();
-    void ShowPicture(int cell, const QString& path);
+    // Switches to a set that can be dealt when the current one cannot, telling the
+    // player why; false when there is none.
+    bool FallBackFromCardSet(const QString& reason, const QStringList& excluded);
     [[noreturn]] void StopForReinstall();
 
     void new1Click();
@@ -69,8 +74,9 @@ private:
 
     QString programFolder_;
     GameSettings settings_;
-    LeadsTable leads_;
+    LeadsBook leads_;
     GameBoard board_;
+    CardPictures pictures_{QSize(60, 60)};
 
     QFrame* Panel1 = nullptr;
     std::array<QFrame*, kCells> p{};

@@ -7,12 +7,11 @@
 #include "ErrorReport.h"
 #include "FormLook.h"
 #include "GameReady.h"
-#include "LeadsFile.h"
 #include "Unit3.h"
 
-TForm2::TForm2(LeadsTable& leads, QString leadsPath, TForm3& leadsWindow, QWidget* parent)
+TForm2::TForm2(LeadsBook& leads, TForm3& leadsWindow, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      leads_(leads), leadsPath_(std::move(leadsPath)), leadsWindow_(leadsWindow) {
+      leads_(leads), leadsWindow_(leadsWindow) {
     SetUpFixedDialog(this, QStringLiteral("Form2"), QStringLiteral("Enter your name"), QSize(250, 97));
 
     Edit1 = new QLineEdit(this);
@@ -43,16 +42,11 @@ void TForm2::showEvent(QShowEvent* event) {
     NameEntryAllowedToClose = false;
 }
 
+// A result that cannot be saved is told once and kept in memory, and the window
+// closes as usual: the leaders window then shows it for the rest of this run.
 void TForm2::SpeedButton1Click() {
     NameEntryAllowedToClose = true;
-    try {
-        InsertLead(leads_, Edit1->text(), points_, leadsPath_);
-    } catch (const LeadsError& error) {
-        // The window stays open: OK or Enter may be used again.
-        NameEntryAllowedToClose = false;
-        ShowErrorReport(QString::fromStdString(error.what()), this);
-        return;
-    }
+    if (const QString problem = leads_.Insert(Edit1->text(), points_); !problem.isEmpty()) ShowErrorReport(problem, this);
     GameReady = true;
     close();
 }

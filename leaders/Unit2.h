@@ -1,10 +1,11 @@
 // The name entry TForm2: asks a qualifying player's name, ranks the result in and
-// then shows the leaders window. It cannot be dismissed without a name.
+// then shows the leaders window. It cannot be dismissed without a name, but OK
+// always leads out: a result that cannot be saved is kept for this run.
 #pragma once
 
 #include <QDialog>
 
-#include "LeadsTable.h"
+#include "LeadsBook.h"
 
 class QLineEdit;
 class QPushButton;
@@ -13,7 +14,7 @@ class TForm3;
 class TForm2 : public QDialog {
     Q_OBJECT
 public:
-    TForm2(LeadsTable& leads, QString leadsPath, TForm3& leadsWindow, QWidget* parent = nullptr);
+    TForm2(LeadsBook& leads, TForm3& leadsWindow, QWidget* parent = nullptr);
 
     // Shows the window modally for a finished game's points; returns once it closed.
     void Open(int32_t points);
@@ -27,8 +28,7 @@ protected:
 private:
     void SpeedButton1Click();
 
-    LeadsTable& leads_;
-    QString leadsPath_;
+    LeadsBook& leads_;
     TForm3& leadsWindow_;
     int32_t points_ = 0;
     bool NameEntryAllowedToClose = false;

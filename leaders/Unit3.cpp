@@ -1,14 +1,16 @@
 #include "Unit3.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <algorithm>
+
 #include "ErrorReport.h"
 #include "FormLook.h"
 #include "GameReady.h"
-#include "LeadsFile.h"
 
 namespace {
 
@@ -21,10 +23,10 @@ QColor RowColour(int entry) {
     }
 }
 
-QLabel* MakeLabel(const QString& text, int x, int y, const QColor& colour, QWidget* parent) {
+QLabel* MakeLabel(const QString& text, int x, int y, int width, const QColor& colour, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);  // names are shown as typed, never as markup
-    label->setGeometry(x, y, 90, 13);
+    label->setGeometry(x, y, width, 13);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
@@ -45,20 +47,35 @@ QPushButton* MakeFlatButton(const QString& text, QWidget* parent) {
     return button;
 }
 
-TForm3::TForm3(LeadsTable& leads, QString leadsPath, QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint), leads_(leads),
-      leadsPath_(std::move(leadsPath)) {
-    SetUpFixedDialog(this, QStringLiteral("Form3"), QStringLiteral("Leads"), QSize(202, 235));
+int TForm3::NameWidth(const QFont& font) {
+    const QFontMetrics metrics(font);
+    int widest = 0;
+    for (int byte = 0x20; byte <= 0xFF; ++byte)
+        if (byte != 0x7F) widest = std::max(widest, metrics.horizontalAdvance(DecodeCp1252(QByteArray(1, char(byte)))));
+    return std::max(90, widest * kMaxNameLength + 2);
+}
 
-    MakeLabel(QStringLiteral("Name"), 40, 8, Qt::black, this)->setObjectName(QStringLiteral("Label7"));
-    MakeLabel(QStringLiteral("Points"), 136, 8, Qt::black, this)->setObjectName(QStringLiteral("Label8"));
+// The reference layout has names 90 pixels wide, points at x = 136 and a client area
+// 202 pixels wide; names take what any ten characters need and the points column
+// and the window move right by as much.
+TForm3::TForm3(LeadsBook& leads, QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint), leads_(leads) {
+    const QFont font = FormFont(11);
+    const int nameWidth = NameWidth(font);
+    const int pointsX = 40 + nameWidth + 6;
+    const int pointsWidth = std::max(60, QFontMetrics(font).horizontalAdvance(QStringLiteral("-2147483648")) + 2);
+    const int width = std::max(202, pointsX + pointsWidth + 6);
+    SetUpFixedDialog(this, QStringLiteral("Form3"), QStringLiteral("Leads"), QSize(width, 235));
+
+    MakeLabel(QStringLiteral("Name"), 40, 8, nameWidth, Qt::black, this)->setObjectName(QStringLiteral("Label7"));
+    MakeLabel(QStringLiteral("Points"), pointsX, 8, pointsWidth, Qt::black, this)->setObjectName(QStringLiteral("Label8"));
     for (int entry = 1; entry <= kLeadEntries; ++entry) {
         const int y = 32 + 16 * (entry - 1);
-        MakeLabel(QString::number(entry), entry == 10 ? 12 : 16, y, RowColour(entry), this)
+        MakeLabel(QString::number(entry), entry == 10 ? 12 : 16, y, 24, RowColour(entry), this)
             ->setObjectName(QStringLiteral("Rank%1").arg(entry));
-        names_[size_t(entry - 1)] = MakeLabel(QString(), 40, y, RowColour(entry), this);
+        names_[size_t(entry - 1)] = MakeLabel(QString(), 40, y, nameWidth, RowColour(entry), this);
         names_[size_t(entry - 1)]->setObjectName(QStringLiteral("Label%1").arg(17 + entry));
-        points_[size_t(entry - 1)] = MakeLabel(QString(), 136, y, RowColour(entry), this);
+        points_[size_t(entry - 1)] = MakeLabel(QString(), pointsX, y, pointsWidth, RowColour(entry), this);
         points_[size_t(entry - 1)]->setObjectName(QStringLiteral("Label%1").arg(27 + entry));
     }
     SpeedButton1 = MakeFlatButton(QStringLiteral("Clear"), this);
@@ -67,7 +84,7 @@ TForm3::TForm3(LeadsTable& leads, QString leadsPath, QWidget* parent)
     connect(SpeedButton1, &QPushButton::clicked, this, &TForm3::SpeedButton1Click);
     SpeedButton2 = MakeFlatButton(QStringLiteral("OK"), this);
     SpeedButton2->setObjectName(QStringLiteral("SpeedButton2"));
-    SpeedButton2->setGeometry(120, 200, 73, 25);
+    SpeedButton2->setGeometry(width - 82, 200, 73, 25);
     connect(SpeedButton2, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -82,21 +99,18 @@ void TForm3::FormShow() {
     ReloadAndFill();
 }
 
-// Shows the file as it is now; a file that cannot be read shows the default table.
+// Shows the file as it is now, with any result that could not be saved; a problem
+// with the file is told once, not at every showing.
 void TForm3::ReloadAndFill() {
-    try {
-        LoadLeads(leads_, leadsPath_);
-    } catch (const LeadsError& error) {
-        FillLabels();
-        ShowErrorReport(QString::fromStdString(error.what()), this);
-        return;
-    }
+    const QString problem = leads_.Load();
     FillLabels();
+    if (!problem.isEmpty()) ShowErrorReport(problem, this);
 }
 
 void TForm3::FillLabels() {
+    const LeadsTable table = leads_.Table();
     for (int entry = 1; entry <= kLeadEntries; ++entry) {
-        const LeadEntry lead = GetLeadEntry(leads_, entry);
+        const LeadEntry lead = GetLeadEntry(table, entry);
         names_[size_t(entry - 1)]->setText(lead.name);
         points_[size_t(entry - 1)]->setText(QString::number(lead.points));
     }
@@ -123,12 +137,8 @@ void TForm3::SpeedButton1Click() {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Quorvix"), QStringLiteral("Are you shure?"),
                     QMessageBox::Yes | QMessageBox::No, this);
     box.setObjectName(QStringLiteral("ClearQuestion"));
-    if (box.exec() == QMessageBox::Yes) {
-        try {
-            ClearLeads(leads_, leadsPath_);
-        } catch (const LeadsError& error) {
-            ShowErrorReport(QString::fromStdString(error.what()), this);
-        }
-    }
+    box.setDefaultButton(QMessageBox::No);  // a stray Enter must not wipe the table
+    if (box.exec() == QMessageBox::Yes)
+        if (const QString problem = leads_.Clear(); !problem.isEmpty()) ShowErrorReport(problem, this);
     ReloadAndFill();
 }

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "LeadsTable.h"
+#include "LeadsBook.h"
 
 class QLabel;
 class QPushButton;
@@ -13,7 +13,10 @@ class QPushButton;
 class TForm3 : public QDialog {
     Q_OBJECT
 public:
-    TForm3(LeadsTable& leads, QString leadsPath, QWidget* parent = nullptr);
+    explicit TForm3(LeadsBook& leads, QWidget* parent = nullptr);
+
+    // The width a name label needs for any ten characters the file can hold.
+    static int NameWidth(const QFont& font);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -26,8 +29,7 @@ private:
     void FillLabels();
     void SpeedButton1Click();
 
-    LeadsTable& leads_;
-    QString leadsPath_;
+    LeadsBook& leads_;
     std::array<QLabel*, kLeadEntries> names_{};
     std::array<QLabel*, kLeadEntries> points_{};
     QPushButton* SpeedButton1 = nullptr;

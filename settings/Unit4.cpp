@@ -4,11 +4,12 @@
 #include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
-#include <QImageReader>
+#include <QStandardItemModel>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 
+#include "CardPictures.h"
 #include "CardSets.h"
 #include "FormLook.h"
 #include "GameReady.h"
@@ -114,31 +115,42 @@ void TForm4::FormShow() {
     FillCardSets();
     SelectCurrentSet();
     previewFrame_ = 0;
-    settings.CardSetName = ComboBox1->currentIndex() >= 0 ? ComboBox1->currentText() : QString();
+    settings.CardSetName = ComboBox1->currentIndex() >= 0 ? SetNameAt(ComboBox1->currentIndex()) : QString();
     settings.CardFolder = BuildCardFolder(mainWindow_.ProgramFolder(), settings.CardSetName);
     SetTimerEnabled(true);
     optionsChanged_ = false;
 }
 
 // The sets are listed from the folder the game loads its pictures from, wherever
-// the program was started.
+// the program was started. A set that cannot be dealt is listed, greyed, with the
+// reason, and cannot be chosen.
 void TForm4::FillCardSets() {
     ComboBox1->clear();
-    ComboBox1->addItems(ListCardSets(CardSetsFolder(mainWindow_.ProgramFolder())));
+    const QString gfx = CardSetsFolder(mainWindow_.ProgramFolder());
+    auto* model = qobject_cast<QStandardItemModel*>(ComboBox1->model());
+    for (const QString& name : ListCardSets(gfx)) {
+        const QString problem = CardSetProblem(gfx + name + QLatin1Char('/'));
+        ComboBox1->addItem(problem.isEmpty() ? name : QStringLiteral("%1 (unusable: %2)").arg(name, problem), name);
+        if (!problem.isEmpty()) model->item(ComboBox1->count() - 1)->setEnabled(false);
+    }
 }
+
+QString TForm4::SetNameAt(int index) const { return ComboBox1->itemData(index).toString(); }
 
 // The current set, matched exactly, letter case included, anywhere in the list.
 void TForm4::SelectCurrentSet() {
     const QString& current = mainWindow_.Settings().CardSetName;
     int index = -1;
     for (int i = 0; i < ComboBox1->count() && index < 0 && !current.isEmpty(); ++i)
-        if (ComboBox1->itemText(i) == current) index = i;
+        if (SetNameAt(i) == current) index = i;
     ComboBox1->setCurrentIndex(index);
 }
 
+// Choosing the set already in use changes nothing, so the game in progress goes on.
 void TForm4::ComboBox1Change(int index) {
+    if (SetNameAt(index) == mainWindow_.Settings().CardSetName) return;
     previewFrame_ = 0;
-    mainWindow_.Settings().CardSetName = ComboBox1->itemText(index);
+    mainWindow_.Settings().CardSetName = SetNameAt(index);
     mainWindow_.ApplyCardSet();  // caption "Quorvix: " + the set, and its card folder
     SetTimerEnabled(true);
     optionsChanged_ = true;
@@ -153,13 +165,16 @@ void TForm4::ValueSlider1Change() {
 }
 
 bool TForm4::ShowPreview(const QString& path) {
-    QImageReader reader(path);
-    const QImage picture = reader.read();
+    const qreal ratio = Image1->devicePixelRatioF();
+    QString error;
+    const QImage picture = ReadCardPicture(path, Image1->size() * ratio, &error);
     if (picture.isNull()) {
         Panel1Caption->setText(QStringLiteral("ERROR"));
         return false;
     }
-    Image1->setPixmap(QPixmap::fromImage(picture));
+    QPixmap pixmap = QPixmap::fromImage(picture);
+    pixmap.setDevicePixelRatio(ratio);
+    Image1->setPixmap(pixmap);
     return true;
 }
 

@@ -34,6 +34,7 @@ private:
     void Timer1Timer();
     void FillCardSets();
     void SelectCurrentSet();
+    QString SetNameAt(int index) const;
     void SetTimerEnabled(bool enabled);
     void SetTimerInterval(int milliseconds);
     bool ShowPreview(const QString& path);
