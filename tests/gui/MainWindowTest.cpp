@@ -14,7 +14,7 @@
 #include <chrono>
 #include <thread>
 
-#include "CardImage.h"
+#include "BoardDriving.h"
 #include "GameReady.h"
 #include "GameSandbox.h"
 #include "LeadsFile.h"
@@ -23,26 +23,6 @@
 
 namespace {
 
-CardImage* ImageOf(TForm1& form, int cell) {
-    return form.findChild<CardImage*>(QStringLiteral("Image%1").arg(cell));
-}
-
-void Click(TForm1& form, int cell) { QTest::mouseClick(ImageOf(form, cell), Qt::LeftButton); }
-
-int PartnerOf(TForm1& form, int cell) {
-    for (int j = 1; j <= 36; ++j)
-        if (j != cell && form.Board().CardValue(j) == form.Board().CardValue(cell)) return j;
-    return 0;
-}
-
-int NonPartnerOf(TForm1& form, int cell) {
-    for (int j = 1; j <= 36; ++j)
-        if (j != cell && form.Board().CardValue(j) != form.Board().CardValue(cell)) return j;
-    return 0;
-}
-
-QString PointsText(TForm1& form) { return form.findChild<QLabel*>(QStringLiteral("Label2"))->text(); }
-
 // Presses a key on the main window from the event loop, `delay` from now, even while
 // the event thread is blocked: the key is queued like a real one.
 std::thread KeyLater(TForm1& form, Qt::Key key, std::chrono::milliseconds delay) {
@@ -50,10 +30,6 @@ std::thread KeyLater(TForm1& form, Qt::Key key, std::chrono::milliseconds delay)
         std::this_thread::sleep_for(delay);
         QMetaObject::invokeMethod(&form, [&form, key] { QTest::keyClick(&form, key); }, Qt::QueuedConnection);
     });
-}
-
-void Settle() {
-    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
 }
 
 }  // namespace
@@ -108,11 +84,7 @@ private slots:
             });
             QTest::keyClick(edit, Qt::Key_Return);
         });
-        for (int cell = 1; cell <= 36; ++cell) {
-            if (form.Board().IsMatched(cell)) continue;
-            Click(form, cell);
-            Click(form, PartnerOf(form, cell));
-        }
+        PlayPerfectGame(form);
         QCOMPARE(leadersName, QStringLiteral("<b>Alice</"));
         QCOMPARE(leadersPoints, QStringLiteral("1800"));
         QCOMPARE(PointsText(form), QStringLiteral("1800"));
@@ -227,8 +199,8 @@ private slots:
         QVERIFY(GameReady);
     }
 
-    void missingFaceIsReportedAndTheGameGoesOn() {
-        sandbox->AddCardSet(QStringLiteral("broken"), true, 7);
+    void unloadableFaceShowsAStandInAndIsReportedOnce() {
+        sandbox->AddCardSet(QStringLiteral("broken"), true, 0, 7);
         sandbox->WriteSettings("[General]\ncards=broken\ndelay=0\n");
         QuorvixWindows windows(sandbox->ProgramFolder());
         TForm1& form = windows.form1;
@@ -237,29 +209,30 @@ private slots:
         int seven = 0;
         for (int cell = 1; cell <= 36 && !seven; ++cell)
             if (form.Board().CardValue(cell) == 7) seven = cell;
-        QString report;
-        WhenModal([&](QWidget* box) {
-            report = qobject_cast<QMessageBox*>(box)->text();
-            box->close();
-        });
+        const QImage back = ImageOf(form, seven)->pixmap().toImage();
+        MessageBoxRecorder reports;
         Click(form, seven);
-        QVERIFY2(report.contains(QStringLiteral("gfx/broken/7.bmp")), qPrintable(report));
+        QTRY_COMPARE(reports.texts.size(), 1);
+        QVERIFY2(reports.texts[0].contains(QStringLiteral("gfx/broken/7.bmp")), qPrintable(reports.texts[0]));
         QVERIFY(GameReady);
-        Click(form, PartnerOf(form, seven) == 0 ? 1 : NonPartnerOf(form, seven));
-        QCOMPARE(PointsText(form), QStringLiteral("-10"));
+        // What the player sees matches the game: a face, not the back.
+        QVERIFY(!ImageOf(form, seven)->pixmap().isNull());
+        QVERIFY(ImageOf(form, seven)->pixmap().toImage() != back);
+        Click(form, PartnerOf(form, seven));
+        QCOMPARE(PointsText(form), QStringLiteral("100"));
+        QVERIFY(ImageOf(form, PartnerOf(form, seven))->pixmap().toImage() != back);
+        Settle();
+        QCOMPARE(reports.texts.size(), 1);  // once per picture, not at every turn
     }
 
     void unreadableLeadersFileDoesNotStopStartUp() {
         QDir().mkdir(sandbox->LeadsFile());  // a folder where the file should be
-        QString report;
-        WhenModal([&](QWidget* box) {
-            report = qobject_cast<QMessageBox*>(box)->text();
-            box->close();
-        });
+        MessageBoxRecorder reports;
         QuorvixWindows windows(sandbox->ProgramFolder());
-        QVERIFY(report.contains(QStringLiteral("leads.dat")));
+        QTRY_COMPARE(reports.texts.size(), 1);
+        QVERIFY(reports.texts[0].contains(sandbox->LeadsFile()));
         QVERIFY(GameReady);
-        QCOMPARE(GetLeadEntry(windows.form1.Leads(), 1).name, QStringLiteral("none"));
+        QCOMPARE(GetLeadEntry(windows.form1.Leads().Table(), 1).name, QStringLiteral("none"));
         QVERIFY(QFileInfo(sandbox->LeadsFile()).isDir());
     }
 
@@ -278,8 +251,9 @@ private slots:
         QCOMPARE(stored.value(QStringLiteral("path")).toString(), sandbox->ProgramFolder());
     }
 
-    void setWithoutABackStopsTheProgramWithoutSaving() {
+    void noSetThatCanBeDealtStopsTheProgramWithoutSaving() {
         sandbox->AddCardSet(QStringLiteral("noback"), false);
+        QFile::remove(sandbox->ProgramFolder() + QStringLiteral("gfx/animals/space.bmp"));
         sandbox->WriteSettings("[General]\ncards=noback\n");
         const pid_t child = fork();
         if (child == 0) {

@@ -1,6 +1,7 @@
 // The options window, offscreen, with real events.
 #include <QComboBox>
 #include <QLabel>
+#include <QStandardItemModel>
 #include <QtTest>
 
 #include "GameReady.h"
@@ -120,8 +121,8 @@ private slots:
         QVERIFY(windows.form1.Settings().CardFolder.endsWith(QStringLiteral("gfx/fruit/")));
     }
 
-    void previewStopsBeforeAMissingFace() {
-        sandbox->AddCardSet(QStringLiteral("gaps"), true, 7);
+    void previewStopsBeforeAFaceThatCannotBeRead() {
+        sandbox->AddCardSet(QStringLiteral("gaps"), true, 0, 7);
         sandbox->WriteSettings("[General]\ncards=gaps\ndelay=50\n");
         QuorvixWindows windows(sandbox->ProgramFolder());
         QString caption;
@@ -179,6 +180,46 @@ private slots:
         QCOMPARE(chosen, QStringLiteral("zebra"));  // entry 302 of the list
         QCOMPARE(windows.form1.Settings().CardSetName, QStringLiteral("zebra"));
         QVERIFY(GameReady);  // the new deal found its pictures
+    }
+
+    void unusableSetsAreListedGreyWithTheReason() {
+        sandbox->AddCardSet(QStringLiteral("noback"), false);
+        sandbox->AddCardSet(QStringLiteral("gaps"), true, 7);
+        QuorvixWindows windows(sandbox->ProgramFolder());
+        windows.form1.Board().TurnCard(5);
+        QStringList items;
+        QList<bool> enabled;
+        WhenModal([&](QWidget* options) {
+            auto* combo = options->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+            auto* model = qobject_cast<QStandardItemModel*>(combo->model());
+            for (int i = 0; i < combo->count(); ++i) {
+                items << combo->itemText(i);
+                enabled << model->item(i)->isEnabled();
+            }
+            combo->setFocus();
+            QTest::keyClick(combo, Qt::Key_Down);  // nothing below "animals" can be chosen
+            options->close();
+        });
+        windows.form4.exec();
+        QCOMPARE(items, (QStringList{"animals", "gaps (unusable: face 7.bmp missing)",
+                                     "noback (unusable: no back picture space.bmp)"}));
+        QCOMPARE(enabled, (QList<bool>{true, false, false}));
+        QCOMPARE(windows.form1.Settings().CardSetName, QStringLiteral("animals"));
+        QCOMPARE(windows.form1.Board().FirstCell(), 5);  // no change, no new deal
+    }
+
+    void choosingTheSetInUseKeepsTheGame() {
+        sandbox->AddCardSet(QStringLiteral("fruit"));
+        QuorvixWindows windows(sandbox->ProgramFolder());
+        windows.form1.Board().TurnCard(5);
+        WhenModal([&](QWidget* options) {
+            auto* combo = options->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+            emit combo->activated(combo->currentIndex());  // the player picks "animals" again
+            options->close();
+        });
+        windows.form4.exec();
+        QCOMPARE(windows.form1.Board().FirstCell(), 5);
+        QVERIFY(GameReady);
     }
 
 private:
