@@ -14,11 +14,14 @@ constexpr int kAllocationLimitMB = 32;
 QImage ReadCardPicture(const QString& path, QSize size, QString* error) {
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
+    reader.setDecideFormatFromContent(true);  // any format Qt reads, under the set's file names
     reader.setAllocationLimit(kAllocationLimitMB);
     const QSize stored = reader.size();
     if (stored.isValid()) {
         const qint64 pixels = qint64(stored.width()) * stored.height();
-        const bool scalesWhileReading = reader.supportsOption(QImageIOHandler::ScaledSize);
+        // JPEG's decoder reduces while it decodes; others (PNG among them) decode the
+        // whole picture first, whatever they say of scaled reading.
+        const bool scalesWhileReading = reader.format() == "jpeg";
         if (pixels > (scalesWhileReading ? kMaxScaledPicturePixels : kMaxPicturePixels)) {
             *error = QStringLiteral("Cannot load the card picture %1: the picture is too large (%2 × %3 pixels)")
                          .arg(path)

@@ -15,7 +15,7 @@ constexpr qint64 kMaxPicturePixels = 2048 * 2048;
 constexpr qint64 kMaxScaledPicturePixels = 16384LL * 16384;
 
 // The picture at `path` at `size` (device pixels); a null image when it cannot be
-// read, with the reason in `error`. The format is found from the file's contents.
+// read, with the reason in `error`. The format is found from the file's contents, whatever its name.
 QImage ReadCardPicture(const QString& path, QSize size, QString* error);
 
 // What a cell shows for a face that cannot be loaded: the card's number on a

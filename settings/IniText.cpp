@@ -3,6 +3,8 @@
 #include <QByteArrayList>
 
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -10,23 +12,106 @@ bool IsHexDigit(char32_t c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <=
 
 QByteArray Hex(char32_t c) { return "\\x" + QByteArray::number(uint(c), 16); }
 
-// The key of a "key=value" line, trimmed; empty for comments, groups and other lines.
-QByteArray KeyOf(const QByteArray& line) {
-    const QByteArray trimmed = line.trimmed();
-    if (trimmed.isEmpty() || trimmed.startsWith(';') || trimmed.startsWith('#') || trimmed.startsWith('[')) return {};
-    const qsizetype equals = trimmed.indexOf('=');
-    return equals < 0 ? QByteArray() : trimmed.left(equals).trimmed();
+bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+// One line as QSettings reads the file: a value in quotes goes on over line ends, a
+// backslash takes the next character with it (a line end too), a ';' outside quotes
+// ends the line, and comment lines (';' first) and empty lines are no lines at all.
+struct IniLine {
+    qsizetype start;
+    qsizetype end;
+    qsizetype equals;     // -1 when the line has none
+    bool endsInQuotes;    // the text ended inside a quoted value
+};
+
+std::vector<IniLine> SplitLines(const QByteArray& text) {
+    std::vector<IniLine> lines;
+    const qsizetype size = text.size();
+    qsizetype position = 0;
+    for (;;) {
+        qsizetype start = position;
+        while (start < size && IsSpace(text[start])) ++start;
+        qsizetype i = start, equals = -1;
+        bool inQuotes = false, ended = false;
+        while (i < size && !ended) {
+            const char c = text[i++];
+            switch (c) {
+                case '=':
+                    if (!inQuotes && equals < 0) equals = i - 1;
+                    break;
+                case '\n':
+                case '\r':
+                    if (i == start + 1) {
+                        ++start;
+                    } else if (!inQuotes) {
+                        --i;
+                        ended = true;
+                    }
+                    break;
+                case '\\':
+                    if (i < size) {
+                        const char next = text[i++];
+                        if (i < size && ((next == '\n' && text[i] == '\r') || (next == '\r' && text[i] == '\n'))) ++i;
+                    }
+                    break;
+                case '"':
+                    inQuotes = !inQuotes;
+                    break;
+                case ';':
+                    if (i == start + 1) {  // a comment: skip to the line's end, and the blanks after it
+                        while (i < size && text[i] != '\n' && text[i] != '\r') ++i;
+                        while (i < size && IsSpace(text[i])) ++i;
+                        start = i;
+                    } else if (!inQuotes) {
+                        --i;
+                        ended = true;
+                    }
+                    break;
+                default:
+                    break;
+            }
+        }
+        position = i;
+        if (i <= start) return lines;
+        lines.push_back({start, i, equals, inQuotes});
+    }
 }
 
-bool IsGroupLine(const QByteArray& line) { return line.trimmed().startsWith('['); }
+// The key a line sets, decoded as QSettings decodes keys ("%XX" and "%UXXXX"
+// escapes, '\' for '/'); empty for other lines.
+QByteArray KeyOf(const QByteArray& text, const IniLine& line) {
+    if (line.equals < 0 || text[line.start] == '[') return {};
+    qsizetype end = line.equals;
+    while (end > line.start && (text[end - 1] == ' ' || text[end - 1] == '\t')) --end;
+    const QByteArray raw = text.mid(line.start, end - line.start);
+    QString key;
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        if (raw[i] == '\\') {
+            key += QLatin1Char('/');
+        } else if (raw[i] == '%' && i + 5 < raw.size() && raw[i + 1] == 'U') {
+            bool ok = false;
+            const ushort code = raw.mid(i + 2, 4).toUShort(&ok, 16);
+            key += ok ? QChar(code) : QChar(u'%');
+            if (ok) i += 5;
+        } else if (raw[i] == '%' && i + 2 < raw.size()) {
+            bool ok = false;
+            const uint code = raw.mid(i + 1, 2).toUInt(&ok, 16);
+            key += ok ? QChar(code) : QChar(u'%');
+            if (ok) i += 2;
+        } else {
+            key += QChar(uchar(raw[i]));
+        }
+    }
+    return key.toUtf8();
+}
 
-// A value line ending in an odd number of backslashes continues on the next line.
-bool Continues(const QByteArray& line) {
-    QByteArray body = line;
-    if (body.endsWith('\r')) body.chop(1);
-    qsizetype backslashes = 0;
-    while (backslashes < body.size() && body[body.size() - 1 - backslashes] == '\\') ++backslashes;
-    return backslashes % 2 == 1;
+// Whether a group line opens the General group: "[General]" in any letter case, with
+// or without its closing bracket.
+bool OpensGeneral(const QByteArray& text, const IniLine& line) {
+    QByteArray name = text.mid(line.start + 1, line.end - line.start - 1);
+    const qsizetype close = name.indexOf(']');
+    if (close >= 0) name.truncate(close);
+    return name.trimmed().toLower() == "general";
 }
 
 }  // namespace
@@ -68,48 +153,92 @@ QByteArray EncodeIniString(const QString& value) {
 
 QByteArray SetIniValues(const QByteArray& text, const IniValues& values) {
     const QByteArray newline = text.contains("\r\n") ? "\r\n" : "\n";
-    QByteArrayList lines = text.split('\n');
-    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
-    for (QByteArray& line : lines)
-        if (line.endsWith('\r')) line.chop(1);
+    const std::vector<IniLine> lines = SplitLines(text);
+    const auto content = [&](size_t i) { return text.mid(lines[i].start, lines[i].end - lines[i].start); };
+    const auto isGroup = [&](size_t i) { return text[lines[i].start] == '['; };
 
-    // Keys before the first group belong to the General group, as QSettings reads them.
-    QByteArrayList result;
+    // Each line is kept, replaced (the first line of one of our keys in the General
+    // group) or dropped (a later one, which would win when read).
+    enum class Fate { Keep, Replace, Drop };
+    std::vector<Fate> fates(lines.size(), Fate::Keep);
+    std::vector<QByteArray> replacements(lines.size());
     QList<QByteArray> written;
-    bool inGeneral = true;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QByteArray& line = lines[i];
-        if (IsGroupLine(line)) inGeneral = line.trimmed() == "[General]";
-        const QByteArray key = inGeneral ? KeyOf(line) : QByteArray();
-        const auto match = std::find_if(values.begin(), values.end(), [&](const auto& value) { return value.first == key; });
-        if (key.isEmpty() || match == values.end()) {
-            result << line;
+    // Missing keys go after the last line of the first General part: the keys before
+    // the first group, or else the first "[General]" group.
+    std::optional<size_t> anchor, firstGroup;
+    bool firstGeneralEnded = false, inGeneral = true;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (isGroup(i)) {
+            if (!firstGroup) firstGroup = i;
+            if (anchor) firstGeneralEnded = true;
+            inGeneral = OpensGeneral(text, lines[i]);
+            if (inGeneral && !anchor) anchor = i;
             continue;
         }
-        bool continued = Continues(line);
-        while (continued && i + 1 < lines.size()) continued = Continues(lines[++i]);
-        if (written.contains(key)) continue;  // a later duplicate would win when read
-        result << key + '=' + match->second;
+        const QByteArray key = inGeneral ? KeyOf(text, lines[i]) : QByteArray();
+        if (key.isEmpty()) continue;
+        if (!firstGeneralEnded) anchor = i;
+        const auto match = std::find_if(values.begin(), values.end(), [&](const auto& value) { return value.first == key; });
+        if (match == values.end()) continue;
+        fates[i] = written.contains(key) ? Fate::Drop : Fate::Replace;
+        replacements[i] = key + '=' + match->second;
         written << key;
     }
-
     QByteArrayList missing;
     for (const auto& [key, value] : values)
         if (!written.contains(key)) missing << key + '=' + value;
-    if (missing.isEmpty()) return result.join(newline) + newline;
 
-    // Missing keys go at the end of the General group: after its header's lines, or
-    // else after the lines before the first group, with a header where there are none.
-    const auto isGeneralHeader = [](const QByteArray& line) { return line.trimmed() == "[General]"; };
-    const qsizetype header = std::find_if(result.begin(), result.end(), isGeneralHeader) - result.begin();
-    const qsizetype start = header < result.size() ? header + 1 : 0;
-    qsizetype end = std::find_if(result.begin() + start, result.end(), IsGroupLine) - result.begin();
-    while (end > start && result[end - 1].trimmed().isEmpty()) --end;
-    const bool needsHeader = header == result.size() && end == 0;
-    if (needsHeader) {
-        if (end < result.size()) missing << QByteArray();
-        missing.prepend("[General]");
+    // Where the missing keys go: on the line after the anchor's; before a line whose
+    // quotes never close, as everything after it would be part of its value; with a
+    // group header of their own when the file has no General keys.
+    const auto keptOpen = [&](size_t i) { return fates[i] == Fate::Keep && lines[i].endsInQuotes; };
+    std::optional<size_t> before, after;
+    const bool header = !anchor;
+    if (!missing.isEmpty()) {
+        if (anchor && keptOpen(*anchor))
+            before = anchor;
+        else if (anchor)
+            after = anchor;
+        else if (firstGroup)
+            before = firstGroup;
+        else if (!lines.empty() && keptOpen(lines.size() - 1))
+            before = lines.size() - 1;
     }
-    for (qsizetype k = 0; k < missing.size(); ++k) result.insert(end + k, missing[k]);
-    return result.join(newline) + newline;
+    QByteArray block = (header ? "[General]" + newline : QByteArray()) + missing.join(newline) + newline;
+
+    QByteArray result;
+    qsizetype copied = 0;  // the text between lines (blanks, comments) is copied as it is
+    bool pending = false;  // the block waits for the end of the anchor's line
+    const auto copyGap = [&](QByteArray gap) {
+        if (pending) {
+            qsizetype lineEnd = 0;
+            while (lineEnd < gap.size() && gap[lineEnd] != '\n' && gap[lineEnd] != '\r') ++lineEnd;
+            gap.insert(lineEnd, newline + block.chopped(newline.size()));
+            pending = false;
+        }
+        result += gap;
+    };
+    for (size_t i = 0; i < lines.size(); ++i) {
+        QByteArray gap = text.mid(copied, lines[i].start - copied);
+        copied = lines[i].end;
+        if (fates[i] == Fate::Drop) {  // with the line end before it, so no empty line stays
+            qsizetype cut = gap.size();
+            while (cut > 0 && (gap[cut - 1] == ' ' || gap[cut - 1] == '\t')) --cut;
+            if (cut > 0 && gap[cut - 1] == '\n') --cut;
+            if (cut > 0 && gap[cut - 1] == '\r') --cut;
+            gap.truncate(cut);
+        }
+        copyGap(gap);
+        if (before == i) result += block + (header && firstGroup == i ? newline : QByteArray());
+        if (fates[i] == Fate::Keep) result += content(i);
+        if (fates[i] == Fate::Replace) result += replacements[i];
+        if (after == i) pending = true;
+    }
+    copyGap(text.mid(copied));
+    if (!missing.isEmpty() && !before && !after) {
+        if (!result.isEmpty() && !result.endsWith('\n')) result += newline;
+        result += block;
+    }
+    if (!result.isEmpty() && !result.endsWith('\n') && !result.endsWith('\r')) result += newline;
+    return result;
 }

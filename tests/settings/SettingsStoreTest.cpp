@@ -182,7 +182,10 @@ TEST(IniText, SetValuesInPlace) {
         {"keys before the first group are General", "cards=x\n\n[Other]\ny=1\n", "cards=fruit\ndelay=50\n\n[Other]\ny=1\n"},
         {"missing keys at the end of General", "[General]\nx=1\n\n[Other]\ny=2\n", "[General]\nx=1\ncards=fruit\ndelay=50\n\n[Other]\ny=2\n"},
         {"continued value replaced whole", "[General]\ncards=a\\\n  b\nz=1\n", "[General]\ncards=fruit\nz=1\ndelay=50\n"},
-        {"comments and spacing kept", "# top\n[General]\n  cards = x ;c\n", "# top\n[General]\ncards=fruit\ndelay=50\n"},
+        {"comments and spacing kept", "; top\n[General]\n  cards = x ;c\n", "; top\n[General]\n  cards=fruit;c\ndelay=50\n"},
+        {"group names in any case", "[general]\ncards=x\n[Other]\n", "[general]\ncards=fruit\ndelay=50\n[Other]\n"},
+        {"escaped keys are the same keys", "[General]\ncar%64s=x\n", "[General]\ncards=fruit\ndelay=50\n"},
+        {"a quote left open takes the rest", "[General]\nx=\"open\ncards=y\n", "[General]\ncards=fruit\ndelay=50\nx=\"open\ncards=y\n"},
         {"Windows line ends kept", "[General]\r\ncards=x\r\n", "[General]\r\ncards=fruit\r\ndelay=50\r\n"},
         {"no final line end", "[General]\nx=1", "[General]\nx=1\ncards=fruit\ndelay=50\n"},
     };

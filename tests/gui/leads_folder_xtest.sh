@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# The real program on a virtual X server with a folder where leads.dat should be:
+# the problem is told once, the player dismisses it, plays on, closes the game
+# normally, and the settings are saved.
+# Usage: leads_folder_xtest.sh GAME
+set -euo pipefail
+here=$(dirname "$(realpath "$0")")
+game=$(realpath "$1")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+mkdir leads.dat
+export HOME="$work" XDG_CONFIG_HOME="$work/config"
+unset QT_QPA_PLATFORM
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}intercept_strndup=0:fast_unwind_on_malloc=0"
+export LSAN_OPTIONS="suppressions=$here/x11-libraries.supp:print_suppressions=0"
+
+xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  set -euo pipefail
+  "$1" & pid=$!
+  report=$(timeout 30 xdotool search --sync --onlyvisible --name "^Quorvix$" | head -n 1 || true)
+  if [ -z "$report" ]; then echo "no report of the unreadable leaders file"; kill $pid; exit 1; fi
+  xdotool windowfocus --sync "$report" key Return
+  board=$(timeout 30 xdotool search --sync --onlyvisible --name "^Quorvix: animals$" | head -n 1 || true)
+  if [ -z "$board" ]; then echo "the game window did not appear"; kill $pid; exit 1; fi
+  sleep 0.5
+  if xdotool search --onlyvisible --name "^Quorvix$" >/dev/null; then echo "the report came back"; kill $pid; exit 1; fi
+  xdotool windowfocus --sync "$board" key F10
+  for i in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+  if kill -0 $pid 2>/dev/null; then echo "the game did not close"; kill $pid; exit 1; fi
+  wait $pid' _ "$game"
+
+[ -f config/Dravontek/Quorvix.ini ] || { echo "closing did not save the settings"; exit 1; }
+[ -d leads.dat ] || { echo "the folder named leads.dat was replaced"; exit 1; }
+echo "told once, closed normally, settings saved"
