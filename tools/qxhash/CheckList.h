@@ -1,18 +1,29 @@
-// Lines of a checksum list, in the coreutils form ("<hex>  <file>", "<hex> *<file>")
-// or the BSD tag form ("<TAG> (<file>) = <hex>"), with coreutils' backslash escapes.
+// Lines of a checksum list, in every form the common tools write:
+//   coreutils    "<hex>  <file>" or "<hex> *<file>", with backslash escapes;
+//   BSD tags     "<TAG> (<file>) = <hex>", the tag padded with spaces as rhash pads it;
+//   rhash        "<file>  <hex>  <hex>..." (its default form), or "<file> <crc32>" (SFV).
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct CheckLine {
-    std::string tag;  // empty in the coreutils form
-    std::string digest;
+    std::string tag;                   // the BSD form's tag; empty in the others
+    std::vector<std::string> digests;  // lowercase; several only in rhash's form
     std::string file;
 };
 
-std::optional<CheckLine> ParseCheckLine(std::string_view line);
+// Whether a list line is a comment (';' or '#' first, as rhash and SFV files have) or
+// empty: such lines are neither checked nor counted as badly formed.
+bool IsCommentLine(std::string_view line);
+
+// `isDigestLength` tells whether some type's digest has that many hex digits, and
+// `isTag` whether a tag names a type: a line is read in the first form it fits.
+std::optional<CheckLine> ParseCheckLine(std::string_view line, const std::function<bool(size_t)>& isDigestLength,
+                                        const std::function<bool(std::string_view)>& isTag);
 
 // A file name as a list line shows it: names holding a backslash or line break are
 // escaped and the whole line is then marked with a leading backslash.

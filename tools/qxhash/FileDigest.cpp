@@ -7,18 +7,12 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
+#include <new>
 
 namespace {
 
-// Large reads keep system-call overhead negligible; page alignment lets the kernel
-// copy whole pages. Memory stays at one buffer whatever the file size.
-constexpr size_t kBufferSize = size_t(1) << 20;
+// Page alignment lets the kernel copy whole pages.
 constexpr size_t kAlignment = 4096;
-
-struct FreeDeleter {
-    void operator()(void* p) const { std::free(p); }
-};
 
 class InputFile {
 public:
@@ -27,7 +21,7 @@ public:
             fd_ = STDIN_FILENO;
             return;
         }
-        fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
         owned_ = fd_ >= 0;
     }
     ~InputFile() {
@@ -42,55 +36,61 @@ private:
     bool owned_ = false;
 };
 
+FileDigestResult Failure(HashError error, int systemError) {
+    FileDigestResult result;
+    result.error = error;
+    result.systemError = systemError;
+    result.reason = std::strerror(systemError);
+    return result;
+}
+
 }  // namespace
 
-FileDigestResult DigestFile(const std::string& path, const std::vector<uint32_t>& types, uint32_t passes,
+ReadBuffer::ReadBuffer() : data_(static_cast<uint8_t*>(std::aligned_alloc(kAlignment, kSize))) {
+    if (!data_) throw std::bad_alloc();
+}
+
+void ReadBuffer::Free::operator()(uint8_t* p) const { std::free(p); }
+
+FileDigestResult DigestFile(const std::string& path, const std::vector<DigestType>& types, ReadBuffer& buffer,
                             const ProgressFn& progress) {
-    FileDigestResult result;
     InputFile file(path);
-    if (file.fd() < 0) {
-        result.error = HASH_ERR_OPEN_FILE;
-        result.reason = std::strerror(errno);
-        return result;
-    }
+    if (file.fd() < 0) return Failure(HASH_ERR_OPEN_FILE, errno);
     struct stat info {};
     uint64_t total = 0;
     if (::fstat(file.fd(), &info) == 0) {
-        if (S_ISDIR(info.st_mode)) {
-            result.error = HASH_ERR_READ_FILE;
-            result.reason = std::strerror(EISDIR);
-            return result;
-        }
+        if (S_ISDIR(info.st_mode)) return Failure(HASH_ERR_READ_FILE, EISDIR);
         if (S_ISREG(info.st_mode)) total = uint64_t(info.st_size);
     }
-    ::posix_fadvise(file.fd(), 0, 0, POSIX_FADV_SEQUENTIAL);
+    // Small files are read at once; advice only pays for reads that go on.
+    if (total > ReadBuffer::kSize) ::posix_fadvise(file.fd(), 0, 0, POSIX_FADV_SEQUENTIAL);
 
     std::vector<HashContext> contexts(types.size());
     for (size_t i = 0; i < types.size(); ++i) {
-        if (HashError error = HashInit(&contexts[i], types[i])) {
+        if (HashError error = HashInit(&contexts[i], types[i].code)) {
+            FileDigestResult result;
             result.error = error;
             return result;
         }
-        if (passes) contexts[i].passes = passes;
+        if (types[i].passes) contexts[i].passes = types[i].passes;
     }
 
-    std::unique_ptr<uint8_t, FreeDeleter> buffer(static_cast<uint8_t*>(std::aligned_alloc(kAlignment, kBufferSize)));
-    if (!buffer) throw std::bad_alloc();
     uint64_t done = 0;
     for (;;) {
-        const ssize_t got = ::read(file.fd(), buffer.get(), kBufferSize);
+        const ssize_t got = ::read(file.fd(), buffer.data(), ReadBuffer::kSize);
         if (got < 0) {
             if (errno == EINTR) continue;
-            result.error = HASH_ERR_READ_FILE;
-            result.reason = std::strerror(errno);
-            return result;
+            return Failure(HASH_ERR_READ_FILE, errno);
         }
         if (got == 0) break;
-        for (HashContext& context : contexts) HashUpdate(&context, buffer.get(), uint32_t(got));
+        for (HashContext& context : contexts) HashUpdate(&context, buffer.data(), uint32_t(got));
         done += uint64_t(got);
         if (progress) progress(done, total);
+        // A regular file read to its known size needs no further read to see its end.
+        if (S_ISREG(info.st_mode) && done == total && size_t(got) < ReadBuffer::kSize) break;
     }
 
+    FileDigestResult result;
     for (HashContext& context : contexts) {
         std::string digest;
         HashFinal(&context, digest);

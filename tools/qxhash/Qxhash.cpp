@@ -1,99 +1,26 @@
 #include "Qxhash.h"
 
-#include <charconv>
+#include <algorithm>
+#include <cerrno>
 #include <chrono>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <optional>
+#include <thread>
 
 #include "Algorithms.h"
 #include "CheckList.h"
 #include "FileDigest.h"
+#include "Options.h"
+#include "OrderedWork.h"
+#include "Output.h"
 #include "digest/CryptoAPI.h"
 
 namespace {
 
-constexpr const char* kUsage = R"(Usage: qxhash [OPTION]... [FILE]...
-Print or check message digests. With no FILE, or when FILE is -, read standard input.
-
-  -a, --algorithm NAME  digest type: a name from --list, or its type code; may be
-                        given several times to digest each file once with all of them
-                        (default: sha256)
-      --passes N        pass count for HAVAL (3..5) and Tiger (default 3)
-      --tag             print BSD-style lines: NAME (FILE) = DIGEST
-  -c, --check           read digests from the FILEs and check them
-      --quiet           when checking, do not print OK for each good file
-      --list            list the digest types: code, name and digest length in bits
-      --self-test       check the library against its known answers
-  -h, --help            show this help and exit
-      --version         show the version and exit
-
-Exit status: 0 on success, 1 if a file could not be read or a digest did not match,
-2 on a usage error.
-)";
-
-struct Options {
-    std::vector<Algorithm> algorithms;
-    std::optional<uint32_t> passes;
-    bool tag = false;
-    bool check = false;
-    bool quiet = false;
-    bool list = false;
-    bool selfTest = false;
-    bool help = false;
-    bool version = false;
-    std::vector<std::string> files;
-};
-
-struct UsageError {
-    std::string message;
-};
-
-Options ParseOptions(const std::vector<std::string>& args) {
-    Options options;
-    bool filesOnly = false;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        auto value = [&]() -> const std::string& {
-            if (i + 1 >= args.size()) throw UsageError{"option '" + arg + "' needs a value"};
-            return args[++i];
-        };
-        if (filesOnly || arg == "-" || arg.empty() || arg[0] != '-') {
-            options.files.push_back(arg);
-        } else if (arg == "--") {
-            filesOnly = true;
-        } else if (arg == "-a" || arg == "--algorithm") {
-            const std::string& name = value();
-            const auto algorithm = FindAlgorithm(name);
-            if (!algorithm) throw UsageError{"unknown digest type '" + name + "' (see --list)"};
-            options.algorithms.push_back(*algorithm);
-        } else if (arg == "--passes") {
-            const std::string& text = value();
-            uint32_t passes = 0;
-            const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), passes);
-            if (error != std::errc() || end != text.data() + text.size() || passes < 1 || passes > 1000)
-                throw UsageError{"--passes takes a whole number from 1 to 1000, not '" + text + "'"};
-            options.passes = passes;
-        } else if (arg == "--tag") {
-            options.tag = true;
-        } else if (arg == "-c" || arg == "--check") {
-            options.check = true;
-        } else if (arg == "--quiet") {
-            options.quiet = true;
-        } else if (arg == "--list") {
-            options.list = true;
-        } else if (arg == "--self-test") {
-            options.selfTest = true;
-        } else if (arg == "-h" || arg == "--help") {
-            options.help = true;
-        } else if (arg == "--version") {
-            options.version = true;
-        } else {
-            throw UsageError{"unknown option '" + arg + "'"};
-        }
-    }
-    return options;
-}
+namespace fs = std::filesystem;
 
 // A progress line on standard error for files that take more than a second.
 class Progress {
@@ -123,11 +50,19 @@ private:
     bool shown_ = false;
 };
 
-std::vector<uint32_t> Codes(const std::vector<Algorithm>& algorithms) {
-    std::vector<uint32_t> codes;
-    for (const Algorithm& algorithm : algorithms) codes.push_back(algorithm.code);
-    return codes;
-}
+// Everything a run shares: the options, the streams, how many files at once.
+struct Run {
+    const Options& options;
+    QxhashIo io;
+    unsigned workers;
+    char end;  // of each output line
+
+    bool WriteFailed() const { return !io.out; }
+    FileDigestResult Digest(const std::string& path, const std::vector<DigestType>& types, ReadBuffer& buffer) const {
+        Progress progress(io.err, io.showProgress && workers == 1, path);
+        return DigestFile(path, types, buffer, std::ref(progress));
+    }
+};
 
 // Reports a file that could not be digested, with the library's text and the system's reason.
 void ReportFailure(std::ostream& err, const std::string& file, const FileDigestResult& result) {
@@ -136,142 +71,277 @@ void ReportFailure(std::ostream& err, const std::string& file, const FileDigestR
     err << "\n";
 }
 
-int PrintDigests(const Options& options, QxhashIo io) {
-    int status = 0;
-    for (const std::string& file : options.files) {
-        Progress progress(io.err, io.showProgress, file);
-        const FileDigestResult result =
-            DigestFile(file, Codes(options.algorithms), options.passes.value_or(0), std::ref(progress));
-        if (result.error != HASH_ERR_NONE) {
-            ReportFailure(io.err, file, result);
-            status = 1;
-            continue;
+// How a file name is shown in an output line, and the mark the line then starts with.
+std::string ShownName(const Run& run, const std::string& file, std::string& prefix) {
+    if (run.options.zero || !NeedsEscape(file)) return file;
+    prefix = "\\";
+    return EscapeFileName(file);
+}
+
+// --- Printing digests ----------------------------------------------------------------
+
+// The files named, with the files in folders and their subfolders when recursive, in
+// name order; a folder that cannot be listed is an item of its own, for its error.
+class FileWalk {
+public:
+    FileWalk(const std::vector<std::string>& files, bool recursive) : pending_(files.rbegin(), files.rend()), recursive_(recursive) {}
+
+    struct Entry {
+        std::string path;
+        int listError = 0;
+    };
+
+    std::optional<Entry> Next() {
+        while (!pending_.empty()) {
+            std::string path = std::move(pending_.back());
+            pending_.pop_back();
+            std::error_code error;
+            if (!recursive_ || path == "-" || !fs::is_directory(fs::symlink_status(path, error))) return Entry{path};
+            std::vector<std::string> children;
+            for (fs::directory_iterator it(path, error), end; !error && it != end; it.increment(error))
+                children.push_back(it->path().string());
+            if (error) return Entry{path, error.value()};
+            std::sort(children.begin(), children.end(), std::greater<>());
+            pending_.insert(pending_.end(), children.begin(), children.end());
         }
-        const std::string shown = file == "-" && options.tag ? "-" : file;
-        const std::string prefix = NeedsEscape(shown) ? "\\" : "";
-        for (size_t i = 0; i < options.algorithms.size(); ++i) {
-            if (options.tag)
-                io.out << prefix << options.algorithms[i].tag << " (" << EscapeFileName(shown) << ") = "
-                       << result.digests[i] << "\n";
-            else
-                io.out << prefix << result.digests[i] << "  " << EscapeFileName(shown) << "\n";
-        }
+        return std::nullopt;
     }
-    io.out.flush();
+
+private:
+    std::vector<std::string> pending_;  // the next one last
+    bool recursive_;
+};
+
+int PrintDigests(const Run& run, std::vector<Variant> variants) {
+    std::vector<DigestType> types;
+    for (Variant& variant : variants) {
+        if (variant.algorithm.usesPasses && !variant.passes) variant.passes = run.options.passes.value_or(kDefaultPasses);
+        types.push_back({ComputedType(variant.algorithm.code), variant.passes});
+    }
+    int status = 0;
+    FileWalk walk(run.options.files, run.options.recursive);
+    RunInOrder<FileWalk::Entry, FileDigestResult>(
+        run.workers, 64, [&] { return walk.Next(); },
+        [&](const FileWalk::Entry& entry, ReadBuffer& buffer) {
+            if (entry.listError) {
+                FileDigestResult failure;
+                failure.error = HASH_ERR_OPEN_FILE;
+                failure.reason = std::strerror(entry.listError);
+                return failure;
+            }
+            return run.Digest(entry.path, types, buffer);
+        },
+        [&](FileWalk::Entry& entry, FileDigestResult& result) {
+            if (result.error != HASH_ERR_NONE) {
+                ReportFailure(run.io.err, entry.path, result);
+                status = 1;
+                return true;
+            }
+            std::string prefix;
+            const std::string name = ShownName(run, entry.path, prefix);
+            for (size_t i = 0; i < variants.size(); ++i) {
+                const std::string digest = ShownDigest(variants[i].algorithm.code, result.digests[i]);
+                if (run.options.tag)
+                    run.io.out << prefix << TagOf(variants[i]) << " (" << name << ") = " << digest << run.end;
+                else
+                    run.io.out << prefix << digest << (run.options.binary ? " *" : "  ") << name << run.end;
+            }
+            return !run.WriteFailed();
+        });
     return status;
 }
 
-// The algorithm of an untagged line: the one given with -a, else the usual one for
-// the digest's length.
-std::optional<Algorithm> AlgorithmForLength(const Options& options, size_t hexDigits) {
-    if (!options.algorithms.empty()) return options.algorithms.front();
-    switch (hexDigits) {
-        case 8: return FindAlgorithm("crc32");
-        case 32: return FindAlgorithm("md5");
-        case 40: return FindAlgorithm("sha1");
-        case 48: return FindAlgorithm("tiger192");
-        case 56: return FindAlgorithm("haval224");
-        case 64: return FindAlgorithm("sha256");
-        case 96: return FindAlgorithm("sha384");
-        case 128: return FindAlgorithm("sha512");
-        default: return std::nullopt;
-    }
-}
+// --- Checking lists ------------------------------------------------------------------
 
-struct CheckCounts {
-    size_t checked = 0, mismatched = 0, unreadable = 0, malformed = 0;
+// One listed digest and the types it may be: one when the line names it, every type
+// of its length when the length is all there is.
+struct Expectation {
+    std::string digest;
+    struct Candidate {
+        uint32_t code;
+        size_t type;  // into CheckItem::types
+    };
+    std::vector<Candidate> candidates;
+    bool guessed;
 };
 
-void CheckOneLine(const Options& options, QxhashIo io, const std::string& text, CheckCounts& counts) {
-    const auto line = ParseCheckLine(text);
-    std::optional<Algorithm> algorithm;
-    if (line) algorithm = line->tag.empty() ? AlgorithmForLength(options, line->digest.size())
-                                            : FindAlgorithmByTag(line->tag);
-    if (!line || !algorithm || line->digest.size() != HashDigestBits(algorithm->code) / 4) {
-        ++counts.malformed;
-        return;
-    }
-    ++counts.checked;
-    std::string shown = EscapeFileName(line->file);
-    if (NeedsEscape(line->file)) shown.insert(0, 1, '\\');
-    Progress progress(io.err, io.showProgress, line->file);
-    const FileDigestResult result =
-        DigestFile(line->file, {algorithm->code}, options.passes.value_or(0), std::ref(progress));
-    if (result.error != HASH_ERR_NONE) {
-        ReportFailure(io.err, line->file, result);
-        io.out << shown << ": FAILED open or read\n";
-        ++counts.unreadable;
-    } else if (result.digests.front() != line->digest) {
-        io.out << shown << ": FAILED\n";
-        ++counts.mismatched;
-    } else if (!options.quiet) {
-        io.out << shown << ": OK\n";
+struct CheckItem {
+    size_t lineNumber;
+    std::optional<CheckLine> line;  // none for a badly formed line
+    std::vector<Expectation> expectations;
+    std::vector<DigestType> types;  // every type and pass count to compute, each once
+};
+
+void AddCandidates(Expectation& expectation, const Variant& variant, std::optional<uint32_t> passes, CheckItem& item) {
+    Variant tried = variant;
+    if (!tried.passes && tried.algorithm.usesPasses && passes) tried.passes = *passes;
+    for (uint32_t count : PassesToTry(tried)) {
+        const DigestType type{ComputedType(variant.algorithm.code), count};
+        auto found = std::find(item.types.begin(), item.types.end(), type);
+        if (found == item.types.end()) found = item.types.insert(item.types.end(), type);
+        expectation.candidates.push_back({variant.algorithm.code, size_t(found - item.types.begin())});
     }
 }
+
+CheckItem MakeCheckItem(const Options& options, size_t lineNumber, const std::string& text) {
+    CheckItem item{lineNumber, std::nullopt, {}, {}};
+    const auto isLength = [](size_t digits) {
+        return std::any_of(AllAlgorithms().begin(), AllAlgorithms().end(), [&](const Algorithm& a) { return HexDigits(a.code) == digits; });
+    };
+    const auto isTag = [](std::string_view tag) { return FindVariantByTag(tag).has_value(); };
+    std::optional<CheckLine> line = ParseCheckLine(text, isLength, isTag);
+    if (!line) return item;
+    for (const std::string& digest : line->digests) {
+        Expectation expectation{digest, {}, line->tag.empty() && options.algorithms.empty()};
+        if (!line->tag.empty()) {
+            const Variant variant = *FindVariantByTag(line->tag);
+            if (HexDigits(variant.algorithm.code) == digest.size()) AddCandidates(expectation, variant, options.passes, item);
+        } else if (!options.algorithms.empty()) {
+            for (const Variant& variant : options.algorithms)
+                if (HexDigits(variant.algorithm.code) == digest.size()) AddCandidates(expectation, variant, options.passes, item);
+        } else {
+            for (const Algorithm& algorithm : AllAlgorithms())
+                if (HexDigits(algorithm.code) == digest.size()) AddCandidates(expectation, {algorithm, 0}, options.passes, item);
+        }
+        if (expectation.candidates.empty()) return item;  // badly formed: no type fits
+        item.expectations.push_back(std::move(expectation));
+    }
+    item.line = std::move(line);
+    return item;
+}
+
+bool Matches(const Expectation& expectation, const FileDigestResult& result) {
+    return std::any_of(expectation.candidates.begin(), expectation.candidates.end(), [&](const Expectation::Candidate& c) {
+        return DigestMatches(c.code, expectation.digest, result.digests[c.type]);
+    });
+}
+
+std::string TriedTypes(const Expectation& expectation) {
+    std::vector<std::string> names;
+    for (const auto& candidate : expectation.candidates) {
+        const std::string name(FindVariant(std::to_string(candidate.code))->algorithm.name);
+        if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
+    }
+    std::string text;
+    for (const std::string& name : names) text.append(text.empty() ? "" : ", ").append(name);
+    return text;
+}
+
+using Report = Options::Report;
+
+struct CheckCounts {
+    size_t formatted = 0, matched = 0, mismatched = 0, unreadable = 0, malformed = 0;
+};
 
 const char* Plural(size_t n, const char* one, const char* many) { return n == 1 ? one : many; }
 
-int CheckLists(const Options& options, QxhashIo io) {
-    int status = 0;
-    for (const std::string& list : options.files) {
-        std::ifstream file;
-        if (list != "-") {
-            file.open(list);
-            if (!file) {
-                io.err << "qxhash: " << list << ": " << HashErrorText(HASH_ERR_OPEN_FILE) << "\n";
-                status = 1;
-                continue;
+int CheckList(const Run& run, const std::string& list) {
+    const Report report = run.options.report;
+    std::ifstream file;
+    if (list != "-") {
+        file.open(list, std::ios::binary);
+        if (!file) {
+            run.io.err << "qxhash: " << list << ": " << HashErrorText(HASH_ERR_OPEN_FILE) << " (" << std::strerror(errno) << ")\n";
+            return 1;
+        }
+    }
+    std::istream& in = list == "-" ? std::cin : file;
+    const std::string listName = list == "-" ? "standard input" : list;
+    const Options& options = run.options;
+    CheckCounts counts;
+    size_t lineNumber = 0;
+    const auto next = [&]() -> std::optional<CheckItem> {
+        std::string text;
+        while (std::getline(in, text)) {
+            ++lineNumber;
+            if (!IsCommentLine(text)) return MakeCheckItem(options, lineNumber, text);
+        }
+        return std::nullopt;
+    };
+    const auto work = [&](const CheckItem& item, ReadBuffer& buffer) {
+        return item.line ? run.Digest(item.line->file, item.types, buffer) : FileDigestResult{};
+    };
+    std::ostream& out = run.io.out;
+    std::ostream& err = run.io.err;
+    const auto deliver = [&](CheckItem& item, FileDigestResult& result) {
+        if (!item.line) {
+            ++counts.malformed;
+            if (report == Report::Warn) err << "qxhash: " << listName << ": " << item.lineNumber << ": improperly formatted checksum line\n";
+            return true;
+        }
+        ++counts.formatted;
+        const std::string& path = item.line->file;
+        std::string prefix;
+        const std::string name = ShownName(run, path, prefix);
+        if (result.error != HASH_ERR_NONE) {
+            if (options.ignoreMissing && result.systemError == ENOENT) return true;
+            ++counts.unreadable;
+            ReportFailure(err, path, result);
+            if (report != Report::Status) out << prefix << name << ": FAILED open or read\n";
+            return !run.WriteFailed();
+        }
+        const auto failed = std::find_if(item.expectations.begin(), item.expectations.end(),
+                                         [&](const Expectation& e) { return !Matches(e, result); });
+        if (failed == item.expectations.end()) {
+            ++counts.matched;
+            if (report == Report::Normal || report == Report::Warn) out << prefix << name << ": OK\n";
+        } else {
+            ++counts.mismatched;
+            if (report != Report::Status) {
+                out << prefix << name << ": FAILED\n";
+                // The type came from the digest's length alone: say what was tried.
+                if (failed->guessed)
+                    err << "qxhash: " << listName << ": " << item.lineNumber << ": no type of " << failed->digest.size()
+                        << " hex digits gives the listed digest (tried " << TriedTypes(*failed)
+                        << "); if the list was made with other types or pass counts, give them with -a and --passes\n";
             }
         }
-        std::istream& in = list == "-" ? std::cin : file;
-        CheckCounts counts;
-        std::string text;
-        while (std::getline(in, text)) CheckOneLine(options, io, text, counts);
-        if (in.bad()) {
-            io.err << "qxhash: " << list << ": " << HashErrorText(HASH_ERR_READ_FILE) << "\n";
-            status = 1;
-        }
-        io.out.flush();
-        if (counts.checked == 0) {
-            io.err << "qxhash: " << list << ": no properly formatted checksum lines found\n";
-            status = 1;
-            continue;
-        }
-        if (counts.malformed)
-            io.err << "qxhash: WARNING: " << counts.malformed << Plural(counts.malformed, " line is", " lines are")
-                   << " improperly formatted\n";
-        if (counts.unreadable)
-            io.err << "qxhash: WARNING: " << counts.unreadable
-                   << Plural(counts.unreadable, " listed file", " listed files") << " could not be read\n";
-        if (counts.mismatched)
-            io.err << "qxhash: WARNING: " << counts.mismatched
-                   << Plural(counts.mismatched, " computed checksum", " computed checksums") << " did NOT match\n";
-        if (counts.unreadable || counts.mismatched) status = 1;
+        return !run.WriteFailed();
+    };
+    RunInOrder<CheckItem, FileDigestResult>(run.workers, 256, next, work, deliver);
+    if (run.WriteFailed()) return 1;
+    if (in.bad()) {
+        err << "qxhash: " << listName << ": " << HashErrorText(HASH_ERR_READ_FILE) << "\n";
+        return 1;
     }
+    if (counts.formatted == 0) {
+        err << "qxhash: " << listName << ": no properly formatted checksum lines found\n";
+        return 1;
+    }
+    int status = 0;
+    if (report != Report::Status) {
+        if (counts.malformed)
+            err << "qxhash: WARNING: " << counts.malformed << Plural(counts.malformed, " line is", " lines are")
+                << " improperly formatted\n";
+        if (counts.unreadable)
+            err << "qxhash: WARNING: " << counts.unreadable << Plural(counts.unreadable, " listed file", " listed files")
+                << " could not be read\n";
+        if (counts.mismatched)
+            err << "qxhash: WARNING: " << counts.mismatched
+                << Plural(counts.mismatched, " computed checksum", " computed checksums") << " did NOT match\n";
+    }
+    if (options.ignoreMissing && counts.matched == 0) {
+        err << "qxhash: " << listName << ": no file was verified\n";
+        status = 1;
+    }
+    if (counts.unreadable || counts.mismatched || (options.strict && counts.malformed)) status = 1;
     return status;
 }
+
+// --- The other commands ----------------------------------------------------------------
 
 void ListTypes(std::ostream& out) {
     for (const Algorithm& algorithm : AllAlgorithms())
         out << algorithm.code << "  " << algorithm.name << "  " << HashDigestBits(algorithm.code) << "\n";
 }
 
-}  // namespace
-
-int RunQxhash(const std::vector<std::string>& args, QxhashIo io) {
-    Options options;
-    try {
-        options = ParseOptions(args);
-    } catch (const UsageError& error) {
-        io.err << "qxhash: " << error.message << "\nTry 'qxhash --help' for more information.\n";
-        return 2;
-    }
+int Commands(const Options& options, QxhashIo io) {
     if (options.help) {
         io.out << kUsage;
         return 0;
     }
     if (options.version) {
-        io.out << "qxhash (Quorvix) 1.0\n";
+        io.out << "qxhash (Quorvix) " << QUORVIX_VERSION << "\n";
         return 0;
     }
     if (options.list) {
@@ -283,8 +353,41 @@ int RunQxhash(const std::vector<std::string>& args, QxhashIo io) {
         io.out << HashErrorText(result) << "\n";
         return result == HASH_ERR_NONE ? 0 : 1;
     }
-    if (options.files.empty()) options.files.push_back("-");
-    if (options.check) return CheckLists(options, io);
-    if (options.algorithms.empty()) options.algorithms.push_back(*FindAlgorithm("sha256"));
-    return PrintDigests(options, io);
+    Options run = options;
+    if (run.files.empty()) run.files.push_back("-");
+    const unsigned processors = std::max(1u, std::thread::hardware_concurrency());
+    unsigned workers = options.jobs ? options.jobs : processors;
+    if (!run.check && run.files.size() == 1 && !run.recursive) workers = 1;  // nothing to share
+    const Run shared{run, io, workers, run.zero ? '\0' : '\n'};
+    if (!run.check) {
+        std::vector<Variant> variants = run.algorithms;
+        if (variants.empty()) variants.push_back(*FindVariant("sha256"));
+        return PrintDigests(shared, variants);
+    }
+    int status = 0;
+    for (const std::string& list : run.files) {
+        status |= CheckList(shared, list);
+        if (shared.WriteFailed()) break;
+    }
+    return status;
+}
+
+}  // namespace
+
+int RunQxhash(const std::vector<std::string>& args, QxhashIo io) {
+    Options options;
+    try {
+        options = ParseOptions(args);
+    } catch (const UsageError& error) {
+        io.err << "qxhash: " << error.message << "\nTry 'qxhash --help' for more information.\n";
+        return 1;
+    }
+    int status = Commands(options, io);
+    // Every line is checked, and the last of them reach the output only here.
+    io.out.flush();
+    if (!io.out) {
+        io.err << "qxhash: write error: " << WriteErrorReason(io.out) << "\n";
+        status = 1;
+    }
+    return status;
 }

@@ -11,6 +11,6 @@ struct QxhashIo {
     bool showProgress;  // standard error and output are a terminal
 };
 
-// args excludes the program name. Returns the exit status: 0 success, 1 a file
-// failed or did not match, 2 a usage error.
+// args excludes the program name. Returns the exit status: 0 success; 1 a file
+// failed or did not match, the output could not be written, or a usage error.
 int RunQxhash(const std::vector<std::string>& args, QxhashIo io);

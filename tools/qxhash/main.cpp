@@ -1,11 +1,22 @@
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 
+#include "Output.h"
 #include "Qxhash.h"
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     const bool terminal = ::isatty(STDOUT_FILENO) && ::isatty(STDERR_FILENO);
-    return RunQxhash(std::vector<std::string>(argv + 1, argv + argc), {std::cout, std::cerr, terminal});
+    FdOutputBuffer buffer(STDOUT_FILENO);
+    std::ostream out(&buffer);
+    int status = RunQxhash(std::vector<std::string>(argv + 1, argv + argc), {out, std::cerr, terminal});
+    // Closing is the last write: some filesystems report a failed write only here.
+    if (::close(STDOUT_FILENO) != 0 && errno != EBADF && status == 0) {
+        std::cerr << "qxhash: write error: " << std::strerror(errno) << "\n";
+        status = 1;
+    }
+    return status;
 }

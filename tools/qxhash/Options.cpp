@@ -1,0 +1,142 @@
+#include "Options.h"
+
+#include <algorithm>
+#include <charconv>
+#include <iterator>
+
+const char* const kUsage = R"(Usage: qxhash [OPTION]... [FILE]...
+Print or check message digests. With no FILE, or when FILE is -, read standard input.
+
+  -a, --algorithm=NAME  digest type: a name from --list or its type code, with the
+                        pass count after a comma for HAVAL and Tiger (haval256,5);
+                        may be given several times to digest each file once with all
+                        of them (default: sha256)
+      --passes=N        pass count for HAVAL and Tiger: 3, 4 or 5 (default 3)
+      --tag             print BSD-style lines: NAME (FILE) = DIGEST
+  -b, --binary          mark files with '*' in untagged lines (as md5sum -b)
+  -t, --text            mark files with ' ' in untagged lines (the default)
+  -z, --zero            end each output line with NUL, not newline, and do not
+                        escape file names
+  -r, --recursive       digest the files in folders and their subfolders
+  -j, --jobs=N          digest N files at once (default: one per processor)
+  -c, --check           read digests from the FILEs and check them
+
+The following five options are useful only when checking:
+      --ignore-missing  do not fail or report for missing files
+      --quiet           do not print OK for each file that matches
+      --status          print nothing; the exit status shows the result
+      --strict          exit non-zero for improperly formatted lines
+  -w, --warn            warn about improperly formatted lines
+
+      --list            list the digest types: code, name and digest length in bits
+      --self-test       check the library against its known answers
+  -h, --help            show this help and exit
+      --version         show the version and exit
+
+Lists may be in the coreutils form (DIGEST  FILE), in BSD tags (rhash's spellings
+included) or in rhash's own form (FILE  DIGEST...). CRC-32 and Tiger are printed in
+the byte order other tools use; lists in the library's own order check as well.
+
+Exit status: 0 on success, 1 if a file could not be read or a digest did not match,
+or on a usage error.
+)";
+
+namespace {
+
+uint32_t WholeNumber(const std::string& text, const std::string& option, uint32_t low, uint32_t high) {
+    uint32_t number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error != std::errc() || end != text.data() + text.size() || number < low || number > high)
+        throw UsageError{option + " takes a whole number from " + std::to_string(low) + " to " + std::to_string(high) +
+                         ", not '" + text + "'"};
+    return number;
+}
+
+const std::pair<const char*, bool Options::*> kFlags[] = {
+    {"--tag", &Options::tag},          {"-b", &Options::binary},          {"--binary", &Options::binary},
+    {"-z", &Options::zero},            {"--zero", &Options::zero},        {"-r", &Options::recursive},
+    {"--recursive", &Options::recursive}, {"-c", &Options::check},        {"--check", &Options::check},
+    {"--strict", &Options::strict},    {"--ignore-missing", &Options::ignoreMissing},
+    {"--list", &Options::list},        {"--self-test", &Options::selfTest}, {"-h", &Options::help},
+    {"--help", &Options::help},        {"--version", &Options::version},
+};
+
+bool TakesValue(const std::string& name) {
+    return name == "-a" || name == "--algorithm" || name == "--passes" || name == "-j" || name == "--jobs";
+}
+
+// One option per word: "--name=value" and "-xVALUE" split in two, and single-letter
+// flags run together ("-bc") split into one word each.
+std::vector<std::string> Words(const std::vector<std::string>& args) {
+    std::vector<std::string> words;
+    bool filesOnly = false;
+    for (const std::string& arg : args) {
+        if (filesOnly || arg.size() < 2 || arg[0] != '-') {
+            words.push_back(arg);
+        } else if (arg == "--") {
+            filesOnly = true;
+            words.push_back(arg);
+        } else if (arg[1] == '-') {
+            const size_t equals = arg.find('=');
+            words.push_back(arg.substr(0, equals));
+            if (equals != std::string::npos) {
+                if (!TakesValue(words.back())) throw UsageError{"option '" + words.back() + "' takes no value"};
+                words.push_back(arg.substr(equals + 1));
+            }
+        } else {
+            for (size_t k = 1; k < arg.size(); ++k) {
+                words.push_back(std::string("-") + arg[k]);
+                if (TakesValue(words.back()) && k + 1 < arg.size()) {
+                    words.push_back(arg.substr(k + 1));
+                    break;
+                }
+            }
+        }
+    }
+    return words;
+}
+
+}  // namespace
+
+Options ParseOptions(const std::vector<std::string>& args) {
+    Options options;
+    const std::vector<std::string> words = Words(args);
+    bool filesOnly = false;
+    for (size_t i = 0; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        if (filesOnly || word == "-" || word.empty() || word[0] != '-') {
+            options.files.push_back(word);
+            continue;
+        }
+        const auto value = [&]() -> const std::string& {
+            if (i + 1 >= words.size()) throw UsageError{"option '" + word + "' needs a value"};
+            return words[++i];
+        };
+        if (word == "--") {
+            filesOnly = true;
+        } else if (word == "-a" || word == "--algorithm") {
+            const std::string& text = value();
+            const auto variant = FindVariant(text);
+            if (!variant) throw UsageError{"unknown digest type '" + text + "' (see --list)"};
+            options.algorithms.push_back(*variant);
+        } else if (word == "--passes") {
+            options.passes = WholeNumber(value(), "--passes", kMinPasses, kMaxPasses);
+        } else if (word == "-j" || word == "--jobs") {
+            options.jobs = WholeNumber(value(), "--jobs", 1, 1024);
+        } else if (word == "-t" || word == "--text") {
+            options.binary = false;
+        } else if (word == "--quiet") {
+            options.report = Options::Report::Quiet;
+        } else if (word == "--status") {
+            options.report = Options::Report::Status;
+        } else if (word == "-w" || word == "--warn") {
+            options.report = Options::Report::Warn;
+        } else {
+            const auto flag = std::find_if(std::begin(kFlags), std::end(kFlags), [&](const auto& f) { return word == f.first; });
+            if (flag == std::end(kFlags)) throw UsageError{"unknown option '" + word + "'"};
+            options.*(flag->second) = true;
+        }
+    }
+    if (options.zero && options.check) throw UsageError{"the --zero option is not supported when verifying checksums"};
+    return options;
+}
