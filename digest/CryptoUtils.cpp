@@ -1,5 +1,9 @@
 #include "CryptoUtils.h"
 
+#if defined(__x86_64__)
+#include <cpuid.h>
+#endif
+
 #if defined(__SSE2__) && defined(__x86_64__)
 #define QUORVIX_SSE2_HEX 1
 #include <immintrin.h>
@@ -116,22 +120,37 @@ void WriteHexWords64(std::string& text, const uint64_t* words, size_t count, boo
 
 namespace {
 
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+// What the processor has and the system saves across task switches: CPUID for the
+// instructions, XGETBV for the registers (AVX needs the upper halves of the vector
+// registers saved, AVX-512 the mask registers and the upper 256 bits as well).
 CpuFeatures Detect() {
     CpuFeatures cpu;
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-    __builtin_cpu_init();
-    cpu.avx2 = __builtin_cpu_supports("avx2");
-    cpu.bmi1 = __builtin_cpu_supports("bmi");
-    cpu.bmi2 = __builtin_cpu_supports("bmi2");
-    cpu.avx512 = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
-                 __builtin_cpu_supports("avx512vl");
-    cpu.vnni = cpu.avx512 && __builtin_cpu_supports("avx512vnni");
-    cpu.sha = __builtin_cpu_supports("sha") && __builtin_cpu_supports("sse4.1");
-    cpu.pclmul = __builtin_cpu_supports("pclmul") && __builtin_cpu_supports("sse4.1");
-    cpu.vpclmul = cpu.avx512 && __builtin_cpu_supports("vpclmulqdq");
-#endif
+    unsigned eax, ebx, ecx, edx;
+    if (!__get_cpuid(1, &eax, &ebx, &ecx, &edx)) return cpu;
+    const bool sse41 = ecx & (1u << 19), pclmul = ecx & (1u << 1), osxsave = ecx & (1u << 27), avx = ecx & (1u << 28);
+    uint64_t xcr0 = 0;
+    if (osxsave) {
+        uint32_t low, high;
+        __asm__("xgetbv" : "=a"(low), "=d"(high) : "c"(0));
+        xcr0 = uint64_t(high) << 32 | low;
+    }
+    const bool ymmSaved = (xcr0 & 0x6) == 0x6, zmmSaved = (xcr0 & 0xe6) == 0xe6;
+    if (!__get_cpuid_count(7, 0, &eax, &ebx, &ecx, &edx)) return cpu;
+    const auto has = [](unsigned reg, unsigned bit) { return (reg & (1u << bit)) != 0; };
+    cpu.bmi1 = has(ebx, 3);
+    cpu.bmi2 = has(ebx, 8);
+    cpu.avx2 = avx && ymmSaved && has(ebx, 5);
+    cpu.avx512 = cpu.avx2 && zmmSaved && has(ebx, 16) && has(ebx, 30) && has(ebx, 31);  // F, BW, VL
+    cpu.vnni = cpu.avx512 && has(ecx, 11);
+    cpu.sha = has(ebx, 29) && sse41;
+    cpu.pclmul = pclmul && sse41;
+    cpu.vpclmul = cpu.avx512 && has(ecx, 10);
     return cpu;
 }
+#else
+CpuFeatures Detect() { return {}; }
+#endif
 
 const CpuFeatures kDetected = Detect();
 CpuFeatures restricted;

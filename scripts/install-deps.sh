@@ -4,8 +4,8 @@
 set -euo pipefail
 
 packages=(
-  # build
-  cmake ninja-build g++ pkg-config
+  # build, with GCC and with clang (and clang's fuzzing and sanitizer runtime)
+  cmake ninja-build g++ pkg-config clang libclang-rt-14-dev
   # the game, and a font for its texts
   qt6-base-dev fonts-dejavu-core
   # playing and testing it without a display: a virtual X server, input and screenshots
