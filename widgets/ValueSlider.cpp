@@ -1,9 +1,11 @@
 #include "ValueSlider.h"
 
+#include <QBackingStore>
 #include <QDataStream>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
@@ -349,11 +351,32 @@ void TCustomValueSlider::changeEvent(QEvent* event) {
     if (event->type() == QEvent::EnabledChange) InvalidateThumb();
 }
 
-void TCustomValueSlider::UpdateCursor(QPoint point) {
-    if (thumbRect_.contains(point))
+// The hand over the thumb while the user may move it; elsewhere the Cursor property.
+void TCustomValueSlider::UpdateCursor(QPoint point) { ApplyCursor(thumbRect_.contains(point) && IsUserChangeAllowed()); }
+
+void TCustomValueSlider::ApplyCursor(bool hand) {
+    if (hand == showingHand_) return;
+    showingHand_ = hand;
+    settingCursor_ = true;
+    if (hand)
         setCursor(SliderHandCursor());
+    else if (cursorProperty_)
+        setCursor(*cursorProperty_);
     else
         unsetCursor();
+    settingCursor_ = false;
+}
+
+bool TCustomValueSlider::event(QEvent* event) {
+    // A cursor set from outside is the property, also while the hand stands in for it.
+    if (event->type() == QEvent::CursorChange && !settingCursor_) {
+        cursorProperty_ = testAttribute(Qt::WA_SetCursor) ? std::optional<QCursor>(cursor()) : std::nullopt;
+        if (showingHand_) {
+            showingHand_ = false;
+            ApplyCursor(true);
+        }
+    }
+    return QWidget::event(event);
 }
 
 // ---- Painting ----
@@ -388,10 +411,26 @@ void TCustomValueSlider::DrawTickMarks(int32_t step, int length, int endLength) 
     }
 }
 
+// A copy (QWidget::render, grab) is painted into a device of its own; the control's
+// window on the screen is painted into its window's back buffer.
+bool TCustomValueSlider::PaintingCopy(const QPainter& painter) const {
+    QBackingStore* store = window()->backingStore();
+    return !store || painter.paintEngine()->paintDevice() != store->paintDevice();
+}
+
 void TCustomValueSlider::paintEvent(QPaintEvent*) {
     // Qt paints widgets through a back buffer, so the control never flickers.
     QPainter painter(this);
     painter_ = &painter;
+    // A copy shows the thumb where GetPaintValue puts it, in its normal picture even
+    // while it is dragged; ThumbRect itself does not move.
+    const bool copy = PaintingCopy(painter);
+    QPoint thumbAt = thumbRect_.topLeft();
+    if (copy) {
+        const SliderAxis axis = Axis();
+        const int pixel = axis.SnapPixel(axis.ValueToPixel(GetPaintValue()));
+        (orientation_ == soHorizontal ? thumbAt.rx() : thumbAt.ry()) = pixel;
+    }
     QRect r = rect();
     if (bevelStyle_ != bvNone) {
         const QColor shadow = palette().color(QPalette::Dark), light = palette().color(QPalette::Light);
@@ -420,9 +459,9 @@ void TCustomValueSlider::paintEvent(QPaintEvent*) {
     }
     const QImage& thumb = ThumbImage();
     const int w = thumb.width(), h = thumb.height();
-    const bool second = thumbDown_ || !isEnabled();
+    const bool second = (thumbDown_ && !copy) || !isEnabled();
     const QRect source = numThumbStates_ == 1 ? thumb.rect() : second ? QRect(w / 2, 0, w - w / 2, h) : QRect(0, 0, w / 2, h);
-    DrawTransparent(painter, thumbRect_.topLeft(), thumb, source, options_.testFlag(soThumbOpaque));
+    DrawTransparent(painter, thumbAt, thumb, source, options_.testFlag(soThumbOpaque));
     painter_ = nullptr;
 }
 

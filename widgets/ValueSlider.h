@@ -6,12 +6,14 @@
 #pragma once
 
 #include <QBasicTimer>
+#include <QCursor>
 #include <QFlags>
 #include <QImage>
 #include <QWidget>
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 
 #include "SliderGeometry.h"
@@ -114,6 +116,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     SliderAxis Axis() const;
@@ -122,6 +125,8 @@ private:
     void RepeatStep();
     void StopRulerPress();
     void UpdateCursor(QPoint point);
+    void ApplyCursor(bool hand);
+    bool PaintingCopy(const QPainter& painter) const;
     void FocusChanged(bool focused);
     void DrawTransparent(QPainter& painter, QPoint at, const QImage& image, const QRect& source, bool opaque);
     void Loaded();
@@ -152,6 +157,11 @@ private:
     SlideStep pressSide_ = ssNone;
     bool focused_ = false;
     QPainter* painter_ = nullptr;  // while painting, for DrawTickMarks
+    // The control's Cursor property as set from outside (none: the parent's), which the
+    // hand over the thumb only stands in for.
+    std::optional<QCursor> cursorProperty_;
+    bool showingHand_ = false;
+    bool settingCursor_ = false;
 };
 
 // The control with its properties published; it adds nothing else.

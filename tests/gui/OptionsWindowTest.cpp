@@ -1,6 +1,7 @@
 // The options window, offscreen, with real events.
 #include <QComboBox>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QStandardItemModel>
 #include <QtTest>
 
@@ -206,6 +207,24 @@ private slots:
         QCOMPARE(enabled, (QList<bool>{true, false, false}));
         QCOMPARE(windows.form1.Settings().CardSetName, QStringLiteral("animals"));
         QCOMPARE(windows.form1.Board().FirstCell(), 5);  // no change, no new deal
+    }
+
+    // The delay slider keeps its pointing-hand cursor when the mouse moves over it.
+    void sliderKeepsItsCursorOffTheThumb() {
+        QuorvixWindows windows(sandbox->ProgramFolder());
+        QList<int> shapes;
+        WhenModal([&](QWidget* options) {
+            auto* slider = options->findChild<TValueSlider*>(QStringLiteral("ValueSlider1"));
+            for (QPoint at : {slider->ThumbRect().center(), QPoint(250, 5), QPoint(5, 5)}) {
+                QMouseEvent move(QEvent::MouseMove, QPointF(at), slider->mapToGlobal(QPointF(at)), Qt::NoButton,
+                                 Qt::NoButton, Qt::NoModifier);
+                QApplication::sendEvent(slider, &move);
+                shapes << int(slider->cursor().shape());
+            }
+            options->close();
+        });
+        windows.form4.exec();
+        QCOMPARE(shapes, (QList<int>{int(Qt::BitmapCursor), int(Qt::PointingHandCursor), int(Qt::PointingHandCursor)}));
     }
 
     void choosingTheSetInUseKeepsTheGame() {

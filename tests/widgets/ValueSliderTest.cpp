@@ -1,5 +1,6 @@
 // The value slider: geometry, setters, painting checked on rendered pixels, and
 // real mouse and key events.
+#include <QScreen>
 #include <QtTest>
 
 #include "SliderImages.h"
@@ -18,6 +19,39 @@ void MakeOptionsSlider(TValueSlider& slider) {
 
 QColor Pixel(const QImage& image, int x, int y) { return QColor(image.pixel(x, y)); }
 QColor Role(const QWidget& widget, QPalette::ColorRole role) { return QColor(widget.palette().color(role).rgb()); }
+
+// A mouse move with no button held, as the pointer passes over the control.
+void Hover(QWidget& widget, QPoint at) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), widget.mapToGlobal(QPointF(at)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&widget, &move);
+}
+
+// What the control shows on the screen after a repaint (offscreen: its window's buffer).
+QImage OnScreen(QWidget& widget) {
+    widget.repaint();
+    const QPoint at = widget.mapTo(widget.window(), QPoint(0, 0));
+    return widget.screen()->grabWindow(widget.window()->winId(), at.x(), at.y(), widget.width(), widget.height()).toImage();
+}
+
+// A control that shows another value than it holds, as subclasses do for previews.
+class PreviewSlider : public TValueSlider {
+public:
+    using TValueSlider::TValueSlider;
+    int32_t paintValue = 0;
+
+protected:
+    int32_t GetPaintValue() const override { return paintValue; }
+};
+
+// A control whose value the user may not change.
+class LockedSlider : public TValueSlider {
+public:
+    using TValueSlider::TValueSlider;
+
+protected:
+    bool IsUserChangeAllowed() const override { return false; }
+};
 
 struct Counter {
     int change = 0, changed = 0;
@@ -380,6 +414,96 @@ private slots:
         QCOMPARE(copy.Image(ImageHRuler), original.Image(ImageHRuler));
         QCOMPARE(copy.RulerBitmap().size(), QSize(283, 6));
         QCOMPARE(copy.ThumbRect(), original.ThumbRect());
+    }
+
+    // Over the thumb the hand, elsewhere the control's own Cursor property, which hovering
+    // must never wipe (the options window gives its slider the pointing hand).
+    void cursorPropertySurvivesHovering_data() {
+        QTest::addColumn<bool>("setProperty");
+        QTest::addColumn<int>("expectedOff");
+        QTest::newRow("property set") << true << int(Qt::PointingHandCursor);
+        QTest::newRow("no property: the parent's") << false << int(Qt::ArrowCursor);
+    }
+    void cursorPropertySurvivesHovering() {
+        QFETCH(bool, setProperty);
+        QFETCH(int, expectedOff);
+        QWidget window;  // a control inside a window, as in the options window
+        TValueSlider slider(&window);
+        MakeOptionsSlider(slider);
+        if (setProperty) slider.setCursor(Qt::PointingHandCursor);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QPoint thumb = slider.ThumbRect().center(), off(250, 5);
+        for (int pass = 0; pass < 2; ++pass) {
+            Hover(slider, off);
+            QCOMPARE(int(slider.cursor().shape()), expectedOff);
+            QCOMPARE(slider.testAttribute(Qt::WA_SetCursor), setProperty);
+            Hover(slider, thumb);
+            QCOMPARE(slider.cursor().shape(), SliderHandCursor().shape());
+            QCOMPARE(slider.cursor().pixmap().toImage(), SliderHandCursor().pixmap().toImage());
+        }
+        // Set while the hand stands in for it, the property applies once the mouse leaves the thumb.
+        slider.setCursor(Qt::CrossCursor);
+        QCOMPARE(slider.cursor().shape(), SliderHandCursor().shape());
+        Hover(slider, off);
+        QCOMPARE(slider.cursor().shape(), Qt::CrossCursor);
+    }
+
+    void noHandWhereTheUserMayNotChangeTheValue() {
+        QWidget window;
+        LockedSlider slider(&window);
+        slider.setCursor(Qt::IBeamCursor);
+        window.show();
+        Hover(slider, slider.ThumbRect().center());
+        QCOMPARE(slider.cursor().shape(), Qt::IBeamCursor);
+    }
+
+    // A copy shows the thumb at GetPaintValue's place; the screen and ThumbRect keep the value's.
+    void copyShowsThePaintValue_data() {
+        QTest::addColumn<int>("orientation");
+        QTest::newRow("horizontal") << int(soHorizontal);
+        QTest::newRow("vertical") << int(soVertical);
+    }
+    void copyShowsThePaintValue() {
+        QFETCH(int, orientation);
+        PreviewSlider slider;
+        MakeOptionsSlider(slider);
+        if (orientation == soVertical) {
+            slider.SetOrientation(soVertical);
+            slider.resize(33, 297);
+        }
+        slider.SetValue(400);
+        slider.paintValue = 1530;  // snapped to 1550: no soSmooth here
+        slider.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&slider));
+        const QRect atValue = slider.ThumbRect();
+        QRect atPaintValue = atValue;
+        if (orientation == soHorizontal)
+            atPaintValue.moveLeft(slider.ValueToPixel(1550));
+        else
+            atPaintValue.moveTop(slider.ValueToPixel(1550));
+        const QPoint face(2, 2);  // the silver face of the normal thumb, away from its edges
+        const QImage copy = slider.grab().toImage();
+        QCOMPARE(Pixel(copy, atPaintValue.x() + face.x(), atPaintValue.y() + face.y()), QColor(192, 192, 192));
+        QCOMPARE(Pixel(copy, atValue.x() + face.x(), atValue.y() + face.y()), Role(slider, QPalette::Window));
+        QCOMPARE(slider.ThumbRect(), atValue);
+        const QImage screen = OnScreen(slider);
+        QCOMPARE(Pixel(screen, atValue.x() + face.x(), atValue.y() + face.y()), QColor(192, 192, 192));
+        QCOMPARE(Pixel(screen, atPaintValue.x() + face.x(), atPaintValue.y() + face.y()), Role(slider, QPalette::Window));
+    }
+
+    // While the thumb is held the screen shows it pressed; a copy shows the normal picture.
+    void copyDuringADragShowsTheNormalThumb() {
+        TValueSlider slider;
+        MakeOptionsSlider(slider);
+        slider.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&slider));
+        QTest::mousePress(&slider, Qt::LeftButton, {}, slider.ThumbRect().center());
+        const QPoint face = slider.ThumbRect().topLeft() + QPoint(2, 2);
+        QCOMPARE(Pixel(OnScreen(slider), face.x(), face.y()), QColor(255, 255, 255));
+        QCOMPARE(Pixel(slider.grab().toImage(), face.x(), face.y()), QColor(192, 192, 192));
+        QTest::mouseRelease(&slider, Qt::LeftButton, {}, slider.ThumbRect().center());
+        QCOMPARE(Pixel(OnScreen(slider), face.x(), face.y()), QColor(192, 192, 192));
     }
 
     void storedFormWithAnEmptyRangeNeverDividesByZero() {
