@@ -1,5 +1,8 @@
 #include "CryptoUtils.h"
 
+#include <cstdlib>
+#include <cstring>
+
 #if defined(__x86_64__)
 #include <cpuid.h>
 #endif
@@ -145,17 +148,71 @@ CpuFeatures Detect() {
     cpu.vnni = cpu.avx512 && has(ecx, 11);
     cpu.sha = has(ebx, 29) && sse41;
     cpu.pclmul = pclmul && sse41;
-    cpu.vpclmul = cpu.avx512 && has(ecx, 10);
+    cpu.vpclmul256 = cpu.avx2 && cpu.pclmul && has(ecx, 10);
+    cpu.vpclmul = cpu.avx512 && cpu.vpclmul256;
     return cpu;
 }
 #else
 CpuFeatures Detect() { return {}; }
 #endif
 
-const CpuFeatures kDetected = Detect();
+CpuFeatures Both(const CpuFeatures& a, const CpuFeatures& b) {
+    CpuFeatures both;
+    both.avx2 = a.avx2 && b.avx2;
+    both.bmi1 = a.bmi1 && b.bmi1;
+    both.bmi2 = a.bmi2 && b.bmi2;
+    both.avx512 = a.avx512 && b.avx512 && both.avx2;
+    both.vnni = a.vnni && b.vnni && both.avx512;
+    both.sha = a.sha && b.sha;
+    both.pclmul = a.pclmul && b.pclmul;
+    both.vpclmul256 = a.vpclmul256 && b.vpclmul256 && both.avx2 && both.pclmul;
+    both.vpclmul = a.vpclmul && b.vpclmul && both.avx512 && both.vpclmul256;
+    return both;
+}
+
+const CpuFeatures kMachine = Detect();
+
+CpuFeatures InUse() {
+    CpuLevel cap;
+    const char* name = std::getenv("QUORVIX_DIGEST_LEVEL");
+    return name && ParseCpuLevel(name, cap) ? Both(kMachine, FeaturesUpTo(cap)) : kMachine;
+}
+
+const CpuFeatures kDetected = InUse();
 CpuFeatures restricted;
 
+constexpr const char* kLevelNames[] = {"portable", "sse4", "avx2", "avx512"};
+
 }  // namespace
+
+const char* CpuLevelName(CpuLevel level) { return kLevelNames[int(level)]; }
+
+bool ParseCpuLevel(const char* name, CpuLevel& level) {
+    for (int i = 0; i < 4; ++i)
+        if (std::strcmp(name, kLevelNames[i]) == 0) {
+            level = CpuLevel(i);
+            return true;
+        }
+    return false;
+}
+
+CpuFeatures FeaturesUpTo(CpuLevel level) {
+    CpuFeatures features;
+    features.sha = features.pclmul = level >= CpuLevel::Sse4;
+    features.avx2 = features.bmi1 = features.bmi2 = features.vpclmul256 = level >= CpuLevel::Avx2;
+    features.avx512 = features.vnni = features.vpclmul = level >= CpuLevel::Avx512;
+    return features;
+}
+
+CpuLevel MachineLevel() {
+    const CpuFeatures& m = kMachine;
+    if (m.avx512 && m.vnni && m.vpclmul && m.bmi2 && m.sha) return CpuLevel::Avx512;
+    if (m.avx2 && m.bmi1 && m.bmi2 && m.sha && m.pclmul) return CpuLevel::Avx2;
+    if (m.sha && m.pclmul) return CpuLevel::Sse4;
+    return CpuLevel::Portable;
+}
+
+const CpuFeatures& MachineFeatures() { return kMachine; }
 
 const CpuFeatures* detail::currentCpu = &kDetected;
 
@@ -164,14 +221,7 @@ void HashRestrictFeatures(const CpuFeatures* allowed) {
         detail::currentCpu = &kDetected;
         return;
     }
-    restricted.avx2 = kDetected.avx2 && allowed->avx2;
-    restricted.bmi1 = kDetected.bmi1 && allowed->bmi1;
-    restricted.bmi2 = kDetected.bmi2 && allowed->bmi2;
-    restricted.avx512 = kDetected.avx512 && allowed->avx512;
-    restricted.vnni = kDetected.vnni && allowed->vnni && restricted.avx512;
-    restricted.sha = kDetected.sha && allowed->sha;
-    restricted.pclmul = kDetected.pclmul && allowed->pclmul;
-    restricted.vpclmul = kDetected.vpclmul && allowed->vpclmul && restricted.avx512;
+    restricted = Both(kDetected, *allowed);
     detail::currentCpu = &restricted;
 }
 

@@ -2,6 +2,8 @@
 // AVX2, AVX-512) against the portable code, over random lengths, splits and alignments.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "DigestTestSupport.h"
 #include "digest/CryptoUtils.h"
 
@@ -19,12 +21,14 @@ struct FeatureSet {
     CpuFeatures features;
 };
 
-// Everything the processor has, then everything but one feature at a time: each set
-// reaches a different choice of paths (SHA extensions without AVX-512, 128-bit
-// carry-less multiply without the 512-bit one, and so on).
+// Each instruction-set level up to the processor's, then everything but one feature
+// at a time: each set reaches a different choice of paths (SHA extensions without
+// AVX-512, 128-bit carry-less multiply without the wider ones, and so on).
 std::vector<FeatureSet> FeatureSets() {
     const CpuFeatures all = Cpu();
-    std::vector<FeatureSet> sets = {{"every feature", all}};
+    std::vector<FeatureSet> sets;
+    for (CpuLevel level : {CpuLevel::Sse4, CpuLevel::Avx2, CpuLevel::Avx512})
+        if (level <= MachineLevel()) sets.push_back({CpuLevelName(level), FeaturesUpTo(level)});
     auto without = [&](const char* name, bool CpuFeatures::*feature) {
         if (!(all.*feature)) return;
         FeatureSet set{name, all};
@@ -38,7 +42,8 @@ std::vector<FeatureSet> FeatureSets() {
     without("without VNNI", &CpuFeatures::vnni);
     without("without SHA", &CpuFeatures::sha);
     without("without PCLMUL", &CpuFeatures::pclmul);
-    without("without VPCLMULQDQ", &CpuFeatures::vpclmul);
+    without("without 512-bit VPCLMULQDQ", &CpuFeatures::vpclmul);
+    without("without VPCLMULQDQ", &CpuFeatures::vpclmul256);
     return sets;
 }
 
@@ -123,12 +128,14 @@ TEST(Paths, RestrictionsTakeOnlyWhatTheyNameAndAreUndone) {
     const CpuFeatures detected = Cpu();
     const CpuFeatures none{};
     HashRestrictFeatures(&none);
-    EXPECT_FALSE(Cpu().avx2 || Cpu().sha || Cpu().pclmul || Cpu().vpclmul || Cpu().avx512 || Cpu().vnni || Cpu().bmi2);
+    EXPECT_FALSE(Cpu().avx2 || Cpu().sha || Cpu().pclmul || Cpu().vpclmul || Cpu().vpclmul256 || Cpu().avx512 ||
+                 Cpu().vnni || Cpu().bmi2);
     CpuFeatures withoutAvx512 = detected;
     withoutAvx512.avx512 = false;
     HashRestrictFeatures(&withoutAvx512);
     EXPECT_FALSE(Cpu().avx512);
     EXPECT_FALSE(Cpu().vpclmul);  // the 512-bit multiply needs AVX-512
+    EXPECT_EQ(Cpu().vpclmul256, detected.vpclmul256);
     EXPECT_FALSE(Cpu().vnni);
     EXPECT_EQ(Cpu().sha, detected.sha);
     EXPECT_EQ(Cpu().pclmul, detected.pclmul);
@@ -136,4 +143,48 @@ TEST(Paths, RestrictionsTakeOnlyWhatTheyNameAndAreUndone) {
     EXPECT_EQ(Cpu().avx512, detected.avx512);
     EXPECT_EQ(Cpu().vpclmul, detected.vpclmul);
     EXPECT_EQ(HashSelfTest(), HASH_ERR_NONE);
+}
+
+TEST(Paths, LevelsAllowTheirFeaturesOnly) {
+    struct Row {
+        CpuLevel level;
+        bool sha, avx2, vpclmul256, avx512;
+    };
+    const Row rows[] = {{CpuLevel::Portable, false, false, false, false},
+                        {CpuLevel::Sse4, true, false, false, false},
+                        {CpuLevel::Avx2, true, true, true, false},
+                        {CpuLevel::Avx512, true, true, true, true}};
+    for (const Row& row : rows) {
+        const CpuFeatures features = FeaturesUpTo(row.level);
+        EXPECT_EQ(features.sha, row.sha) << CpuLevelName(row.level);
+        EXPECT_EQ(features.pclmul, row.sha) << CpuLevelName(row.level);
+        EXPECT_EQ(features.avx2, row.avx2) << CpuLevelName(row.level);
+        EXPECT_EQ(features.vpclmul256, row.vpclmul256) << CpuLevelName(row.level);
+        EXPECT_EQ(features.avx512, row.avx512) << CpuLevelName(row.level);
+        CpuLevel parsed;
+        ASSERT_TRUE(ParseCpuLevel(CpuLevelName(row.level), parsed));
+        EXPECT_EQ(parsed, row.level);
+    }
+    CpuLevel unchanged = CpuLevel::Avx2;
+    EXPECT_FALSE(ParseCpuLevel("avx3", unchanged));
+    EXPECT_EQ(unchanged, CpuLevel::Avx2);
+}
+
+// Run once for every level (see CMakeLists.txt): whatever the processor has, nothing
+// above the level named in QUORVIX_DIGEST_LEVEL is used.
+TEST(Paths, TheEnvironmentCapsTheLevel) {
+    const char* name = std::getenv("QUORVIX_DIGEST_LEVEL");
+    CpuLevel level;
+    if (!name || !ParseCpuLevel(name, level)) GTEST_SKIP() << "QUORVIX_DIGEST_LEVEL is not set";
+    const CpuFeatures allowed = FeaturesUpTo(level), used = Cpu();
+    for (bool CpuFeatures::*feature : {&CpuFeatures::avx2, &CpuFeatures::bmi1, &CpuFeatures::bmi2, &CpuFeatures::avx512,
+                                       &CpuFeatures::vnni, &CpuFeatures::sha, &CpuFeatures::pclmul,
+                                       &CpuFeatures::vpclmul256, &CpuFeatures::vpclmul})
+        EXPECT_TRUE(allowed.*feature || !(used.*feature));
+    if (level <= MachineLevel()) {
+        const CpuFeatures machine = MachineFeatures();
+        EXPECT_EQ(used.sha, allowed.sha && machine.sha);
+        EXPECT_EQ(used.avx2, allowed.avx2 && machine.avx2);
+        EXPECT_EQ(used.avx512, allowed.avx512 && machine.avx512);
+    }
 }
