@@ -1,229 +1,263 @@
-// Times every digest type of the Quorvix library beside the other libraries on the
-// machine that implement it: one digest of a 1 MiB buffer (MB/s), and init + 64 bytes
-// + final (millions of messages per second). Every implementation's digest of "abc"
-// and of the buffer is checked before it is timed.
+// Every digest type of the Quorvix library beside every other library on the machine
+// that implements it, in three uses: one 1 MiB message, 64-byte messages one after the
+// other, and 1 MiB fed in 4 KiB pieces from an odd address. Each library gets its
+// fastest normal use (a context made once and reused), ours and theirs are measured
+// in the same run, their repetitions shuffled together so that the machine's drift
+// falls on all alike, and every ratio is ours over the fastest other library's median
+// from this very run. 64-byte messages are compared twice: with the others' raw bytes
+// (ours always makes its hex text) and with their bytes made into hex text as well.
 //
-// Usage: digest_bench [--quick] [--only NAME] [--markdown FILE]
+// Before anything is timed, every implementation's digest is checked against ours for
+// "abc", for the 1 MiB message and for the same message in 4 KiB pieces.
+//
+// Usage: digest_bench [--quick] [--only=NAME] [--markdown=FILE] [benchmark options]
+// The instruction-set level in use is capped with QUORVIX_DIGEST_LEVEL (see
+// bench/README.md); the report names the machine's features and the level.
+#include <benchmark/benchmark.h>
+
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <functional>
+#include <map>
 #include <random>
-#include <string>
-#include <vector>
+#include <sstream>
 
-#include "PeerLibraries.h"
+#include "Implementations.h"
 #include "digest/CryptoAPI.h"
+#include "digest/CryptoUtils.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+constexpr size_t kLong = size_t(1) << 20;
+constexpr size_t kShort = 64;
+constexpr size_t kPiece = 4096;
 
-constexpr size_t kStreamBytes = size_t(1) << 20;
-constexpr size_t kSmallBytes = 64;
+enum Use { kWhole, kShortRaw, kShortHex, kPieces };
+const char* const kUseNames[] = {"1MiB", "64B", "64B+hex", "4KiB-pieces"};
 
-double quickFactor = 1.0;
-
-// Best time of one call, over repeated runs for at least `budget` seconds.
-double BestSeconds(const std::function<void()>& run, double budget) {
-    double best = 1e30, spent = 0;
-    int runs = 0;
-    while ((spent < budget * quickFactor || runs < 3) && runs < 2000) {
-        const auto start = Clock::now();
-        run();
-        const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-        best = std::min(best, seconds);
-        spent += seconds;
-        ++runs;
-    }
-    return best;
+const std::vector<uint8_t>& Message() {
+    static const std::vector<uint8_t> bytes = [] {
+        std::vector<uint8_t> data(kLong + 64);
+        std::mt19937 random(2026);
+        for (uint8_t& b : data) b = uint8_t(random());
+        return data;
+    }();
+    return bytes;
 }
 
-std::string Hex(const std::vector<uint8_t>& bytes) {
+// The others' bytes as hex text, the way a program printing them would make it.
+void MakeHex(const Implementation& implementation, char* text) {
     static const char digits[] = "0123456789abcdef";
+    const uint8_t* bytes = implementation.Bytes();
+    for (size_t i = 0; i < implementation.ByteCount(); ++i) {
+        text[2 * i] = digits[bytes[i] >> 4];
+        text[2 * i + 1] = digits[bytes[i] & 15];
+    }
+}
+
+void Run(benchmark::State& state, Implementation& implementation, Use use) {
+    const uint8_t* data = Message().data();
+    char text[130];
+    for (auto _ : state) {
+        implementation.Init();
+        switch (use) {
+            case kWhole: implementation.Update(data, kLong); break;
+            case kShortRaw:
+            case kShortHex: implementation.Update(data, kShort); break;
+            case kPieces:
+                for (size_t offset = 0; offset < kLong; offset += kPiece) implementation.Update(data + 1 + offset, kPiece);
+                break;
+        }
+        implementation.Final();
+        if (use == kShortHex) {
+            MakeHex(implementation, text);
+            benchmark::DoNotOptimize(text);
+        }
+    }
+    const bool isShort = use == kShortRaw || use == kShortHex;
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(isShort ? kShort : kLong));
+    if (isShort) state.SetItemsProcessed(int64_t(state.iterations()));
+}
+
+std::string DigestOf(Implementation& implementation, const uint8_t* data, size_t length, size_t piece) {
+    implementation.Init();
+    for (size_t offset = 0; offset < length; offset += piece) implementation.Update(data + offset, std::min(piece, length - offset));
+    implementation.Final();
+    return implementation.OurHex();
+}
+
+// What our library gives for the message; for a cut Tiger-192, our whole Tiger-192.
+std::string Expected(const DigestRow& row, const Implementation& implementation, const uint8_t* data, size_t length) {
+    const auto ours = Ours(implementation.note.empty() ? row : DigestRow{HASH_TIGER192, 0});
+    return DigestOf(*ours, data, length, length);
+}
+
+// Every implementation, ours in pieces included, must give our digest of the whole
+// message (but for HAVAL's padding in mhash).
+bool Check(const DigestRow& row, Implementation& implementation) {
+    const uint8_t* data = Message().data();
+    struct Case {
+        const char* name;
+        const uint8_t* data;
+        size_t length, piece;
+    };
+    const Case cases[] = {{"\"abc\"", reinterpret_cast<const uint8_t*>("abc"), 3, 3},
+                          {"1 MiB", data, kLong, kLong},
+                          {"1 MiB in 4 KiB pieces from an odd address", data + 1, kLong, kPiece}};
+    for (const Case& c : cases) {
+        const std::string theirs = DigestOf(implementation, c.data, c.length, c.piece);
+        const std::string expected = Expected(row, implementation, c.data, c.length);
+        if (theirs != expected && !implementation.differentPadding) {
+            std::fprintf(stderr, "%s, %s: %s gives %s, ours %s\n", row.Name().c_str(), c.name,
+                         implementation.library.c_str(), theirs.c_str(), expected.c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
+struct Measure {
+    double median = 0, cv = 0;  // bytes per second (or messages per second), and its spread
+};
+
+// Keeps the medians and spreads of every benchmark's repetitions for the report,
+// while the console shows them as usual.
+class Collector : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            if (run.run_type != Run::RT_Aggregate) continue;
+            const bool messages = run.counters.count("items_per_second") > 0;
+            const double value = run.counters.at(messages ? "items_per_second" : "bytes_per_second").value;
+            Measure& measure = measures[run.run_name.function_name];
+            if (run.aggregate_name == "median") measure.median = value;
+            if (run.aggregate_name == "cv") measure.cv = value;
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, Measure> measures;
+};
+
+std::string Features() {
+    const CpuFeatures& m = MachineFeatures();
     std::string text;
-    for (uint8_t b : bytes) {
-        text += digits[b >> 4];
-        text += digits[b & 15];
-    }
-    return text;
+    const std::pair<bool, const char*> named[] = {{m.sha, "SHA"},         {m.pclmul, "PCLMULQDQ"}, {m.avx2, "AVX2"},
+                                                  {m.bmi2, "BMI2"},       {m.vpclmul256, "VPCLMULQDQ"},
+                                                  {m.avx512, "AVX-512"},  {m.vnni, "AVX-512 VNNI"}};
+    for (const auto& [has, name] : named)
+        if (has) text.append(text.empty() ? "" : ", ").append(name);
+    return text.empty() ? "none of the fast paths' features" : text;
 }
 
-// The orders in which libraries print a digest's bytes, relative to ours.
-std::string Reordered(const std::vector<uint8_t>& bytes, int order) {
-    std::vector<uint8_t> copy = bytes;
-    if (order == 1) std::reverse(copy.begin(), copy.end());
-    if (order == 2)
-        for (size_t i = 0; i + 8 <= copy.size(); i += 8) std::reverse(copy.begin() + long(i), copy.begin() + long(i) + 8);
-    return Hex(copy);
+std::string CpuModel() {
+    std::ifstream info("/proc/cpuinfo");
+    for (std::string line; std::getline(info, line);)
+        if (line.rfind("model name", 0) == 0) return line.substr(line.find(':') + 2);
+    return "unknown processor";
 }
 
-std::string Ours(uint32_t type, const uint8_t* data, size_t length, uint32_t passes) {
-    HashContext context{};
-    HashInit(&context, type);
-    if (passes) context.passes = passes;
-    HashUpdate(&context, data, uint32_t(length));
-    std::string digest;
-    HashFinal(&context, digest);
-    return digest;
-}
-
-struct Row {
-    std::string name;
-    uint32_t type;
-    uint32_t passes;  // 0: the default
-    double streamTarget = 0, smallTarget = 0;  // beyond the peers, where set (MB/s, M/s)
-};
-
-struct Result {
-    double stream = 0, small = 0, split = 0;
-    std::string peer, smallPeer;
-    double peerStream = 0, peerSmall = 0;
-};
-
-Result Measure(const Row& row, const std::vector<uint8_t>& buffer) {
-    Result result;
-    const uint8_t* data = buffer.data();
-    const auto abc = reinterpret_cast<const uint8_t*>("abc");
-    const std::string oursAbc = Ours(row.type, abc, 3, row.passes);
-    const std::string oursBig = Ours(row.type, data, kStreamBytes, row.passes);
-    if (HashTestType(row.type) != HASH_ERR_NONE) {
-        std::fprintf(stderr, "%s: the library fails its known answers; not timed\n", row.name.c_str());
-        return result;
-    }
-
-    HashContext context{};
-    std::string digest;
-    const double stream = BestSeconds([&] {
-        HashInit(&context, row.type);
-        if (row.passes) context.passes = row.passes;
-        HashUpdate(&context, data, uint32_t(kStreamBytes));
-        HashFinal(&context, digest);
-    }, 0.3);
-    result.stream = kStreamBytes / stream / 1e6;
-    // The same megabyte in 4 KiB pieces from an odd address.
-    const double split = BestSeconds([&] {
-        HashInit(&context, row.type);
-        if (row.passes) context.passes = row.passes;
-        for (size_t offset = 0; offset < kStreamBytes; offset += 4096)
-            HashUpdate(&context, data + 1 + offset, 4096);
-        HashFinal(&context, digest);
-    }, 0.3);
-    result.split = kStreamBytes / split / 1e6;
-    constexpr int kMessages = 20000;
-    const double small = BestSeconds([&] {
-        for (int i = 0; i < kMessages; ++i) {
-            HashInit(&context, row.type);
-            if (row.passes) context.passes = row.passes;
-            HashUpdate(&context, data + (i & 63), uint32_t(kSmallBytes));
-            HashFinal(&context, digest);
-        }
-    }, 0.3);
-    result.small = kMessages / small / 1e6;
-
-    if (row.passes > 3) return result;  // no library has these pass counts
-    for (const PeerDigest& peer : PeersOf(row.type)) {
-        std::vector<uint8_t> out;
-        peer.digest(abc, 3, out);
-        int order = -1;
-        for (int candidate = 0; candidate < 3 && order < 0; ++candidate)
-            if (Reordered(out, candidate).substr(0, oursAbc.size()) == oursAbc) order = candidate;
-        if (peer.differentPadding) {
-            std::vector<uint8_t> again;
-            peer.digest(abc, 3, again);
-            if (again != out) {
-                std::fprintf(stderr, "%s: %s is not deterministic; not timed\n", row.name.c_str(), peer.library.c_str());
-                continue;
-            }
-        } else {
-            peer.digest(data, kStreamBytes, out);
-            if (order < 0 || Reordered(out, order).substr(0, oursBig.size()) != oursBig) {
-                std::fprintf(stderr, "%s: %s disagrees; not timed\n", row.name.c_str(), peer.library.c_str());
-                continue;
-            }
-        }
-        const double peerStream = kStreamBytes / BestSeconds([&] { peer.digest(data, kStreamBytes, out); }, 0.3) / 1e6;
-        const double peerSmall = kMessages / BestSeconds([&] {
-            for (int i = 0; i < kMessages; ++i) peer.digest(data + (i & 63), kSmallBytes, out);
-        }, 0.3) / 1e6;
-        if (peerStream > result.peerStream) {
-            result.peerStream = peerStream;
-            result.peer = peer.library;
-        }
-        if (peerSmall > result.peerSmall) {
-            result.peerSmall = peerSmall;
-            result.smallPeer = peer.library;
-        }
-    }
-    return result;
-}
-
-std::string Ratio(double ours, double theirs) {
-    if (theirs <= 0) return "-";
+std::string Number(double value) {
     char text[32];
-    std::snprintf(text, sizeof text, "%.2f", ours / theirs);
+    std::snprintf(text, sizeof text, value >= 100 ? "%.0f" : value >= 10 ? "%.1f" : "%.2f", value);
     return text;
+}
+
+void WriteMarkdown(const std::string& path, const std::vector<DigestRow>& rows,
+                   const std::map<std::string, std::vector<std::string>>& peersOf, const Collector& collector) {
+    std::ostringstream out;
+    out << "## Level " << CpuLevelName(LevelInUse()) << "\n\n"
+        << "Machine: " << CpuModel() << " (" << Features() << "); level in use: " << CpuLevelName(LevelInUse())
+        << ". Medians of shuffled repetitions, ± their coefficient of variation; each ratio is ours over the fastest"
+        << " other library in this run.\n\n"
+        << "| type | 1 MiB, MB/s | fastest other | ratio | 64 B, M msg/s | fastest other, raw | ratio | fastest other, hex | ratio"
+        << " | 4 KiB pieces, MB/s | fastest other | ratio |\n|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n";
+    const auto find = [&](const std::string& name) -> const Measure* {
+        const auto found = collector.measures.find(name);
+        return found == collector.measures.end() ? nullptr : &found->second;
+    };
+    for (const DigestRow& row : rows) {
+        const std::string base = row.Name();
+        out << "| " << base;
+        for (Use use : {kWhole, kShortRaw, kShortHex, kPieces}) {
+            const bool isShort = use == kShortRaw || use == kShortHex;
+            const double scale = isShort ? 1e-6 : 1e-6;  // M msg/s or MB/s
+            const Measure* ours = find(base + "/" + kUseNames[use == kShortHex ? kShortRaw : use] + "/Quorvix");
+            if (use != kShortHex) out << " | " << (ours ? Number(ours->median * scale) + " ±" + Number(ours->cv * 100) + "%" : "-");
+            const Measure* best = nullptr;
+            std::string bestName;
+            for (const std::string& peer : peersOf.at(base))
+                if (const Measure* m = find(base + "/" + kUseNames[use] + "/" + peer); m && (!best || m->median > best->median)) {
+                    best = m;
+                    bestName = peer;
+                }
+            if (!best) {
+                out << " | - | -";
+                continue;
+            }
+            out << " | " << Number(best->median * scale) << " (" << bestName << ")";
+            out << " | " << (ours ? Number(ours->median / best->median) : "-");
+        }
+        out << " |\n";
+    }
+    std::ofstream file(path, std::ios::app);
+    file << out.str() << "\n";
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string markdown, only;
+    bool quick = false;
+    std::string only, markdown;
+    std::vector<char*> args = {argv[0]};
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--only") == 0 && i + 1 < argc) only = argv[++i];
-        if (std::strcmp(argv[i], "--quick") == 0) quickFactor = 0.1;
-        if (std::strcmp(argv[i], "--markdown") == 0 && i + 1 < argc) markdown = argv[++i];
+        const std::string arg = argv[i];
+        if (arg == "--quick") quick = true;
+        else if (arg.rfind("--only=", 0) == 0) only = arg.substr(7);
+        else if (arg.rfind("--markdown=", 0) == 0) markdown = arg.substr(11);
+        else args.push_back(argv[i]);
     }
-    std::vector<uint8_t> buffer(kStreamBytes + 64);
-    std::mt19937 random(1);
-    for (auto& b : buffer) b = uint8_t(random());
+    // Repetitions shuffled together: ours and the others alternate over the whole run.
+    std::string interleave = "--benchmark_enable_random_interleaving=true";
+    args.insert(args.begin() + 1, interleave.data());
+    int count = int(args.size());
+    benchmark::Initialize(&count, args.data());
 
-    std::vector<Row> rows;
-    uint32_t types[HASH_TYPE_COUNT];
-    for (uint32_t i = 0, n = HashListTypes(types, HASH_TYPE_COUNT); i < n; ++i) {
-        Row row{HashTypeName(types[i]), types[i], 0};
-        if (types[i] == HASH_CRC32 || types[i] == HASH_CRC32_MSB) row.streamTarget = 35000;
-        if (types[i] == HASH_ADLER32) row.streamTarget = 20000;
+    std::vector<DigestRow> rows;
+    std::vector<std::unique_ptr<Implementation>> keep;
+    std::map<std::string, std::vector<std::string>> peersOf;
+    bool checked = true;
+    for (const DigestRow& row : AllRows()) {
+        if (!only.empty() && row.Name().find(only) == std::string::npos) continue;
         rows.push_back(row);
-    }
-    // HAVAL with more passes than the peers offer: the orientation figures measured
-    // here for mhash's 4- and 5-pass code, times 1.2.
-    rows.push_back({"HAVAL256 4 passes", HASH_HAVAL256, 4, 528 * 1.2, 0});
-    rows.push_back({"HAVAL256 5 passes", HASH_HAVAL256, 5, 419 * 1.2, 0});
-
-    std::string table =
-        "| type | Quorvix MB/s | fastest peer MB/s | ratio | Quorvix M msg/s | fastest peer M msg/s | ratio | "
-        "4 KiB pieces from an odd address, MB/s | pieces / whole |\n"
-        "|---|---:|---:|---:|---:|---:|---:|---:|---:|\n";
-    std::printf("%-20s %12s %22s %6s %10s %22s %6s %12s %7s\n", "type", "MB/s", "peer MB/s", "ratio", "M msg/s",
-                "peer M msg/s", "ratio", "pieces MB/s", "pieces");
-    for (const Row& row : rows) {
-        if (!only.empty() && row.name.find(only) == std::string::npos) continue;
-        const Result r = Measure(row, buffer);
-        double peerStream = r.peerStream;
-        std::string peerName = r.peer;
-        if (row.streamTarget > peerStream * (row.type >= HASH_HAVAL128 && row.type <= HASH_HAVAL256 ? 1.2 : 1.0)) {
-            peerStream = row.streamTarget;
-            peerName = "target";
-        } else if (row.type >= HASH_HAVAL128 && row.type <= HASH_HAVAL256 && peerStream > 0) {
-            peerStream *= 1.2;  // HAVAL's target is 1.2 x mhash
-            peerName += " x1.2";
+        std::vector<std::unique_ptr<Implementation>> implementations;
+        implementations.push_back(Ours(row));
+        for (auto& peer : Peers(row)) implementations.push_back(std::move(peer));
+        for (auto& implementation : implementations) {
+            checked = Check(row, *implementation) && checked;
+            std::string name = implementation->library;
+            if (!implementation->note.empty()) name += " (" + implementation->note + ")";
+            if (implementation->differentPadding) name += " (other padding)";
+            const bool ours = implementation->library == "Quorvix";
+            if (!ours) peersOf[row.Name()].push_back(name);
+            for (Use use : {kWhole, kShortRaw, kShortHex, kPieces}) {
+                if (ours && use == kShortHex) continue;  // ours always makes hex text
+                benchmark::RegisterBenchmark((row.Name() + "/" + kUseNames[use] + "/" + name).c_str(), Run,
+                                             std::ref(*implementation), use)
+                    ->Repetitions(quick ? 3 : 7)
+                    ->ReportAggregatesOnly(true)
+                    ->MinTime(quick ? 0.01 : 0.05);
+            }
+            keep.push_back(std::move(implementation));
         }
-        char line[512];
-        std::snprintf(line, sizeof line, "%-20s %12.0f %12.0f %-9s %6s %10.2f %12.2f %-9s %6s %12.0f %7s\n",
-                      row.name.c_str(), r.stream, peerStream, peerName.c_str(), Ratio(r.stream, peerStream).c_str(),
-                      r.small, r.peerSmall, r.smallPeer.c_str(), Ratio(r.small, r.peerSmall).c_str(), r.split,
-                      Ratio(r.split, r.stream).c_str());
-        std::fputs(line, stdout);
-        std::fflush(stdout);
-        std::snprintf(line, sizeof line, "| %s | %.0f | %.0f (%s) | %s | %.2f | %.2f (%s) | %s | %.0f | %s |\n",
-                      row.name.c_str(), r.stream, peerStream, peerName.c_str(), Ratio(r.stream, peerStream).c_str(),
-                      r.small, r.peerSmall, r.smallPeer.c_str(), Ratio(r.small, r.peerSmall).c_str(), r.split,
-                      Ratio(r.split, r.stream).c_str());
-        table += line;
+        peersOf[row.Name()];  // rows without others appear too
     }
-    if (!markdown.empty()) std::ofstream(markdown) << table;
+    if (!checked) return 1;
+    std::printf("Machine: %s (%s); level in use: %s\n", CpuModel().c_str(), Features().c_str(), CpuLevelName(LevelInUse()));
+    Collector collector;
+    benchmark::RunSpecifiedBenchmarks(&collector);
+    if (!markdown.empty()) WriteMarkdown(markdown, rows, peersOf, collector);
+    benchmark::Shutdown();
     return 0;
 }

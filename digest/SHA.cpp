@@ -149,55 +149,107 @@ void Sha64Final(Sha64State& state, uint16_t variant, std::string& digest) {
 
 namespace {
 
+// SHA-1 and SHA-256 without special instructions: every round written out (through
+// index sequences), the working variables renamed from round to round instead of
+// moved, and the message schedule a rolling window of 16 words (FIPS 180-4, 6.1.3 and
+// 6.2.2 with the alternate method's 16-word W).
+template <int T>
+__attribute__((always_inline)) inline uint32_t Sha1Word(uint32_t (&w)[16]) {
+    if constexpr (T >= 16)
+        w[T & 15] = RotL32(w[(T + 13) & 15] ^ w[(T + 8) & 15] ^ w[(T + 2) & 15] ^ w[T & 15], 1);
+    return w[T & 15];
+}
+
+// Round T with the roles of the five variables turned T times: v[(0 - T) mod 5] is a.
+template <int T>
+__attribute__((always_inline)) inline void Sha1Round(uint32_t (&v)[5], uint32_t (&w)[16]) {
+    uint32_t& a = v[(100 - T) % 5];
+    uint32_t& b = v[(101 - T) % 5];
+    uint32_t& c = v[(102 - T) % 5];
+    uint32_t& d = v[(103 - T) % 5];
+    uint32_t& e = v[(104 - T) % 5];
+    uint32_t f;
+    uint32_t k;
+    if constexpr (T < 20) {
+        f = Ch(b, c, d);
+        k = 0x5a827999;
+    } else if constexpr (T < 40) {
+        f = b ^ c ^ d;
+        k = 0x6ed9eba1;
+    } else if constexpr (T < 60) {
+        f = Maj(b, c, d);
+        k = 0x8f1bbcdc;
+    } else {
+        f = b ^ c ^ d;
+        k = 0xca62c1d6;
+    }
+    e += Sha1Word<T>(w) + k;  // independent of this round's a, b: can start early
+    e += f;
+    e += RotL32(a, 5);
+    b = RotL32(b, 30);
+}
+
+template <size_t... T>
+__attribute__((always_inline)) inline void Sha1Rounds(uint32_t (&v)[5], uint32_t (&w)[16], std::index_sequence<T...>) {
+    (Sha1Round<int(T)>(v, w), ...);
+}
+
 void Sha1Portable(uint32_t* hash, const uint8_t* data, size_t blocks) {
     for (; blocks > 0; --blocks, data += 64) {
-        uint32_t w[80];
+        uint32_t w[16];
         for (int t = 0; t < 16; ++t) w[t] = LoadBE32(data + 4 * t);
-        for (int t = 16; t < 80; ++t) w[t] = RotL32(w[t - 3] ^ w[t - 8] ^ w[t - 14] ^ w[t - 16], 1);
-        uint32_t a = hash[0], b = hash[1], c = hash[2], d = hash[3], e = hash[4];
-        auto round = [&](uint32_t f, uint32_t k, uint32_t wt) {
-            const uint32_t t = RotL32(a, 5) + f + e + k + wt;
-            e = d;
-            d = c;
-            c = RotL32(b, 30);
-            b = a;
-            a = t;
-        };
-        for (int t = 0; t < 20; ++t) round(Ch(b, c, d), 0x5a827999, w[t]);
-        for (int t = 20; t < 40; ++t) round(b ^ c ^ d, 0x6ed9eba1, w[t]);
-        for (int t = 40; t < 60; ++t) round(Maj(b, c, d), 0x8f1bbcdc, w[t]);
-        for (int t = 60; t < 80; ++t) round(b ^ c ^ d, 0xca62c1d6, w[t]);
-        AddToChain(hash, a, b, c, d, e);
+        uint32_t v[5] = {hash[0], hash[1], hash[2], hash[3], hash[4]};
+        Sha1Rounds(v, w, std::make_index_sequence<80>{});
+        // After 80 rounds the roles have turned full circle 16 times: v is a .. e again.
+        AddToChain(hash, v[0], v[1], v[2], v[3], v[4]);
     }
+}
+
+template <int T>
+__attribute__((always_inline)) inline uint32_t Sha256Word(uint32_t (&w)[16]) {
+    if constexpr (T >= 16) {
+        const uint32_t w15 = w[(T + 1) & 15], w2 = w[(T + 14) & 15];
+        w[T & 15] += (RotR32(w2, 17) ^ RotR32(w2, 19) ^ (w2 >> 10)) + w[(T + 9) & 15] +
+                     (RotR32(w15, 7) ^ RotR32(w15, 18) ^ (w15 >> 3));
+    }
+    return w[T & 15];
+}
+
+// Round T with the roles turned T times: v[(0 - T) mod 8] is a. Maj is formed from
+// the last round's a ^ b, which is this round's b ^ c (carried in `ab`).
+template <int T>
+__attribute__((always_inline)) inline void Sha256Round(uint32_t (&v)[8], uint32_t (&w)[16], uint32_t& ab) {
+    uint32_t& a = v[(64 - T) % 8];
+    uint32_t& b = v[(65 - T) % 8];
+    uint32_t& d = v[(67 - T) % 8];
+    uint32_t& e = v[(68 - T) % 8];
+    uint32_t& f = v[(69 - T) % 8];
+    uint32_t& g = v[(70 - T) % 8];
+    uint32_t& h = v[(71 - T) % 8];
+    // The big sigmas nested, as three rotations of one running value: one register copy
+    // each instead of three on processors without three-operand rotations.
+    const uint32_t t1 = h + RotR32(RotR32(RotR32(e, 14) ^ e, 5) ^ e, 6) + Ch(e, f, g) + kSha256K[T] + Sha256Word<T>(w);
+    d += t1;
+    const uint32_t bc = ab;
+    ab = a ^ b;
+    h = t1 + RotR32(RotR32(RotR32(a, 9) ^ a, 11) ^ a, 2) + (b ^ (ab & bc));
+}
+
+template <size_t... T>
+__attribute__((always_inline)) inline void Sha256Rounds(uint32_t (&v)[8], uint32_t (&w)[16], uint32_t& ab, std::index_sequence<T...>) {
+    (Sha256Round<int(T)>(v, w, ab), ...);
 }
 
 void Sha256Portable(uint32_t* hash, const uint8_t* data, size_t blocks) {
     for (; blocks > 0; --blocks, data += 64) {
-        uint32_t w[64];
+        uint32_t w[16];
         for (int t = 0; t < 16; ++t) w[t] = LoadBE32(data + 4 * t);
-        for (int t = 16; t < 64; ++t) {
-            const uint32_t s0 = RotR32(w[t - 15], 7) ^ RotR32(w[t - 15], 18) ^ (w[t - 15] >> 3);
-            const uint32_t s1 = RotR32(w[t - 2], 17) ^ RotR32(w[t - 2], 19) ^ (w[t - 2] >> 10);
-            w[t] = s1 + w[t - 7] + s0 + w[t - 16];
-        }
-        uint32_t a = hash[0], b = hash[1], c = hash[2], d = hash[3];
-        uint32_t e = hash[4], f = hash[5], g = hash[6], h = hash[7];
-        for (int t = 0; t < 64; ++t) {
-            const uint32_t t1 = h + (RotR32(e, 6) ^ RotR32(e, 11) ^ RotR32(e, 25)) + Ch(e, f, g) + kSha256K[t] + w[t];
-            const uint32_t t2 = (RotR32(a, 2) ^ RotR32(a, 13) ^ RotR32(a, 22)) + Maj(a, b, c);
-            h = g;
-            g = f;
-            f = e;
-            e = d + t1;
-            d = c;
-            c = b;
-            b = a;
-            a = t1 + t2;
-        }
-        AddToChain(hash, a, b, c, d, e, f, g, h);
+        uint32_t v[8] = {hash[0], hash[1], hash[2], hash[3], hash[4], hash[5], hash[6], hash[7]};
+        uint32_t ab = v[1] ^ v[2];  // b ^ c of the first round
+        Sha256Rounds(v, w, ab, std::make_index_sequence<64>{});
+        AddToChain(hash, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]);
     }
 }
-
 
 #ifdef QUORVIX_X86
 // SHA-1 with the SHA extensions: four rounds per instruction, the message schedule in
@@ -386,14 +438,13 @@ namespace {
 // Round i of a group of 16 uses the message word i; k is the round's constant index.
 // Maj(a, b, c) = b ^ ((a ^ b) & (b ^ c)), and this round's b ^ c is the last round's
 // a ^ b: one operation less per round (ab carries it from round to round).
-#define SHA512_ROUND(a, b, c, d, e, f, g, h, k, i)                                                 \
-    do {                                                                                           \
-        const uint64_t t1 =                                                                        \
-            h + kSha512K[k] + w[i] + (RotR64(e, 14) ^ RotR64(e, 18) ^ RotR64(e, 41)) + Ch(e, f, g); \
-        d += t1;                                                                                   \
-        const uint64_t bc = ab;                                                                    \
-        ab = a ^ b;                                                                                \
-        h = t1 + (RotR64(a, 28) ^ RotR64(a, 34) ^ RotR64(a, 39)) + (b ^ (ab & bc));                \
+#define SHA512_ROUND(a, b, c, d, e, f, g, h, k, i)                                      \
+    do {                                                                                \
+        const uint64_t t1 = h + kSha512K[k] + w[i] + BigSigma1<Nested>(e) + Ch(e, f, g); \
+        d += t1;                                                                        \
+        const uint64_t bc = ab;                                                         \
+        ab = a ^ b;                                                                     \
+        h = t1 + BigSigma0<Nested>(a) + (b ^ (ab & bc));                                \
     } while (0)
 #define SHA512_SCHEDULE(i)                                                                         \
     do {                                                                                           \
@@ -420,6 +471,19 @@ namespace {
     SCHEDULE(14); SHA512_ROUND(c, d, e, f, g, h, a, b, k + 14, 14);                                 \
     SCHEDULE(15); SHA512_ROUND(b, c, d, e, f, g, h, a, k + 15, 15)
 
+// The big sigmas as three independent rotations where rotations have three operands
+// (rorx), else nested, as three rotations of one running value (one register copy
+// instead of three).
+template <bool Nested>
+__attribute__((always_inline)) inline uint64_t BigSigma0(uint64_t a) {
+    return Nested ? RotR64(RotR64(RotR64(a, 5) ^ a, 6) ^ a, 28) : RotR64(a, 28) ^ RotR64(a, 34) ^ RotR64(a, 39);
+}
+template <bool Nested>
+__attribute__((always_inline)) inline uint64_t BigSigma1(uint64_t e) {
+    return Nested ? RotR64(RotR64(RotR64(e, 23) ^ e, 4) ^ e, 14) : RotR64(e, 14) ^ RotR64(e, 18) ^ RotR64(e, 41);
+}
+
+template <bool Nested>
 __attribute__((always_inline)) inline void Sha512Blocks(uint64_t* hash, const uint8_t* data, size_t blocks) {
     for (; blocks > 0; --blocks, data += 128) {
         uint64_t w[16];
@@ -439,88 +503,205 @@ __attribute__((always_inline)) inline void Sha512Blocks(uint64_t* hash, const ui
 #undef SHA512_SIXTEEN
 #undef SHA512_NO_SCHEDULE
 
-void Sha512Portable(uint64_t* hash, const uint8_t* data, size_t blocks) { Sha512Blocks(hash, data, blocks); }
+void Sha512Portable(uint64_t* hash, const uint8_t* data, size_t blocks) { Sha512Blocks<true>(hash, data, blocks); }
 
 #ifdef QUORVIX_X86
 // The same code where three-operand rotations (rorx) save register copies.
 __attribute__((target("bmi2"))) void Sha512Bmi2(uint64_t* hash, const uint8_t* data, size_t blocks) {
-    Sha512Blocks(hash, data, blocks);
+    Sha512Blocks<false>(hash, data, blocks);
 }
 
+// The message schedule two words at a time in vector registers while the scalar rounds
+// run: each step makes the pair of words 16 rounds ahead, with its round constants
+// added, and then runs two rounds. AVX-512 has 64-bit rotations and three-way XORs;
+// with AVX2 each rotation is two shifts and an OR. The one body is stamped out for each
+// (a function inlined into another must be compiled for a subset of its features).
 #define SHA512_AVX512_TARGET __attribute__((target("avx512f,avx512vl,bmi2")))
+#define SHA512_AVX2_TARGET __attribute__((target("avx2,bmi2")))
 
-// The message schedule two words at a time in vector registers (64-bit rotations are
-// AVX-512 instructions) while the scalar rounds run: each step makes the pair of words
-// 16 rounds ahead, with its round constants added, and then runs two rounds.
-SHA512_AVX512_TARGET inline __m128i SmallSigma0(__m128i w) {
+SHA512_AVX512_TARGET inline __m128i SmallSigma0Avx512(__m128i w) {
     return _mm_ternarylogic_epi64(_mm_ror_epi64(w, 1), _mm_ror_epi64(w, 8), _mm_srli_epi64(w, 7), 0x96);
 }
-SHA512_AVX512_TARGET inline __m128i SmallSigma1(__m128i w) {
+SHA512_AVX512_TARGET inline __m128i SmallSigma1Avx512(__m128i w) {
     return _mm_ternarylogic_epi64(_mm_ror_epi64(w, 19), _mm_ror_epi64(w, 61), _mm_srli_epi64(w, 6), 0x96);
 }
-
-// n[0..7] hold the pairs of words k .. k+15, n[8 + j] receives the pair k+16+2j.
-template <int J>
-SHA512_AVX512_TARGET inline void SchedulePair(__m128i (&n)[16], uint64_t* wk, int k) {
-    constexpr int p = 8 + J;
-    const __m128i v = _mm_add_epi64(_mm_add_epi64(SmallSigma1(n[p - 1]), _mm_alignr_epi8(n[p - 3], n[p - 4], 8)),
-                                    _mm_add_epi64(SmallSigma0(_mm_alignr_epi8(n[p - 7], n[p - 8], 8)), n[p - 8]));
-    n[p] = v;
-    const int t = k + 16 + 2 * J;
-    _mm_store_si128(reinterpret_cast<__m128i*>(wk + t),
-                    _mm_add_epi64(v, _mm_loadu_si128(reinterpret_cast<const __m128i*>(kSha512K + t))));
+// ror(w, 1) ^ ror(w, 8) ^ (w >> 7).
+SHA512_AVX2_TARGET inline __m128i SmallSigma0Avx2(__m128i w) {
+    const __m128i right = _mm_xor_si128(_mm_xor_si128(_mm_srli_epi64(w, 1), _mm_srli_epi64(w, 8)), _mm_srli_epi64(w, 7));
+    return _mm_xor_si128(right, _mm_xor_si128(_mm_slli_epi64(w, 63), _mm_slli_epi64(w, 56)));
+}
+// ror(w, 19) ^ ror(w, 61) ^ (w >> 6).
+SHA512_AVX2_TARGET inline __m128i SmallSigma1Avx2(__m128i w) {
+    const __m128i right = _mm_xor_si128(_mm_xor_si128(_mm_srli_epi64(w, 19), _mm_srli_epi64(w, 61)), _mm_srli_epi64(w, 6));
+    return _mm_xor_si128(right, _mm_xor_si128(_mm_slli_epi64(w, 45), _mm_slli_epi64(w, 3)));
 }
 
-SHA512_AVX512_TARGET void Sha512Avx512(uint64_t* hash, const uint8_t* data, size_t blocks) {
-    const __m128i swap = _mm_set_epi64x(0x08090a0b0c0d0e0fLL, 0x0001020304050607LL);
-    for (; blocks > 0; --blocks, data += 128) {
-        alignas(16) uint64_t wk[80];
-        __m128i n[16];
-        for (int j = 0; j < 8; ++j) {
-            n[j] = _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + 16 * j)), swap);
-            _mm_store_si128(reinterpret_cast<__m128i*>(wk + 2 * j),
-                            _mm_add_epi64(n[j], _mm_loadu_si128(reinterpret_cast<const __m128i*>(kSha512K + 2 * j))));
-        }
-        uint64_t a = hash[0], b = hash[1], c = hash[2], d = hash[3];
-        uint64_t e = hash[4], f = hash[5], g = hash[6], h = hash[7];
-        uint64_t ab = b ^ c;
-#define SHA512_WK_ROUND(a, b, c, d, e, f, g, h, i)                                                \
-    do {                                                                                          \
-        const uint64_t t1 = h + wk[i] + (RotR64(e, 14) ^ RotR64(e, 18) ^ RotR64(e, 41)) + Ch(e, f, g); \
-        d += t1;                                                                                  \
-        const uint64_t bc = ab;                                                                   \
-        ab = a ^ b;                                                                               \
-        h = t1 + (RotR64(a, 28) ^ RotR64(a, 34) ^ RotR64(a, 39)) + (b ^ (ab & bc));               \
+// n[0..7] hold the pairs of words k .. k+15, n[8 + J] receives the pair k+16+2J.
+#define SHA512_SCHEDULE_PAIR(J, SIGMA0, SIGMA1)                                                                  \
+    do {                                                                                                         \
+        constexpr int p = 8 + (J);                                                                               \
+        const __m128i v = _mm_add_epi64(_mm_add_epi64(SIGMA1(n[p - 1]), _mm_alignr_epi8(n[p - 3], n[p - 4], 8)), \
+                                        _mm_add_epi64(SIGMA0(_mm_alignr_epi8(n[p - 7], n[p - 8], 8)), n[p - 8]));  \
+        n[p] = v;                                                                                                \
+        const int t = k + 16 + 2 * (J);                                                                          \
+        _mm_store_si128(reinterpret_cast<__m128i*>(wk + t),                                                      \
+                        _mm_add_epi64(v, _mm_loadu_si128(reinterpret_cast<const __m128i*>(kSha512K + t))));     \
     } while (0)
-#define SHA512_STEP(J, a, b, c, d, e, f, g, h)                 \
-    if (schedule) SchedulePair<J>(n, wk, k);                   \
-    SHA512_WK_ROUND(a, b, c, d, e, f, g, h, k + 2 * (J));      \
+#define SHA512_WK_ROUND(a, b, c, d, e, f, g, h, i)                                                     \
+    do {                                                                                               \
+        const uint64_t t1 = (h + wk[i] + Ch(e, f, g)) + (RotR64(e, 14) ^ RotR64(e, 18) ^ RotR64(e, 41)); \
+        d += t1;                                                                                       \
+        const uint64_t bc = ab;                                                                        \
+        ab = a ^ b;                                                                                    \
+        h = t1 + (RotR64(a, 28) ^ RotR64(a, 34) ^ RotR64(a, 39)) + (b ^ (ab & bc));                    \
+    } while (0)
+#define SHA512_STEP(J, a, b, c, d, e, f, g, h, SIGMA0, SIGMA1)        \
+    if (schedule) SHA512_SCHEDULE_PAIR(J, SIGMA0, SIGMA1);            \
+    SHA512_WK_ROUND(a, b, c, d, e, f, g, h, k + 2 * (J));             \
     SHA512_WK_ROUND(h, a, b, c, d, e, f, g, k + 2 * (J) + 1)
-#define SHA512_SIXTEEN                        \
-    SHA512_STEP(0, a, b, c, d, e, f, g, h);   \
-    SHA512_STEP(1, g, h, a, b, c, d, e, f);   \
-    SHA512_STEP(2, e, f, g, h, a, b, c, d);   \
-    SHA512_STEP(3, c, d, e, f, g, h, a, b);   \
-    SHA512_STEP(4, a, b, c, d, e, f, g, h);   \
-    SHA512_STEP(5, g, h, a, b, c, d, e, f);   \
-    SHA512_STEP(6, e, f, g, h, a, b, c, d);   \
-    SHA512_STEP(7, c, d, e, f, g, h, a, b)
-        for (int k = 0; k < 64; k += 16) {
-            constexpr bool schedule = true;
-            SHA512_SIXTEEN;
-            for (int j = 0; j < 8; ++j) n[j] = n[8 + j];
-        }
-        {
-            constexpr int k = 64;
-            constexpr bool schedule = false;  // the last 16 rounds need no more words
-            SHA512_SIXTEEN;
-        }
+#define SHA512_SIXTEEN(SIGMA0, SIGMA1)                          \
+    SHA512_STEP(0, a, b, c, d, e, f, g, h, SIGMA0, SIGMA1);     \
+    SHA512_STEP(1, g, h, a, b, c, d, e, f, SIGMA0, SIGMA1);     \
+    SHA512_STEP(2, e, f, g, h, a, b, c, d, SIGMA0, SIGMA1);     \
+    SHA512_STEP(3, c, d, e, f, g, h, a, b, SIGMA0, SIGMA1);     \
+    SHA512_STEP(4, a, b, c, d, e, f, g, h, SIGMA0, SIGMA1);     \
+    SHA512_STEP(5, g, h, a, b, c, d, e, f, SIGMA0, SIGMA1);     \
+    SHA512_STEP(6, e, f, g, h, a, b, c, d, SIGMA0, SIGMA1);     \
+    SHA512_STEP(7, c, d, e, f, g, h, a, b, SIGMA0, SIGMA1)
+#define SHA512_VECTOR_BLOCKS(SIGMA0, SIGMA1)                                                                         \
+    const __m128i swap = _mm_set_epi64x(0x08090a0b0c0d0e0fLL, 0x0001020304050607LL);                                 \
+    for (; blocks > 0; --blocks, data += 128) {                                                                      \
+        alignas(16) uint64_t wk[80];                                                                                 \
+        __m128i n[16];                                                                                               \
+        for (int j = 0; j < 8; ++j) {                                                                                \
+            n[j] = _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + 16 * j)), swap);         \
+            _mm_store_si128(reinterpret_cast<__m128i*>(wk + 2 * j),                                                  \
+                            _mm_add_epi64(n[j], _mm_loadu_si128(reinterpret_cast<const __m128i*>(kSha512K + 2 * j)))); \
+        }                                                                                                            \
+        uint64_t a = hash[0], b = hash[1], c = hash[2], d = hash[3];                                                 \
+        uint64_t e = hash[4], f = hash[5], g = hash[6], h = hash[7];                                                 \
+        uint64_t ab = b ^ c;                                                                                         \
+        for (int k = 0; k < 64; k += 16) {                                                                           \
+            constexpr bool schedule = true;                                                                          \
+            SHA512_SIXTEEN(SIGMA0, SIGMA1);                                                                          \
+            for (int j = 0; j < 8; ++j) n[j] = n[8 + j];                                                             \
+        }                                                                                                            \
+        {                                                                                                            \
+            constexpr int k = 64;                                                                                    \
+            constexpr bool schedule = false; /* the last 16 rounds need no more words */                             \
+            SHA512_SIXTEEN(SIGMA0, SIGMA1);                                                                          \
+        }                                                                                                            \
+        AddToChain(hash, a, b, c, d, e, f, g, h);                                                                    \
+    }
+
+SHA512_AVX512_TARGET void Sha512Avx512(uint64_t* hash, const uint8_t* data, size_t blocks) {
+    SHA512_VECTOR_BLOCKS(SmallSigma0Avx512, SmallSigma1Avx512)
+}
+
+SHA512_AVX2_TARGET void Sha512Avx2One(uint64_t* hash, const uint8_t* data, size_t blocks) {
+    SHA512_VECTOR_BLOCKS(SmallSigma0Avx2, SmallSigma1Avx2)
+}
+
+// Two blocks at once with AVX2: their schedules side by side, block 0 in the low lane
+// and block 1 in the high lane of each 256-bit register, so that one vector step makes
+// a pair of words for both. Block 0's rounds run with the schedule, block 1's after,
+// from the words already made: the vector work per block is halved.
+SHA512_AVX2_TARGET inline __m256i SmallSigma0Wide(__m256i w) {
+    const __m256i right = _mm256_xor_si256(_mm256_xor_si256(_mm256_srli_epi64(w, 1), _mm256_srli_epi64(w, 8)), _mm256_srli_epi64(w, 7));
+    return _mm256_xor_si256(right, _mm256_xor_si256(_mm256_slli_epi64(w, 63), _mm256_slli_epi64(w, 56)));
+}
+SHA512_AVX2_TARGET inline __m256i SmallSigma1Wide(__m256i w) {
+    const __m256i right = _mm256_xor_si256(_mm256_xor_si256(_mm256_srli_epi64(w, 19), _mm256_srli_epi64(w, 61)), _mm256_srli_epi64(w, 6));
+    return _mm256_xor_si256(right, _mm256_xor_si256(_mm256_slli_epi64(w, 45), _mm256_slli_epi64(w, 3)));
+}
+
+SHA512_AVX2_TARGET void Sha512Avx2Pair(uint64_t* hash, const uint8_t* data) {
+    const __m256i swap = _mm256_set_epi64x(0x08090a0b0c0d0e0fLL, 0x0001020304050607LL, 0x08090a0b0c0d0e0fLL,
+                                           0x0001020304050607LL);
+    alignas(32) uint64_t wk[2][80];
+    __m256i n[16];
+// The pair of words t, t+1 of both blocks with their round constants, into wk.
+#define SHA512_KEEP(t, words)                                                                                         \
+    do {                                                                                                          \
+        const __m256i sum = _mm256_add_epi64(                                                                     \
+            words, _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(kSha512K + (t))))); \
+        _mm_store_si128(reinterpret_cast<__m128i*>(wk[0] + (t)), _mm256_castsi256_si128(sum));                   \
+        _mm_store_si128(reinterpret_cast<__m128i*>(wk[1] + (t)), _mm256_extracti128_si256(sum, 1));              \
+    } while (0)
+    for (int j = 0; j < 8; ++j) {
+        const __m256i both = _mm256_set_m128i(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + 128 + 16 * j)),
+                                              _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + 16 * j)));
+        n[j] = _mm256_shuffle_epi8(both, swap);
+        SHA512_KEEP(2 * j, n[j]);
+    }
+    uint64_t a = hash[0], b = hash[1], c = hash[2], d = hash[3];
+    uint64_t e = hash[4], f = hash[5], g = hash[6], h = hash[7];
+    uint64_t ab = b ^ c;
+    uint64_t* w0 = wk[0];
+#define SHA512_PAIR_STEP(J, a, b, c, d, e, f, g, h)                                                                  \
+    if (schedule) {                                                                                                  \
+        constexpr int p = 8 + (J);                                                                                   \
+        n[p] = _mm256_add_epi64(_mm256_add_epi64(SmallSigma1Wide(n[p - 1]), _mm256_alignr_epi8(n[p - 3], n[p - 4], 8)), \
+                                _mm256_add_epi64(SmallSigma0Wide(_mm256_alignr_epi8(n[p - 7], n[p - 8], 8)), n[p - 8])); \
+        SHA512_KEEP(k + 16 + 2 * (J), n[p]);                                                                         \
+    }                                                                                                                \
+    SHA512_PAIR_ROUND(a, b, c, d, e, f, g, h, k + 2 * (J));                                                          \
+    SHA512_PAIR_ROUND(h, a, b, c, d, e, f, g, k + 2 * (J) + 1)
+#define SHA512_PAIR_ROUND(a, b, c, d, e, f, g, h, i)                                                   \
+    do {                                                                                               \
+        const uint64_t t1 = (h + w0[i] + Ch(e, f, g)) + (RotR64(e, 14) ^ RotR64(e, 18) ^ RotR64(e, 41)); \
+        d += t1;                                                                                       \
+        const uint64_t bc = ab;                                                                        \
+        ab = a ^ b;                                                                                    \
+        h = t1 + (RotR64(a, 28) ^ RotR64(a, 34) ^ RotR64(a, 39)) + (b ^ (ab & bc));                    \
+    } while (0)
+#define SHA512_PAIR_SIXTEEN                        \
+    SHA512_PAIR_STEP(0, a, b, c, d, e, f, g, h);   \
+    SHA512_PAIR_STEP(1, g, h, a, b, c, d, e, f);   \
+    SHA512_PAIR_STEP(2, e, f, g, h, a, b, c, d);   \
+    SHA512_PAIR_STEP(3, c, d, e, f, g, h, a, b);   \
+    SHA512_PAIR_STEP(4, a, b, c, d, e, f, g, h);   \
+    SHA512_PAIR_STEP(5, g, h, a, b, c, d, e, f);   \
+    SHA512_PAIR_STEP(6, e, f, g, h, a, b, c, d);   \
+    SHA512_PAIR_STEP(7, c, d, e, f, g, h, a, b)
+    for (int k = 0; k < 64; k += 16) {
+        constexpr bool schedule = true;
+        SHA512_PAIR_SIXTEEN;
+        for (int j = 0; j < 8; ++j) n[j] = n[8 + j];
+    }
+    {
+        constexpr int k = 64;
+        constexpr bool schedule = false;
+        SHA512_PAIR_SIXTEEN;
+    }
+    AddToChain(hash, a, b, c, d, e, f, g, h);
+    // Block 1: its words are all made.
+    a = hash[0], b = hash[1], c = hash[2], d = hash[3];
+    e = hash[4], f = hash[5], g = hash[6], h = hash[7];
+    ab = b ^ c;
+    w0 = wk[1];
+    for (int k = 0; k < 80; k += 16) {
+        constexpr bool schedule = false;
+        SHA512_PAIR_SIXTEEN;
+    }
+    AddToChain(hash, a, b, c, d, e, f, g, h);
+#undef SHA512_PAIR_SIXTEEN
+#undef SHA512_PAIR_ROUND
+#undef SHA512_PAIR_STEP
+#undef SHA512_KEEP
+}
+
+SHA512_AVX2_TARGET void Sha512Avx2(uint64_t* hash, const uint8_t* data, size_t blocks) {
+    ClearUpperVectorState();
+    for (; blocks >= 2; blocks -= 2, data += 256) Sha512Avx2Pair(hash, data);
+    if (blocks) Sha512Avx2One(hash, data, blocks);
+    _mm256_zeroupper();
+}
+#undef SHA512_VECTOR_BLOCKS
 #undef SHA512_SIXTEEN
 #undef SHA512_STEP
 #undef SHA512_WK_ROUND
-        AddToChain(hash, a, b, c, d, e, f, g, h);
-    }
-}
+#undef SHA512_SCHEDULE_PAIR
 #endif
 
 }  // namespace
@@ -528,6 +709,7 @@ SHA512_AVX512_TARGET void Sha512Avx512(uint64_t* hash, const uint8_t* data, size
 void Sha512Transform(uint64_t* hash, const uint8_t* data, size_t blocks) {
 #ifdef QUORVIX_X86
     if (Cpu().avx512 && Cpu().bmi2) return Sha512Avx512(hash, data, blocks);
+    if (Cpu().avx2 && Cpu().bmi2) return Sha512Avx2(hash, data, blocks);
     if (Cpu().bmi2) return Sha512Bmi2(hash, data, blocks);
 #endif
     Sha512Portable(hash, data, blocks);
