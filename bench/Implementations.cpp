@@ -37,8 +37,9 @@ namespace {
 // shows all libraries as on a machine of that level.
 void DisableGcryptAbove(CpuLevel level) {
     std::vector<const char*> off;
-    if (level < CpuLevel::Avx512) off.insert(off.end(), {"intel-avx512", "intel-vaes-vpclmul", "intel-gfni"});
-    if (level < CpuLevel::Avx2) off.insert(off.end(), {"intel-avx2", "intel-bmi2", "intel-avx", "intel-fast-vpgather"});
+    if (level < CpuLevel::Avx512) off.insert(off.end(), {"intel-avx512", "intel-gfni"});
+    if (level < CpuLevel::Avx2)
+        off.insert(off.end(), {"intel-avx2", "intel-bmi2", "intel-avx", "intel-fast-vpgather", "intel-vaes-vpclmul"});
     if (level < CpuLevel::Sse4) off.insert(off.end(), {"intel-shaext", "intel-pclmul", "intel-sse4.1", "intel-ssse3", "intel-aesni"});
     for (const char* feature : off) gcry_control(GCRYCTL_DISABLE_HWF, feature, nullptr);
 }
@@ -236,7 +237,7 @@ void AddOpenSsl(Implementations& list, const char* name, size_t ourDigits) {
 
 std::string DigestRow::Name() const {
     std::string name = HashTypeName(type);
-    if (passes) name += " " + std::to_string(passes) + " passes";
+    if (passes) name.append(" ").append(std::to_string(passes)).append(" passes");
     return name;
 }
 

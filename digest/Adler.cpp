@@ -16,6 +16,10 @@
 
 #include "CryptoUtils.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <cstdint>
 #include <cstring>
 
@@ -51,6 +55,43 @@ void AdlerPortable(uint32_t& sum1, uint32_t& sum2, const uint8_t* data, uint32_t
     sum1 = s1;
     sum2 = s2;
 }
+
+#if defined(__SSE2__)
+// With SSE2, part of every x86-64 processor: 16 bytes a step, without the chain of one
+// addition per byte. s1 gains the step's byte sum (PSADBW); s2 gains 16 x s1 before the
+// step plus the bytes weighted 16..1 (bytes widened to 16 bits, PMADDWD). Per-lane sums
+// stay far below 2^32 within a run.
+void AdlerSse2(uint32_t& sum1, uint32_t& sum2, const uint8_t* data, uint32_t length) {
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i weightsFirst = _mm_setr_epi16(16, 15, 14, 13, 12, 11, 10, 9);
+    const __m128i weightsLast = _mm_setr_epi16(8, 7, 6, 5, 4, 3, 2, 1);
+    uint32_t s1 = sum1, s2 = sum2;
+    while (length >= 16) {
+        uint32_t run = length < kRun ? length / 16 * 16 : kRun / 16 * 16;
+        length -= run;
+        s2 += s1 * run;  // s1 before the run, counted once per byte that follows
+        __m128i byteSums = zero, previousSums = zero, weighted = zero;
+        for (; run > 0; run -= 16, data += 16) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data));
+            previousSums = _mm_add_epi32(previousSums, byteSums);
+            byteSums = _mm_add_epi32(byteSums, _mm_sad_epu8(v, zero));
+            weighted = _mm_add_epi32(weighted, _mm_add_epi32(_mm_madd_epi16(_mm_unpacklo_epi8(v, zero), weightsFirst),
+                                                             _mm_madd_epi16(_mm_unpackhi_epi8(v, zero), weightsLast)));
+        }
+        const auto total = [](__m128i v) {
+            v = _mm_add_epi32(v, _mm_shuffle_epi32(v, 0x4e));
+            return uint32_t(_mm_cvtsi128_si32(_mm_add_epi32(v, _mm_shuffle_epi32(v, 0xb1))));
+        };
+        s1 += total(byteSums);
+        s2 += total(_mm_add_epi32(_mm_slli_epi32(previousSums, 4), weighted));
+        s1 %= kModulus;
+        s2 %= kModulus;
+    }
+    AdlerPortable(s1, s2, data, length);
+    sum1 = s1;
+    sum2 = s2;
+}
+#endif
 
 #ifdef QUORVIX_X86
 // 64 bytes a step: s1 gains the byte sum; s2 gains 64 x s1 before the step plus the
@@ -362,6 +403,11 @@ void AdlerUpdate(AdlerState& state, const uint8_t* data, uint32_t length) {
 #ifdef QUORVIX_X86
     if (length >= 64 && Cpu().avx2)
         AdlerAvx2(s1, s2, data, length);
+    else
+#endif
+#if defined(__SSE2__)
+    if (length >= 16)
+        AdlerSse2(s1, s2, data, length);
     else
 #endif
         AdlerPortable(s1, s2, data, length);

@@ -11,32 +11,44 @@
 
 namespace {
 
-using CrcTables = std::array<std::array<uint32_t, 256>, 8>;
+// Braids: the message is cut into words of 8 bytes dealt to kBraids streams in turn,
+// each with a register of its own, so that the processor works on five independent
+// chains of look-ups instead of one.
+constexpr int kBraids = 5;
 
-// Slicing-by-8 tables: table 0 is the standard byte-wise table; table k advances a
-// byte through k further zero bytes, so eight bytes cost eight independent look-ups.
+// Slicing-by-8 tables, then those of the braids: table 0 is the standard byte-wise
+// table, and table k advances a byte through k further zero bytes, so eight bytes cost
+// eight independent look-ups. Tables 8..15 are tables 8·(kBraids − 1) + 0..7: a word of
+// one braid advanced past the words of the other braids up to its own next word.
+using CrcTables = std::array<std::array<uint32_t, 256>, 16>;
+constexpr int kBraidTable = 8 * (kBraids - 1);
+
 constexpr CrcTables MakeReflectedTables() {
-    CrcTables t{};
+    std::array<std::array<uint32_t, 256>, kBraidTable + 8> t{};
     for (uint32_t i = 0; i < 256; ++i) {
         uint32_t c = i;
         for (int k = 0; k < 8; ++k) c = (c >> 1) ^ ((c & 1) ? 0xEDB88320u : 0);
         t[0][i] = c;
     }
     for (uint32_t i = 0; i < 256; ++i)
-        for (int k = 1; k < 8; ++k) t[k][i] = (t[k - 1][i] >> 8) ^ t[0][t[k - 1][i] & 0xff];
-    return t;
+        for (int k = 1; k < kBraidTable + 8; ++k) t[size_t(k)][i] = (t[size_t(k - 1)][i] >> 8) ^ t[0][t[size_t(k - 1)][i] & 0xff];
+    CrcTables kept{};
+    for (int k = 0; k < 8; ++k) kept[size_t(k)] = t[size_t(k)], kept[size_t(8 + k)] = t[size_t(kBraidTable + k)];
+    return kept;
 }
 
 constexpr CrcTables MakeMsbTables() {
-    CrcTables t{};
+    std::array<std::array<uint32_t, 256>, kBraidTable + 8> t{};
     for (uint32_t i = 0; i < 256; ++i) {
         uint32_t c = i << 24;
         for (int k = 0; k < 8; ++k) c = (c << 1) ^ ((c & 0x80000000u) ? 0x04C11DB7u : 0);
         t[0][i] = c;
     }
     for (uint32_t i = 0; i < 256; ++i)
-        for (int k = 1; k < 8; ++k) t[k][i] = (t[k - 1][i] << 8) ^ t[0][t[k - 1][i] >> 24];
-    return t;
+        for (int k = 1; k < kBraidTable + 8; ++k) t[size_t(k)][i] = (t[size_t(k - 1)][i] << 8) ^ t[0][t[size_t(k - 1)][i] >> 24];
+    CrcTables kept{};
+    for (int k = 0; k < 8; ++k) kept[size_t(k)] = t[size_t(k)], kept[size_t(8 + k)] = t[size_t(kBraidTable + k)];
+    return kept;
 }
 
 constexpr CrcTables kReflected = MakeReflectedTables();
@@ -48,29 +60,71 @@ static_assert(kMsb[0][1] == 0x04c11db7u);
 
 namespace {
 
-uint32_t ReflectedPortable(uint32_t crc, const uint8_t* data, size_t length) {
-    const auto& t = kReflected;
-    for (; length >= 8; data += 8, length -= 8) {
-        const uint32_t lo = crc ^ LoadLE32(data);
-        const uint32_t hi = LoadLE32(data + 4);
-        crc = t[7][lo & 0xff] ^ t[6][(lo >> 8) & 0xff] ^ t[5][(lo >> 16) & 0xff] ^ t[4][lo >> 24] ^
-              t[3][hi & 0xff] ^ t[2][(hi >> 8) & 0xff] ^ t[1][(hi >> 16) & 0xff] ^ t[0][hi >> 24];
+// Eight bytes through the register: the register is added into the word, and each of
+// the word's bytes is looked up in the table of its distance from the end, offset by
+// `first` (0 for the register itself, 8 for a braid's next word).
+template <bool Msb>
+__attribute__((always_inline)) inline uint32_t SliceWord(uint64_t word, int first) {
+    const auto& t = Msb ? kMsb : kReflected;
+    uint32_t crc = 0;
+    for (int k = 0; k < 8; ++k) {
+        // Reflected: byte k (from the low end) is followed by 7 − k more; MSB-first: byte k
+        // from the top end is.
+        const uint32_t byte = Msb ? uint32_t(word >> (56 - 8 * k)) & 0xff : uint32_t(word >> (8 * k)) & 0xff;
+        crc ^= t[size_t(first + 7 - k)][byte];
     }
-    for (size_t i = 0; i < length; ++i) crc = (crc >> 8) ^ t[0][(crc ^ data[i]) & 0xff];
     return crc;
 }
 
-uint32_t MsbPortable(uint32_t crc, const uint8_t* data, size_t length) {
-    const auto& t = kMsb;
-    for (; length >= 8; data += 8, length -= 8) {
-        const uint32_t hi = crc ^ LoadBE32(data);
-        const uint32_t lo = LoadBE32(data + 4);
-        crc = t[7][hi >> 24] ^ t[6][(hi >> 16) & 0xff] ^ t[5][(hi >> 8) & 0xff] ^ t[4][hi & 0xff] ^
-              t[3][lo >> 24] ^ t[2][(lo >> 16) & 0xff] ^ t[1][(lo >> 8) & 0xff] ^ t[0][lo & 0xff];
+template <bool Msb>
+inline uint64_t LoadWord(const uint8_t* p) {
+    return Msb ? LoadBE64(p) : LoadLE64(p);
+}
+
+// The register as the first four bytes of a word.
+template <bool Msb>
+inline uint64_t RegisterWord(uint32_t crc) {
+    return Msb ? uint64_t(crc) << 32 : crc;
+}
+
+template <bool Msb>
+uint32_t Portable(uint32_t crc, const uint8_t* data, size_t length) {
+    const auto& t = Msb ? kMsb : kReflected;
+    constexpr size_t kBlock = 8 * kBraids;
+    // Braided while at least two blocks remain: the last block gathers the braids.
+    if (length >= 2 * kBlock) {
+        uint64_t braid[kBraids] = {RegisterWord<Msb>(crc)};
+        size_t blocks = length / kBlock - 1;
+        for (; blocks > 0; --blocks, data += kBlock, length -= kBlock)
+            for (int i = 0; i < kBraids; ++i)
+                braid[i] = RegisterWord<Msb>(SliceWord<Msb>(braid[i] ^ LoadWord<Msb>(data + 8 * i), 8));
+        // Each braid's register belongs to its next word: the last block's, taken in turn.
+        crc = 0;
+        for (int i = 0; i < kBraids; ++i)
+            crc = SliceWord<Msb>(braid[i] ^ LoadWord<Msb>(data + 8 * i) ^ RegisterWord<Msb>(crc), 0);
+        data += kBlock;
+        length -= kBlock;
     }
-    for (size_t i = 0; i < length; ++i) crc = (crc << 8) ^ t[0][(crc >> 24) ^ data[i]];
+    for (; length >= 8; data += 8, length -= 8) crc = SliceWord<Msb>(LoadWord<Msb>(data) ^ RegisterWord<Msb>(crc), 0);
+    // The last 0..7 bytes as four, two and one, three steps at most instead of seven.
+    if (length & 4) {
+        const uint32_t v = crc ^ (Msb ? LoadBE32(data) : LoadLE32(data));
+        crc = Msb ? t[3][v >> 24] ^ t[2][(v >> 16) & 0xff] ^ t[1][(v >> 8) & 0xff] ^ t[0][v & 0xff]
+                  : t[3][v & 0xff] ^ t[2][(v >> 8) & 0xff] ^ t[1][(v >> 16) & 0xff] ^ t[0][v >> 24];
+        data += 4;
+    }
+    if (length & 2) {
+        crc = Msb ? (crc << 16) ^ t[1][(crc >> 24) ^ data[0]] ^ t[0][((crc >> 16) & 0xff) ^ data[1]]
+                  : (crc >> 16) ^ t[1][(crc ^ data[0]) & 0xff] ^ t[0][((crc >> 8) ^ data[1]) & 0xff];
+        data += 2;
+    }
+    if (length & 1) crc = Msb ? (crc << 8) ^ t[0][(crc >> 24) ^ data[0]] : (crc >> 8) ^ t[0][(crc ^ data[0]) & 0xff];
     return crc;
 }
+
+uint32_t ReflectedPortable(uint32_t crc, const uint8_t* data, size_t length) { return Portable<false>(crc, data, length); }
+
+uint32_t MsbPortable(uint32_t crc, const uint8_t* data, size_t length) { return Portable<true>(crc, data, length); }
 
 // ---- Carry-less multiplication ----
 //
@@ -224,6 +278,54 @@ CLMUL_TARGET uint32_t FoldClmul(uint32_t crc, const uint8_t* data, size_t length
     return Finish<Msb>(x3, data, length);
 }
 
+// Four 256-bit lanes, 128 bytes a step: VPCLMULQDQ on processors without AVX-512.
+#define VCLMUL256_TARGET __attribute__((target("vpclmulqdq,pclmul,avx2,sse4.1")))
+
+template <bool Msb>
+VCLMUL256_TARGET inline __m256i Load256(const uint8_t* p) {
+    const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+    if constexpr (Msb)
+        return _mm256_shuffle_epi8(v, _mm256_set_epi64x(0x0001020304050607LL, 0x08090a0b0c0d0e0fLL, 0x0001020304050607LL,
+                                                        0x08090a0b0c0d0e0fLL));
+    return v;
+}
+
+VCLMUL256_TARGET inline __m256i Fold256(__m256i chunk, __m256i constants, __m256i into) {
+    return _mm256_xor_si256(_mm256_xor_si256(_mm256_clmulepi64_epi128(chunk, constants, 0x00),
+                                             _mm256_clmulepi64_epi128(chunk, constants, 0x11)),
+                            into);
+}
+
+template <bool Msb, int Bits>
+VCLMUL256_TARGET inline __m256i Constants256() {
+    constexpr FoldConstants k = Msb ? MsbFold(Bits) : ReflectedFold(Bits);
+    return _mm256_set_epi64x(int64_t(k.hi), int64_t(k.lo), int64_t(k.hi), int64_t(k.lo));
+}
+
+template <bool Msb>
+VCLMUL256_TARGET uint32_t FoldClmul256(uint32_t crc, const uint8_t* data, size_t length) {
+    ClearUpperVectorState();
+    __m256i x0 = _mm256_xor_si256(Load256<Msb>(data), _mm256_zextsi128_si256(WithRegister<Msb>(_mm_setzero_si128(), crc)));
+    __m256i x1 = Load256<Msb>(data + 32), x2 = Load256<Msb>(data + 64), x3 = Load256<Msb>(data + 96);
+    data += 128;
+    length -= 128;
+    const __m256i by8 = Constants256<Msb, 1024>();
+    for (; length >= 128; data += 128, length -= 128) {
+        x0 = Fold256(x0, by8, Load256<Msb>(data));
+        x1 = Fold256(x1, by8, Load256<Msb>(data + 32));
+        x2 = Fold256(x2, by8, Load256<Msb>(data + 64));
+        x3 = Fold256(x3, by8, Load256<Msb>(data + 96));
+    }
+    // The lanes folded onto the last side by side, then its halves.
+    x3 = _mm256_xor_si256(_mm256_xor_si256(Fold256(x0, Constants256<Msb, 768>(), x3),
+                                           Fold256(x1, Constants256<Msb, 512>(), _mm256_setzero_si256())),
+                          Fold256(x2, Constants256<Msb, 256>(), _mm256_setzero_si256()));
+    const __m128i v = Fold128(_mm256_castsi256_si128(x3), Constants128<Msb, 128>(), _mm256_extracti128_si256(x3, 1));
+    const uint32_t result = Finish<Msb>(v, data, length);
+    _mm256_zeroupper();
+    return result;
+}
+
 // Four 512-bit lanes, 256 bytes a step.
 template <bool Msb>
 VCLMUL_TARGET inline __m512i Load512(const uint8_t* p) {
@@ -300,9 +402,18 @@ VCLMUL_TARGET uint32_t Unfold(const CrcState& state) {
     return Finish<Msb>(v, state.pending, state.waiting);
 }
 
+// From 16 to 63 bytes: one chunk with the register, the others folded onto it.
+template <bool Msb>
+CLMUL_TARGET uint32_t FoldShort(uint32_t crc, const uint8_t* data, size_t length) {
+    ClearUpperVectorState();
+    return Finish<Msb>(WithRegister<Msb>(Load128<Msb>(data), crc), data + 16, length - 16);
+}
+
 template <bool Msb>
 uint32_t RegisterUpdate(uint32_t crc, const uint8_t* data, size_t length) {
+    if (length >= 256 && Cpu().vpclmul256) return FoldClmul256<Msb>(crc, data, length);
     if (length >= 64 && Cpu().pclmul) return FoldClmul<Msb>(crc, data, length);
+    if (length >= 16 && Cpu().pclmul) return FoldShort<Msb>(crc, data, length);
     return Msb ? MsbPortable(crc, data, length) : ReflectedPortable(crc, data, length);
 }
 
