@@ -24,6 +24,8 @@
 #include <random>
 #include <sstream>
 
+#include <unistd.h>
+
 #include "Implementations.h"
 #include "digest/CryptoAPI.h"
 #include "digest/CryptoUtils.h"
@@ -126,6 +128,9 @@ struct Measure {
 // while the console shows them as usual.
 class Collector : public benchmark::ConsoleReporter {
 public:
+    // Colours only on a terminal (the reporter given to the library is not set up from
+    // its --benchmark_color flag).
+    Collector() : ConsoleReporter(::isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
             if (run.run_type != Run::RT_Aggregate) continue;

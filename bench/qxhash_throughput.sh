@@ -1,71 +1,150 @@
 #!/usr/bin/env bash
-# qxhash beside openssl dgst, rhash, coreutils' *sum tools and cksum on one file held
-# in the page cache (1 GiB by default), for every algorithm they share. Prints a
-# Markdown table of MB/s (best of three runs each).
-# Usage: bench/qxhash_throughput.sh QXHASH [FILE]
+# qxhash beside openssl dgst, rhash, coreutils' *sum tools and cksum, wall time, each
+# command's runs alternating with the others' (median of five), files in the page cache:
+#   large  one file (1 GiB of random bytes by default), every algorithm they share;
+#   many   10,000 files of 1 KiB, named on the command line;
+#   check  a list of 100,000 entries (files of 1 KiB), checked with -c.
+# Prints Markdown tables.
+# Usage: bench/qxhash_throughput.sh QXHASH [large|many|check|all] [FILE]
 set -euo pipefail
-qxhash=$1
-file=${2:-}
-if [ -z "$file" ]; then
-  file=$(mktemp)
-  trap 'rm -f "$file"' EXIT
-  head -c $((1 << 30)) /dev/urandom > "$file"
-fi
-cat "$file" > /dev/null  # into the page cache
-bytes=$(stat -c %s "$file")
+qxhash=$(realpath "$1")
+what=${2:-all}
+file=${3:-}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+runs=5
 
-best() {  # command... -> best wall time in seconds over three runs
-  local best=""
-  for _ in 1 2 3; do
-    local start end
-    start=$(date +%s.%N)
-    "$@" > /dev/null
-    end=$(date +%s.%N)
-    best=$(echo "$start $end ${best:-999}" | awk '{t = $2 - $1; print (t < $3) ? t : $3}')
-  done
-  echo "$best"
-}
-rate() { echo "$1" | awk -v b="$bytes" '{printf "%.0f", b / $1 / 1e6}'; }
-
-echo "| algorithm | qxhash MB/s | peers MB/s | qxhash / fastest |"
-echo "|---|---:|---:|---:|"
-row() {  # name qxhash-name peer-label:command...
-  local name=$1 ours=$2
-  shift 2
-  local oursRate fastest=0 cells=""
-  oursRate=$(rate "$(best "$qxhash" -a "$ours" "$file")")
-  for peer in "$@"; do
-    local label=${peer%%:*} command=${peer#*:}
-    local r
-    r=$(rate "$(best $command "$file")")
-    cells+="$label $r, "
-    [ "$r" -gt "$fastest" ] && fastest=$r
-  done
-  echo "| $name | $oursRate | ${cells%, } | $(awk -v a="$oursRate" -v b="$fastest" 'BEGIN {printf "%.2f", a / b}') |"
-}
 have() { command -v "$1" > /dev/null; }
-peers() {  # keeps the peers whose program exists
+
+# Runs each command (a string, its words and file patterns expanded in $work) $runs
+# times, alternating between them; prints the median wall time of each, in seconds,
+# one per line. The timed span includes the shell's fork and the pattern's expansion,
+# the same for every command.
+medians() {
+  local -a times=()
+  local i c
+  for ((i = 0; i < runs; i++)); do
+    for ((c = 1; c <= $#; c++)); do
+      local start end
+      start=$(date +%s.%N)
+      (cd "$work" && eval "exec ${!c}") > /dev/null
+      end=$(date +%s.%N)
+      times+=("$c $(echo "$start $end" | awk '{print $2 - $1}')")
+    done
+  done
+  for ((c = 1; c <= $#; c++)); do
+    printf '%s\n' "${times[@]}" | awk -v c="$c" '$1 == c {print $2}' | sort -g | awk '{t[NR] = $1} END {print t[int((NR + 1) / 2)]}'
+  done
+}
+
+# A table row: label, qxhash's command, then peers as "name:command". Every time is
+# net of the same command line given to `true` (the fork, and the shell's expansion of
+# ten thousand file names), measured alongside.
+row() {
+  local label=$1 ours=$2
+  shift 2
+  local -a names=() commands=("$ours")
+  local peer
+  for peer in "$@"; do
+    names+=("${peer%%:*}")
+    commands+=("${peer#*:}")
+  done
+  local baseline="true ${ours#* }"
+  mapfile -t raw < <(medians "$baseline" "${commands[@]}")
+  local -a t=()
+  local k
+  for ((k = 1; k < ${#raw[@]}; k++)); do t+=("$(awk -v a="${raw[$k]}" -v b="${raw[0]}" 'BEGIN {print a - b}')"); done
+  local cells="" fastest=999 i
+  for ((i = 0; i < ${#names[@]}; i++)); do
+    cells+="${names[$i]} $(printf '%.3f' "${t[$((i + 1))]}") s, "
+    fastest=$(awk -v a="$fastest" -v b="${t[$((i + 1))]}" 'BEGIN {print (b < a) ? b : a}')
+  done
+  echo "| $label | $(printf '%.3f' "${t[0]}") s | ${cells%, } | $(awk -v a="${t[0]}" -v b="$fastest" 'BEGIN {printf "%.2f", b / a}') |"
+}
+
+peers() {  # the peers whose program exists
+  local peer
   for peer in "$@"; do
     local command=${peer#*:}
     have "${command%% *}" && printf '%s\n' "$peer"
   done
 }
 
-mapfile -t p < <(peers "openssl:openssl dgst -md5" "rhash:rhash --md5" "md5sum:md5sum" "cksum:cksum -a md5")
-row MD5 md5 "${p[@]}"
-mapfile -t p < <(peers "openssl:openssl dgst -sha1" "rhash:rhash --sha1" "sha1sum:sha1sum" "cksum:cksum -a sha1")
-row SHA-1 sha1 "${p[@]}"
-mapfile -t p < <(peers "openssl:openssl dgst -sha256" "rhash:rhash --sha256" "sha256sum:sha256sum" "cksum:cksum -a sha256")
-row SHA-256 sha256 "${p[@]}"
-mapfile -t p < <(peers "openssl:openssl dgst -sha512" "rhash:rhash --sha512" "sha512sum:sha512sum" "cksum:cksum -a sha512")
-row SHA-512 sha512 "${p[@]}"
-mapfile -t p < <(peers "openssl:openssl dgst -ripemd160" "rhash:rhash --ripemd160")
-row RIPEMD-160 ripemd160 "${p[@]}"
-mapfile -t p < <(peers "rhash:rhash --md4")
-row MD4 md4 "${p[@]}"
-mapfile -t p < <(peers "rhash:rhash --crc32")
-row CRC-32 crc32 "${p[@]}"
-mapfile -t p < <(peers "rhash:rhash --tiger")
-row Tiger tiger192 "${p[@]}"
-mapfile -t p < <(peers "rhash:rhash --gost94")
-row GOST gost "${p[@]}"
+machine() {
+  echo "Machine: $(sed -n 's/^model name\s*: //p' /proc/cpuinfo | head -n 1), $(nproc) processors; qxhash with every level its processor has."
+  echo
+}
+
+large() {
+  local f=${file:-$work/large}
+  [ -n "$file" ] || head -c $((1 << 30)) /dev/urandom > "$f"
+  cat "$f" > /dev/null
+  echo "### One file of $(($(stat -c %s "$f") >> 20)) MiB"
+  echo
+  echo "| algorithm | qxhash | others | fastest other / qxhash |"
+  echo "|---|---:|---|---:|"
+  local p
+  mapfile -t p < <(peers "openssl:openssl dgst -md5 $f" "rhash:rhash --md5 $f" "md5sum:md5sum $f" "cksum:cksum -a md5 $f")
+  row MD5 "$qxhash -a md5 $f" "${p[@]}"
+  mapfile -t p < <(peers "openssl:openssl dgst -sha1 $f" "rhash:rhash --sha1 $f" "sha1sum:sha1sum $f" "cksum:cksum -a sha1 $f")
+  row SHA-1 "$qxhash -a sha1 $f" "${p[@]}"
+  mapfile -t p < <(peers "openssl:openssl dgst -sha256 $f" "rhash:rhash --sha256 $f" "sha256sum:sha256sum $f" "cksum:cksum -a sha256 $f")
+  row SHA-256 "$qxhash -a sha256 $f" "${p[@]}"
+  mapfile -t p < <(peers "openssl:openssl dgst -sha512 $f" "rhash:rhash --sha512 $f" "sha512sum:sha512sum $f" "cksum:cksum -a sha512 $f")
+  row SHA-512 "$qxhash -a sha512 $f" "${p[@]}"
+  mapfile -t p < <(peers "openssl:openssl dgst -ripemd160 $f" "rhash:rhash --ripemd160 $f")
+  row RIPEMD-160 "$qxhash -a ripemd160 $f" "${p[@]}"
+  mapfile -t p < <(peers "rhash:rhash --md4 $f")
+  row MD4 "$qxhash -a md4 $f" "${p[@]}"
+  mapfile -t p < <(peers "rhash:rhash --crc32 $f")
+  row CRC-32 "$qxhash -a crc32 $f" "${p[@]}"
+  mapfile -t p < <(peers "rhash:rhash --tiger $f")
+  row Tiger "$qxhash -a tiger $f" "${p[@]}"
+  mapfile -t p < <(peers "rhash:rhash --gost94 $f")
+  row GOST "$qxhash -a gost $f" "${p[@]}"
+  echo
+}
+
+small_files() {  # count
+  mkdir -p "$work/files"
+  (cd "$work/files" && head -c $(($1 * 1024)) /dev/urandom | split -a 6 -d -b 1024 - f)
+  find "$work/files" -type f -exec cat {} + > /dev/null
+}
+
+many() {
+  small_files 10000
+  echo "### 10,000 files of 1 KiB"
+  echo
+  echo "| algorithm | qxhash | others | fastest other / qxhash |"
+  echo "|---|---:|---|---:|"
+  local p
+  mapfile -t p < <(peers "md5sum:md5sum files/*" "rhash:rhash --md5 files/*" "openssl:openssl dgst -md5 files/*")
+  row MD5 "$qxhash -a md5 files/*" "${p[@]}"
+  mapfile -t p < <(peers "sha256sum:sha256sum files/*" "rhash:rhash --sha256 files/*" "openssl:openssl dgst -sha256 files/*")
+  row SHA-256 "$qxhash -a sha256 files/*" "${p[@]}"
+  echo
+  rm -rf "$work/files"
+}
+
+check() {
+  small_files 100000
+  (cd "$work" && find files -type f | sort | xargs sha256sum > list)
+  echo "### A list of 100,000 entries (files of 1 KiB), checked"
+  echo
+  echo "| algorithm | qxhash -c | others | fastest other / qxhash |"
+  echo "|---|---:|---|---:|"
+  local p
+  mapfile -t p < <(peers "sha256sum:sha256sum -c --quiet list" "rhash:rhash -c --skip-ok list")
+  row SHA-256 "$qxhash -c --quiet list" "${p[@]}"
+  echo
+  rm -rf "$work/files" "$work/list"
+}
+
+machine
+case $what in
+  large) large ;;
+  many) many ;;
+  check) check ;;
+  all) large; many; check ;;
+  *) echo "unknown: $what" >&2; exit 2 ;;
+esac

@@ -36,12 +36,10 @@ private:
     bool owned_ = false;
 };
 
-FileDigestResult Failure(HashError error, int systemError) {
-    FileDigestResult result;
+void Fail(FileDigestResult& result, HashError error, int systemError) {
     result.error = error;
     result.systemError = systemError;
-    result.reason = std::strerror(systemError);
-    return result;
+    result.reason = systemError ? std::strerror(systemError) : "";
 }
 
 }  // namespace
@@ -52,26 +50,26 @@ ReadBuffer::ReadBuffer() : data_(static_cast<uint8_t*>(std::aligned_alloc(kAlign
 
 void ReadBuffer::Free::operator()(uint8_t* p) const { std::free(p); }
 
-FileDigestResult DigestFile(const std::string& path, const std::vector<DigestType>& types, ReadBuffer& buffer,
-                            const ProgressFn& progress) {
+void DigestFile(const std::string& path, std::span<const DigestType> types, ReadBuffer& buffer,
+                FileDigestResult& result, const ProgressFn& progress) {
+    result.error = HASH_ERR_NONE;
+    result.systemError = 0;
+    result.reason.clear();
     InputFile file(path);
-    if (file.fd() < 0) return Failure(HASH_ERR_OPEN_FILE, errno);
+    if (file.fd() < 0) return Fail(result, HASH_ERR_OPEN_FILE, errno);
     struct stat info {};
     uint64_t total = 0;
     if (::fstat(file.fd(), &info) == 0) {
-        if (S_ISDIR(info.st_mode)) return Failure(HASH_ERR_READ_FILE, EISDIR);
+        if (S_ISDIR(info.st_mode)) return Fail(result, HASH_ERR_READ_FILE, EISDIR);
         if (S_ISREG(info.st_mode)) total = uint64_t(info.st_size);
     }
     // Small files are read at once; advice only pays for reads that go on.
     if (total > ReadBuffer::kSize) ::posix_fadvise(file.fd(), 0, 0, POSIX_FADV_SEQUENTIAL);
 
-    std::vector<HashContext> contexts(types.size());
+    std::vector<HashContext>& contexts = buffer.contexts;
+    contexts.resize(types.size());
     for (size_t i = 0; i < types.size(); ++i) {
-        if (HashError error = HashInit(&contexts[i], types[i].code)) {
-            FileDigestResult result;
-            result.error = error;
-            return result;
-        }
+        if (HashError error = HashInit(&contexts[i], types[i].code)) return Fail(result, error, 0);
         if (types[i].passes) contexts[i].passes = types[i].passes;
     }
 
@@ -80,7 +78,7 @@ FileDigestResult DigestFile(const std::string& path, const std::vector<DigestTyp
         const ssize_t got = ::read(file.fd(), buffer.data(), ReadBuffer::kSize);
         if (got < 0) {
             if (errno == EINTR) continue;
-            return Failure(HASH_ERR_READ_FILE, errno);
+            return Fail(result, HASH_ERR_READ_FILE, errno);
         }
         if (got == 0) break;
         for (HashContext& context : contexts) HashUpdate(&context, buffer.data(), uint32_t(got));
@@ -90,11 +88,6 @@ FileDigestResult DigestFile(const std::string& path, const std::vector<DigestTyp
         if (S_ISREG(info.st_mode) && done == total && size_t(got) < ReadBuffer::kSize) break;
     }
 
-    FileDigestResult result;
-    for (HashContext& context : contexts) {
-        std::string digest;
-        HashFinal(&context, digest);
-        result.digests.push_back(std::move(digest));
-    }
-    return result;
+    result.digests.resize(contexts.size());
+    for (size_t i = 0; i < contexts.size(); ++i) HashFinal(&contexts[i], result.digests[i]);
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -23,12 +24,14 @@ struct DigestType {
     bool operator==(const DigestType&) const = default;
 };
 
-// The buffer files are read through: one per reader, reused for every file.
+// What a reader reuses from file to file: the buffer files are read through, and the
+// digest contexts.
 class ReadBuffer {
 public:
     ReadBuffer();
     uint8_t* data() const { return data_.get(); }
     static constexpr size_t kSize = size_t(1) << 20;
+    std::vector<HashContext> contexts;
 
 private:
     struct Free {
@@ -40,6 +43,7 @@ private:
 // Called now and then with the bytes read so far and the file size (0 when unknown).
 using ProgressFn = std::function<void(uint64_t done, uint64_t total)>;
 
-// path "-" reads standard input.
-FileDigestResult DigestFile(const std::string& path, const std::vector<DigestType>& types, ReadBuffer& buffer,
-                            const ProgressFn& progress = {});
+// path "-" reads standard input. The result is written into `result`, whose strings are
+// reused (a run over many small files makes no allocation per file).
+void DigestFile(const std::string& path, std::span<const DigestType> types, ReadBuffer& buffer,
+                FileDigestResult& result, const ProgressFn& progress = {});

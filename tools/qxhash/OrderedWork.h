@@ -1,98 +1,125 @@
 // Work on many items at once with the results taken in the items' order: qxhash
 // digests several files on all processors and still prints their lines in argument
-// order. Memory stays bounded: at most `window` items are read ahead, and each worker
+// order. Memory stays bounded: at most `window` items are read ahead, and each thread
 // reads through its own buffer.
 #pragma once
 
-#include <algorithm>
-#include <condition_variable>
-#include <deque>
+#include <atomic>
 #include <functional>
-#include <mutex>
+#include <memory>
 #include <optional>
 #include <thread>
 #include <vector>
 
 #include "FileDigest.h"
 
-// Takes items from `next` until it has none, runs `work` on each on one of `workers`
-// threads (on this thread alone when `workers` is 1), and hands each item with its
-// result to `deliver`, on this thread, in the order `next` gave them. When `deliver`
-// returns false no further item is started.
+// Takes items from `next` until it has none, runs `work` on each on one of `threads`
+// threads (this one among them), and hands each item with its result to `deliver`, on
+// this thread, in the order `next` gave them. When `deliver` returns false no further
+// item is started.
+//
+// A digest of a small file takes a few microseconds, so handing items over must cost
+// far less: no lock, only counters. Items sit in a ring; whoever is free claims the
+// next one by raising `claimed`. This thread reads ahead and, until the next result to
+// deliver is there, works on items like the others. Threads sleep (atomic wait, a
+// system call only when someone does wait) only when nothing is there to claim.
+// `work` writes into a Result that is reused from item to item.
 template <typename Item, typename Result>
-void RunInOrder(unsigned workers, size_t window, const std::function<std::optional<Item>()>& next,
-                const std::function<Result(const Item&, ReadBuffer&)>& work,
+void RunInOrder(unsigned threads, size_t window, const std::function<std::optional<Item>()>& next,
+                const std::function<void(const Item&, Result&, ReadBuffer&)>& work,
                 const std::function<bool(Item&, Result&)>& deliver) {
-    if (workers <= 1) {
-        ReadBuffer buffer;
+    ReadBuffer ownBuffer;
+    if (threads <= 1) {
+        Result result;
         while (std::optional<Item> item = next()) {
-            Result result = work(*item, buffer);
+            work(*item, result, ownBuffer);
             if (!deliver(*item, result)) return;
         }
         return;
     }
-    enum class State { Waiting, Running, Done, Dropped };
     struct Slot {
-        Item item;
-        std::optional<Result> result;
-        State state = State::Waiting;
+        std::optional<Item> item;
+        Result result;
+        std::atomic<bool> done{false};
     };
-    std::mutex mutex;
-    std::condition_variable changed;
-    std::deque<Slot> slots;  // in order; a deque keeps the others in place when the first goes
-    bool finished = false;
-    const auto worker = [&] {
+    const size_t size = window;
+    const auto slots = std::make_unique<Slot[]>(size);
+    std::atomic<size_t> produced{0};  // items placed in the ring
+    std::atomic<size_t> claimed{0};   // items started
+    std::atomic<bool> finished{false};
+
+    // Claims the next item if there is one; its number, or none.
+    const auto claim = [&]() -> std::optional<size_t> {
+        size_t c = claimed.load(std::memory_order_relaxed);
+        while (c < produced.load(std::memory_order_acquire))
+            if (claimed.compare_exchange_weak(c, c + 1, std::memory_order_acq_rel)) return c;
+        return std::nullopt;
+    };
+    const auto run = [&](size_t number, ReadBuffer& buffer) {
+        Slot& slot = slots[number % size];
+        work(*slot.item, slot.result, buffer);
+        slot.done.store(true, std::memory_order_release);
+        slot.done.notify_one();
+    };
+    const auto helper = [&] {
         ReadBuffer buffer;
-        std::unique_lock<std::mutex> lock(mutex);
         for (;;) {
-            auto slot = slots.end();
-            changed.wait(lock, [&] {
-                slot = std::find_if(slots.begin(), slots.end(), [](const Slot& s) { return s.state == State::Waiting; });
-                return finished || slot != slots.end();
-            });
-            if (slot == slots.end()) return;
-            slot->state = State::Running;
-            Slot& mine = *slot;
-            lock.unlock();
-            Result result = work(mine.item, buffer);
-            lock.lock();
-            mine.result = std::move(result);
-            mine.state = State::Done;
-            changed.notify_all();
+            const size_t seen = produced.load(std::memory_order_acquire);
+            if (const std::optional<size_t> number = claim()) {
+                run(*number, buffer);
+                continue;
+            }
+            if (finished.load(std::memory_order_acquire)) return;
+            produced.wait(seen, std::memory_order_acquire);  // until more items come, or the end
         }
     };
-    std::vector<std::thread> threads;
-    for (unsigned i = 0; i < workers; ++i) threads.emplace_back(worker);
+    std::vector<std::thread> helpers;
+    for (unsigned i = 1; i < threads; ++i) helpers.emplace_back(helper);
 
-    bool more = true, stopped = false;
-    std::unique_lock<std::mutex> lock(mutex);
-    while (!stopped) {
-        while (more && slots.size() < window) {
-            lock.unlock();
+    size_t delivered = 0;
+    bool more = true;
+    for (;;) {
+        // Read ahead, the ring's free slots being those already delivered: refilled once
+        // half of it is free, so that a helper out of work sleeps once per half ring,
+        // not once per item.
+        size_t p = produced.load(std::memory_order_relaxed);
+        const size_t before = p;
+        while (more && p < delivered + size && (p != before || p - delivered <= size / 2)) {
             std::optional<Item> item = next();
-            lock.lock();
             if (!item) {
                 more = false;
                 break;
             }
-            slots.push_back(Slot{std::move(*item), std::nullopt, State::Waiting});
-            changed.notify_all();
+            Slot& slot = slots[p % size];
+            slot.item = std::move(item);
+            slot.done.store(false, std::memory_order_relaxed);
+            produced.store(++p, std::memory_order_release);
+            if (p - before == 16) produced.notify_all();  // the first few wake the others early
         }
-        if (slots.empty()) break;
-        changed.wait(lock, [&] { return slots.front().state == State::Done; });
-        Slot done = std::move(slots.front());
-        slots.pop_front();
-        lock.unlock();
-        stopped = !deliver(done.item, *done.result);
-        lock.lock();
+        if (p != before) produced.notify_all();
+        if (delivered == p) break;
+        // Until the next result is there, work on whatever is left to claim.
+        Slot& front = slots[delivered % size];
+        while (!front.done.load(std::memory_order_acquire)) {
+            if (const std::optional<size_t> number = claim())
+                run(*number, ownBuffer);
+            else
+                front.done.wait(false, std::memory_order_acquire);
+        }
+        const bool go = deliver(*front.item, front.result);
+        front.item.reset();
+        ++delivered;
+        if (!go) break;
     }
-    // Items not yet started are dropped; those under way finish first (the workers
-    // hold on to their slots, so none is removed before).
-    for (Slot& slot : slots)
-        if (slot.state == State::Waiting) slot.state = State::Dropped;
-    finished = true;
-    changed.notify_all();
-    changed.wait(lock, [&] { return std::none_of(slots.begin(), slots.end(), [](const Slot& s) { return s.state == State::Running; }); });
-    lock.unlock();
-    for (std::thread& thread : threads) thread.join();
+    // Stop: nothing further can be claimed (claimed is put past anything produced), the
+    // helpers are woken (produced changes, so no wait misses it) and go; the items they
+    // had started finish first.
+    const size_t placed = produced.load();
+    size_t started = claimed.load();
+    while (!claimed.compare_exchange_weak(started, placed + size + 1)) {
+    }
+    finished.store(true, std::memory_order_release);
+    produced.fetch_add(1, std::memory_order_release);
+    produced.notify_all();
+    for (std::thread& thread : helpers) thread.join();
 }

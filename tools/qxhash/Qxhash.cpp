@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iostream>
 #include <optional>
+#include <span>
 #include <thread>
 
 #include "Algorithms.h"
@@ -58,9 +59,11 @@ struct Run {
     char end;  // of each output line
 
     bool WriteFailed() const { return !io.out; }
-    FileDigestResult Digest(const std::string& path, const std::vector<DigestType>& types, ReadBuffer& buffer) const {
-        Progress progress(io.err, io.showProgress && workers == 1, path);
-        return DigestFile(path, types, buffer, std::ref(progress));
+    void Digest(const std::string& path, std::span<const DigestType> types, ReadBuffer& buffer,
+                FileDigestResult& result) const {
+        if (!io.showProgress || workers > 1) return DigestFile(path, types, buffer, result);
+        Progress progress(io.err, true, path);
+        DigestFile(path, types, buffer, result, std::ref(progress));
     }
 };
 
@@ -121,31 +124,35 @@ int PrintDigests(const Run& run, std::vector<Variant> variants) {
     int status = 0;
     FileWalk walk(run.options.files, run.options.recursive);
     RunInOrder<FileWalk::Entry, FileDigestResult>(
-        run.workers, 64, [&] { return walk.Next(); },
-        [&](const FileWalk::Entry& entry, ReadBuffer& buffer) {
+        run.workers, 256, [&] { return walk.Next(); },
+        [&](const FileWalk::Entry& entry, FileDigestResult& result, ReadBuffer& buffer) {
             if (entry.listError) {
-                FileDigestResult failure;
-                failure.error = HASH_ERR_OPEN_FILE;
-                failure.reason = std::strerror(entry.listError);
-                return failure;
+                result.error = HASH_ERR_OPEN_FILE;
+                result.reason = std::strerror(entry.listError);
+                return;
             }
-            return run.Digest(entry.path, types, buffer);
+            run.Digest(entry.path, types, buffer, result);
         },
-        [&](FileWalk::Entry& entry, FileDigestResult& result) {
+        [&, line = std::string()](FileWalk::Entry& entry, FileDigestResult& result) mutable {
             if (result.error != HASH_ERR_NONE) {
                 ReportFailure(run.io.err, entry.path, result);
                 status = 1;
                 return true;
             }
+            // Each line made in one reused string and written in one go.
             std::string prefix;
             const std::string name = ShownName(run, entry.path, prefix);
+            line.clear();
             for (size_t i = 0; i < variants.size(); ++i) {
                 const std::string digest = ShownDigest(variants[i].algorithm.code, result.digests[i]);
+                line += prefix;
                 if (run.options.tag)
-                    run.io.out << prefix << TagOf(variants[i]) << " (" << name << ") = " << digest << run.end;
+                    line.append(TagOf(variants[i])).append(" (").append(name).append(") = ").append(digest);
                 else
-                    run.io.out << prefix << digest << (run.options.binary ? " *" : "  ") << name << run.end;
+                    line.append(digest).append(run.options.binary ? " *" : "  ").append(name);
+                line += run.end;
             }
+            run.io.out.write(line.data(), std::streamsize(line.size()));
             return !run.WriteFailed();
         });
     return status;
@@ -154,7 +161,7 @@ int PrintDigests(const Run& run, std::vector<Variant> variants) {
 // --- Checking lists ------------------------------------------------------------------
 
 // One listed digest and the types it may be: one when the line names it, every type
-// of its length when the length is all there is.
+// of its length when the length is all there is, the usual one first.
 struct Expectation {
     std::string digest;
     struct Candidate {
@@ -169,51 +176,90 @@ struct CheckItem {
     size_t lineNumber;
     std::optional<CheckLine> line;  // none for a badly formed line
     std::vector<Expectation> expectations;
-    std::vector<DigestType> types;  // every type and pass count to compute, each once
+    // Every type and pass count to compute, each once: first each expectation's first
+    // candidate, then the others, which are computed only when the first do not match.
+    std::vector<DigestType> types;
+    size_t firstRound = 0;
 };
 
-void AddCandidates(Expectation& expectation, const Variant& variant, std::optional<uint32_t> passes, CheckItem& item) {
+// The types a digest of so many hex digits may be, the usual one first (md5 for 32
+// digits, sha256 for 64, and so on), the others in type code order.
+const std::vector<Algorithm>& TypesOfLength(size_t digits) {
+    static const std::vector<std::vector<Algorithm>> byLength = [] {
+        std::vector<std::vector<Algorithm>> table(129);
+        for (const Algorithm& algorithm : AllAlgorithms()) table[HexDigits(algorithm.code)].push_back(algorithm);
+        for (const char* usual : {"crc32", "md5", "sha1", "tiger192", "haval224", "sha256", "sha384", "sha512"}) {
+            auto& list = table[HexDigits(FindVariant(usual)->algorithm.code)];
+            std::stable_partition(list.begin(), list.end(), [usual](const Algorithm& a) { return a.name == usual; });
+        }
+        return table;
+    }();
+    static const std::vector<Algorithm> none;
+    return digits < byLength.size() ? byLength[digits] : none;
+}
+
+void AddCandidates(Expectation& expectation, const Variant& variant, std::optional<uint32_t> passes,
+                   std::vector<DigestType>& types) {
     Variant tried = variant;
     if (!tried.passes && tried.algorithm.usesPasses && passes) tried.passes = *passes;
     for (uint32_t count : PassesToTry(tried)) {
         const DigestType type{ComputedType(variant.algorithm.code), count};
-        auto found = std::find(item.types.begin(), item.types.end(), type);
-        if (found == item.types.end()) found = item.types.insert(item.types.end(), type);
-        expectation.candidates.push_back({variant.algorithm.code, size_t(found - item.types.begin())});
+        auto found = std::find(types.begin(), types.end(), type);
+        if (found == types.end()) found = types.insert(types.end(), type);
+        expectation.candidates.push_back({variant.algorithm.code, size_t(found - types.begin())});
     }
 }
 
 CheckItem MakeCheckItem(const Options& options, size_t lineNumber, const std::string& text) {
-    CheckItem item{lineNumber, std::nullopt, {}, {}};
-    const auto isLength = [](size_t digits) {
-        return std::any_of(AllAlgorithms().begin(), AllAlgorithms().end(), [&](const Algorithm& a) { return HexDigits(a.code) == digits; });
-    };
+    CheckItem item{lineNumber, std::nullopt, {}, {}, 0};
+    const auto isLength = [](size_t digits) { return !TypesOfLength(digits).empty(); };
     const auto isTag = [](std::string_view tag) { return FindVariantByTag(tag).has_value(); };
     std::optional<CheckLine> line = ParseCheckLine(text, isLength, isTag);
     if (!line) return item;
+    std::vector<DigestType> all;  // in the order the candidates came
     for (const std::string& digest : line->digests) {
         Expectation expectation{digest, {}, line->tag.empty() && options.algorithms.empty()};
         if (!line->tag.empty()) {
             const Variant variant = *FindVariantByTag(line->tag);
-            if (HexDigits(variant.algorithm.code) == digest.size()) AddCandidates(expectation, variant, options.passes, item);
+            if (HexDigits(variant.algorithm.code) == digest.size()) AddCandidates(expectation, variant, options.passes, all);
         } else if (!options.algorithms.empty()) {
             for (const Variant& variant : options.algorithms)
-                if (HexDigits(variant.algorithm.code) == digest.size()) AddCandidates(expectation, variant, options.passes, item);
+                if (HexDigits(variant.algorithm.code) == digest.size()) AddCandidates(expectation, variant, options.passes, all);
         } else {
-            for (const Algorithm& algorithm : AllAlgorithms())
-                if (HexDigits(algorithm.code) == digest.size()) AddCandidates(expectation, {algorithm, 0}, options.passes, item);
+            for (const Algorithm& algorithm : TypesOfLength(digest.size()))
+                AddCandidates(expectation, {algorithm, 0}, options.passes, all);
         }
         if (expectation.candidates.empty()) return item;  // badly formed: no type fits
         item.expectations.push_back(std::move(expectation));
     }
+    // The first candidates' types to the front; the candidates follow their types.
+    std::vector<size_t> position(all.size(), SIZE_MAX);
+    const auto place = [&](size_t index) {
+        if (position[index] == SIZE_MAX) {
+            position[index] = item.types.size();
+            item.types.push_back(all[index]);
+        }
+    };
+    for (const Expectation& expectation : item.expectations) place(expectation.candidates.front().type);
+    item.firstRound = item.types.size();
+    for (const Expectation& expectation : item.expectations)
+        for (const auto& candidate : expectation.candidates) place(candidate.type);
+    for (Expectation& expectation : item.expectations)
+        for (auto& candidate : expectation.candidates) candidate.type = position[candidate.type];
     item.line = std::move(line);
     return item;
 }
 
+// Whether any candidate computed so far gives the listed digest.
 bool Matches(const Expectation& expectation, const FileDigestResult& result) {
     return std::any_of(expectation.candidates.begin(), expectation.candidates.end(), [&](const Expectation::Candidate& c) {
-        return DigestMatches(c.code, expectation.digest, result.digests[c.type]);
+        return c.type < result.digests.size() && DigestMatches(c.code, expectation.digest, result.digests[c.type]);
     });
+}
+
+bool AllMatch(const CheckItem& item, const FileDigestResult& result) {
+    return std::all_of(item.expectations.begin(), item.expectations.end(),
+                       [&](const Expectation& e) { return Matches(e, result); });
 }
 
 std::string TriedTypes(const Expectation& expectation) {
@@ -258,8 +304,20 @@ int CheckList(const Run& run, const std::string& list) {
         }
         return std::nullopt;
     };
-    const auto work = [&](const CheckItem& item, ReadBuffer& buffer) {
-        return item.line ? run.Digest(item.line->file, item.types, buffer) : FileDigestResult{};
+    // The usual types first; the others only when those do not match (the list may have
+    // been made with them), in a second reading.
+    const auto work = [&](const CheckItem& item, FileDigestResult& result, ReadBuffer& buffer) {
+        if (!item.line) return;
+        const std::span<const DigestType> types(item.types);
+        run.Digest(item.line->file, types.first(item.firstRound), buffer, result);
+        if (result.error != HASH_ERR_NONE || item.firstRound == types.size() || AllMatch(item, result)) return;
+        FileDigestResult others;
+        run.Digest(item.line->file, types.subspan(item.firstRound), buffer, others);
+        if (others.error != HASH_ERR_NONE) {
+            result = std::move(others);
+            return;
+        }
+        result.digests.insert(result.digests.end(), others.digests.begin(), others.digests.end());
     };
     std::ostream& out = run.io.out;
     std::ostream& err = run.io.err;
