@@ -10,6 +10,13 @@
 #include <string>
 #include <string_view>
 
+// Marks what the shared library exports; everything else in it stays hidden.
+#if defined(QUORVIX_DIGEST_SHARED_BUILD)
+#define QUORVIX_DIGEST_API __attribute__((visibility("default")))
+#else
+#define QUORVIX_DIGEST_API
+#endif
+
 enum HashType : uint32_t {
     HASH_MD2 = 257,
     HASH_MD4 = 258,
@@ -50,7 +57,7 @@ enum HashError : uint32_t {
 
 // The algorithm state of a digest in progress. Its layout is private to the library.
 struct HashState;
-struct HashStateRelease {
+struct QUORVIX_DIGEST_API HashStateRelease {
     void operator()(HashState* state) const noexcept;
 };
 
@@ -64,22 +71,22 @@ struct HashContext {
     uint32_t passes = 0;
 };
 
-HashError HashInit(HashContext* context, uint32_t type);
+QUORVIX_DIGEST_API HashError HashInit(HashContext* context, uint32_t type);
 // A null data pointer with a non-zero length reads nothing and returns
 // HASH_ERR_READ_FILE; the digest in progress is left as it was.
-HashError HashUpdate(HashContext* context, const void* data, uint32_t length);
-HashError HashFinal(HashContext* context, std::string& digest);
-HashError HashString(uint32_t type, std::string_view text, std::string& digest);
+QUORVIX_DIGEST_API HashError HashUpdate(HashContext* context, const void* data, uint32_t length);
+QUORVIX_DIGEST_API HashError HashFinal(HashContext* context, std::string& digest);
+QUORVIX_DIGEST_API HashError HashString(uint32_t type, std::string_view text, std::string& digest);
 
 // Writes up to `capacity` type codes in ascending order; returns how many it wrote.
-uint32_t HashListTypes(uint32_t* types, uint32_t capacity);
-const char* HashErrorText(uint32_t code);
+QUORVIX_DIGEST_API uint32_t HashListTypes(uint32_t* types, uint32_t capacity);
+QUORVIX_DIGEST_API const char* HashErrorText(uint32_t code);
 // The type's name ("MD5", "SHA256", ...) and digest length in bits; nullptr and 0
 // for a code outside HASH_TYPE_FIRST..HASH_TYPE_LAST.
-const char* HashTypeName(uint32_t type);
-uint32_t HashDigestBits(uint32_t type);
+QUORVIX_DIGEST_API const char* HashTypeName(uint32_t type);
+QUORVIX_DIGEST_API uint32_t HashDigestBits(uint32_t type);
 
 // Self-test against the library's known answers (HASH_ERR_NONE, _UNKNOWN_TYPE or _TEST_FAILED).
-bool HashTestVector(uint32_t type, std::string_view message, std::string_view expected);
-HashError HashTestType(uint32_t type);
-HashError HashSelfTest();
+QUORVIX_DIGEST_API bool HashTestVector(uint32_t type, std::string_view message, std::string_view expected);
+QUORVIX_DIGEST_API HashError HashTestType(uint32_t type);
+QUORVIX_DIGEST_API HashError HashSelfTest();

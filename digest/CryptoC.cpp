@@ -1,0 +1,111 @@
+// The C interface over the C++ one: a handle holds a HashContext.
+#include "CryptoC.h"
+
+#include <new>
+#include <string>
+
+#include "CryptoAPI.h"
+
+struct qx_digest {
+    HashContext context;  // after the final it has no state, and refuses further use
+    bool hasData = false;  // the pass count is fixed once data has gone in
+};
+
+static_assert(uint32_t(QX_MD2) == HASH_TYPE_FIRST && uint32_t(QX_RIPEMD160) == HASH_TYPE_LAST,
+              "the C codes are the library's");
+static_assert(uint32_t(QX_ERR_TEST_FAILED) == uint32_t(HASH_ERR_TEST_FAILED), "the C result codes are the library's");
+
+namespace {
+
+int CopyHex(const std::string& text, char* hex, size_t capacity) {
+    if (!hex || capacity < text.size() + 1) return QX_ERR_BUFFER_TOO_SMALL;
+    text.copy(hex, text.size());
+    hex[text.size()] = '\0';
+    return QX_OK;
+}
+
+// Updates take 32-bit lengths; a longer buffer goes in several.
+int UpdateAll(HashContext& context, const void* data, size_t length) {
+    const auto* bytes = static_cast<const uint8_t*>(data);
+    do {
+        const uint32_t piece = length > UINT32_MAX ? UINT32_MAX : uint32_t(length);
+        if (HashError error = HashUpdate(&context, bytes, piece)) return int(error);
+        bytes += piece;
+        length -= piece;
+    } while (length > 0);
+    return QX_OK;
+}
+
+}  // namespace
+
+extern "C" {
+
+int qx_digest_new(qx_digest** digest, uint32_t type) {
+    if (!digest) return QX_ERR_NULL_CONTEXT;
+    *digest = nullptr;
+    auto* made = new (std::nothrow) qx_digest;
+    if (!made) return QX_ERR_INVALID_CONTEXT;
+    if (HashError error = HashInit(&made->context, type)) {
+        delete made;
+        return int(error);
+    }
+    *digest = made;
+    return QX_OK;
+}
+
+int qx_digest_set_passes(qx_digest* digest, uint32_t passes) {
+    if (!digest) return QX_ERR_NULL_CONTEXT;
+    if (!digest->context.state) return QX_ERR_INVALID_CONTEXT;
+    // Only types with passes have a count (3 from the start); others keep 0.
+    if (digest->context.passes == 0 || passes < 3 || passes > 5 || digest->hasData) return QX_ERR_BAD_PASSES;
+    digest->context.passes = passes;
+    return QX_OK;
+}
+
+int qx_digest_update(qx_digest* digest, const void* data, size_t length) {
+    if (!digest) return QX_ERR_NULL_CONTEXT;
+    if (length == 0 && digest->context.state) return QX_OK;
+    if (!data && digest->context.state) return QX_ERR_READ;
+    digest->hasData = true;
+    return UpdateAll(digest->context, data, length);
+}
+
+int qx_digest_final(qx_digest* digest, char* hex, size_t capacity) {
+    if (!digest) return QX_ERR_NULL_CONTEXT;
+    if (!digest->context.state) return QX_ERR_INVALID_CONTEXT;
+    // Checked before the final, which cannot be repeated.
+    if (!hex || capacity < HashDigestBits(digest->context.hashType) / 4 + 1) return QX_ERR_BUFFER_TOO_SMALL;
+    std::string text;
+    if (HashError error = HashFinal(&digest->context, text)) return int(error);
+    return CopyHex(text, hex, capacity);
+}
+
+void qx_digest_free(qx_digest* digest) { delete digest; }
+
+int qx_digest_buffer(uint32_t type, const void* data, size_t length, char* hex, size_t capacity) {
+    if (length > 0 && !data) return QX_ERR_READ;
+    HashContext context{};
+    if (HashError error = HashInit(&context, type)) return int(error);
+    if (!hex || capacity < HashDigestBits(type) / 4 + 1) return QX_ERR_BUFFER_TOO_SMALL;
+    if (length > 0)
+        if (int error = UpdateAll(context, data, length)) return error;
+    std::string text;
+    if (HashError error = HashFinal(&context, text)) return int(error);
+    return CopyHex(text, hex, capacity);
+}
+
+uint32_t qx_list_types(uint32_t* types, uint32_t capacity) { return HashListTypes(types, capacity); }
+
+const char* qx_type_name(uint32_t type) { return HashTypeName(type); }
+
+uint32_t qx_digest_bits(uint32_t type) { return HashDigestBits(type); }
+
+const char* qx_error_text(int code) {
+    if (code == QX_ERR_BUFFER_TOO_SMALL) return "Buffer too small for the digest";
+    if (code == QX_ERR_BAD_PASSES) return "Pass count not allowed here";
+    return code < 0 ? "Unknown error" : HashErrorText(uint32_t(code));
+}
+
+int qx_self_test(void) { return int(HashSelfTest()); }
+
+}  // extern "C"
