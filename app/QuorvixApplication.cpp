@@ -5,11 +5,12 @@
 #include <exception>
 
 #include "ErrorReport.h"
+#include "QuorvixVersion.h"
 
 QuorvixApplication::QuorvixApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Quorvix"));
     setOrganizationName(QStringLiteral("Dravontek"));
-    setApplicationVersion(QStringLiteral("1.0"));
+    setApplicationVersion(QStringLiteral(QUORVIX_VERSION));
     setWindowIcon(QIcon(QStringLiteral(":/quorvix/quorvix.png")));
 }
 

@@ -9,6 +9,7 @@
 
 #include "FormLook.h"
 #include "GameReady.h"
+#include "QuorvixVersion.h"
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("AboutBox"));
@@ -20,7 +21,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::WindowTit
     picture->setPixmap(QPixmap(QStringLiteral(":/quorvix/quorvix.png")));
     auto* name = new QLabel(QStringLiteral("Quorvix"), this);
     name->setFont(FormFont(24, true));
-    auto* version = new QLabel(QStringLiteral("Version 1.0"), this);
+    auto* version = new QLabel(QStringLiteral("Version " QUORVIX_VERSION), this);
     auto* maker = new QLabel(QStringLiteral("A pairs-matching memory game by Dravontek"), this);
 
     auto* web = new QPushButton(QStringLiteral("&Web page"), this);

@@ -10,7 +10,7 @@ public:
     explicit AboutBox(QWidget* parent = nullptr);
 
     static constexpr const char* kWebPage = "https://www.dravontek.com/quorvix";
-    static constexpr const char* kMail = "mailto:quorvix@dravontek.com?subject=Quorvix%201.0";
+    static constexpr const char* kMail = "mailto:quorvix@dravontek.com?subject=Quorvix";
 
 protected:
     void showEvent(QShowEvent* event) override;

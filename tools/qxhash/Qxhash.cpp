@@ -17,6 +17,7 @@
 #include "Options.h"
 #include "OrderedWork.h"
 #include "Output.h"
+#include "QuorvixVersion.h"
 #include "digest/CryptoAPI.h"
 
 namespace {
@@ -77,7 +78,7 @@ void ReportFailure(std::ostream& err, const std::string& file, const FileDigestR
 // How a file name is shown in an output line, and the mark the line then starts with.
 std::string ShownName(const Run& run, const std::string& file, std::string& prefix) {
     if (run.options.zero || !NeedsEscape(file)) return file;
-    prefix = "\\";
+    prefix.assign(1, '\\');  // not `= "\\"`, which trips a false -Wrestrict in GCC 12
     return EscapeFileName(file);
 }
 
