@@ -12,10 +12,15 @@ packages=(
   xvfb xauth xdotool imagemagick
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
+  # Qt's platform accessibility switch, which tests of screen-reader events flip
+  qt6-base-private-dev
   # independent digest implementations, used only by tests and benchmarks
   libssl-dev libgcrypt20-dev zlib1g-dev nettle-dev librhash-dev libmhash-dev
   # the command-line peers of bench/qxhash_throughput.sh
   openssl rhash
+  # checking the installed files and the Debian package, and the digest library used
+  # from C and Python
+  desktop-file-utils appstream man-db lintian python3
 )
 
 missing=()
