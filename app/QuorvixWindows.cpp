@@ -1,7 +1,7 @@
 #include "QuorvixWindows.h"
 
-QuorvixWindows::QuorvixWindows(const QString& programFolder)
-    : form1(programFolder),
+QuorvixWindows::QuorvixWindows(const QString& programFolder, std::function<uint32_t()> clockSeed)
+    : form1(programFolder, std::move(clockSeed)),
       form3(form1.Leads(), &form1),
       form2(form1.Leads(), form3, &form1),
       form4(form1),

@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 #include "AboutBox.h"
 #include "Unit1.h"
 #include "Unit2.h"
@@ -13,7 +15,8 @@
 #include "Unit4.h"
 
 struct QuorvixWindows {
-    explicit QuorvixWindows(const QString& programFolder);
+    // `clockSeed`, when given, seeds every deal instead of the clock.
+    explicit QuorvixWindows(const QString& programFolder, std::function<uint32_t()> clockSeed = {});
 
     TForm1 form1;
     TForm3 form3;

@@ -1,4 +1,5 @@
-// One card picture: shows a bitmap stretched to its size and reports clicks.
+// One card picture: shows a bitmap stretched to its size, reports clicks, and takes
+// the keyboard focus, which it shows with a mark of its own.
 #pragma once
 
 #include <QLabel>
@@ -8,12 +9,19 @@ class CardImage : public QLabel {
 public:
     explicit CardImage(QWidget* parent = nullptr);
 
+    // The focus mark: orange and dashed, unlike the grey frame and the blue hint frame.
+    static constexpr QRgb kFocusColour = 0xffff8c00;
+
 signals:
     void clicked();
+    // A key pressed while the card has the focus.
+    void keyPressed(int key);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool pressed_ = false;

@@ -89,6 +89,7 @@ void GameBoard::TurnCard(int cell) {
         } else {
             GameReady = true;
         }
+        if (matchedCount_ == kCells) view_.ShowGameOver(points_);
     } else {
         GameReady = false;
         AddPoints(kMissPoints);

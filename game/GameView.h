@@ -30,4 +30,7 @@ public:
     virtual void SetHintEnabled(bool enabled) = 0;
     // Opens the name entry modally and returns when it (and the leaders window after it) closed.
     virtual void OpenNameEntry() = 0;
+    // Every pair is found: the game is over with these points (after the name entry,
+    // when there was one). Shown without interrupting the player.
+    virtual void ShowGameOver(int32_t points) = 0;
 };

@@ -12,10 +12,12 @@
 #include <QThread>
 #include <QTime>
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 #include <unistd.h>
 
+#include "BoardWidget.h"
 #include "CardImage.h"
 #include "CardSets.h"
 #include "ErrorReport.h"
@@ -27,9 +29,6 @@
 
 namespace {
 
-constexpr QColor kFrameGrey(160, 160, 164);
-constexpr QColor kFrameHint(0, 0, 255);
-
 uint32_t SeedFromClock() {
     const QTime now = QDateTime::currentDateTimeUtc().time();
     return ClockSeed(now.hour(), now.minute(), now.second(), now.msec());
@@ -37,10 +36,10 @@ uint32_t SeedFromClock() {
 
 }  // namespace
 
-TForm1::TForm1(const QString& programFolder, QWidget* parent)
+TForm1::TForm1(const QString& programFolder, std::function<uint32_t()> clockSeed, QWidget* parent)
     : QMainWindow(parent),
       programFolder_(programFolder.endsWith(QLatin1Char('/')) ? programFolder : programFolder + QLatin1Char('/')),
-      board_(*this, SeedFromClock, [this] { return settings_.TurnDelay; },
+      board_(*this, clockSeed ? std::move(clockSeed) : SeedFromClock, [this] { return settings_.TurnDelay; },
              [this] { return leads_.Table().points[kLeadEntries - 1]; }) {
     setObjectName(QStringLiteral("Form1"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -65,42 +64,28 @@ void TForm1::SetWindows(TForm3* leads, TForm2* nameEntry, QDialog* options, QDia
 }
 
 void TForm1::BuildBoard() {
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFixedSize(500, 505);
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Panel1->setLineWidth(2);
-    SetBackgroundColour(Panel1, Qt::white);
+    Panel1 = new BoardWidget(this);
     setCentralWidget(Panel1);
+    connect(Panel1, &BoardWidget::cellChosen, this, [this](int cell) { ReportingErrors([&] { TurnCardAt(cell); }, this); });
+}
 
-    for (int cell = 1; cell <= kCells; ++cell) {
-        const int row = (cell - 1) / 6, column = (cell - 1) % 6;
-        QFrame* frame = new QFrame(Panel1);
-        frame->setObjectName(QStringLiteral("p%1").arg(cell));
-        frame->setGeometry(32 + 72 * column, 24 + 72 * row, 70, 70);
-        SetBackgroundColour(frame, kFrameGrey);
-        CardImage* image = new CardImage(frame);
-        image->setObjectName(QStringLiteral("Image%1").arg(cell));
-        image->setGeometry(5, 5, 60, 60);
-        connect(image, &CardImage::clicked, this, [this, cell] { ReportingErrors([&] { board_.TurnCard(cell); }, this); });
-        p[size_t(cell - 1)] = frame;
-        Image[size_t(cell - 1)] = image;
+// A turn, and then what it made known: a pair found leaves both its cards matched.
+void TForm1::TurnCardAt(int cell) {
+    const auto nameMatched = [this] {
+        for (int matched = 1; matched <= kCells; ++matched)
+            if (board_.IsMatched(matched)) Panel1->SetCardState(matched, FaceName(board_.CardValue(matched)) + QStringLiteral(", matched"));
+    };
+    try {
+        board_.TurnCard(cell);
+    } catch (...) {
+        nameMatched();
+        throw;
     }
+    nameMatched();
+}
 
-    const QFont big = FormFont(24, true);
-    Label1 = new QLabel(QStringLiteral("Points"), Panel1);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label2 = new QLabel(QStringLiteral("0"), Panel1);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    for (QLabel* label : {Label1, Label2}) {
-        label->setFont(big);
-        label->setStyleSheet(QStringLiteral("color: blue; background: transparent;"));
-        label->setTextFormat(Qt::PlainText);
-    }
-    // "Points" ends just left of the readout whatever the font's width.
-    Label1->setGeometry(158, 462, 160, 32);
-    Label1->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    Label2->setGeometry(326, 462, 160, 32);
+QString TForm1::FaceName(int value) const {
+    return value >= 1 && value <= faceNames_.size() ? faceNames_[value - 1] : QStringLiteral("card %1").arg(value);
 }
 
 void TForm1::BuildMenu() {
@@ -127,7 +112,7 @@ void TForm1::FormCreate() {
     GameReady = false;
     LoadSettings(settings_, *OpenSettingsStore());
     // A stored set that is gone or incomplete must not lock the player out for good.
-    const QString problem = CardSetProblem(BuildCardFolder(programFolder_, settings_.CardSetName));
+    const QString problem = CardSetProblem(CardSetFolder(programFolder_, settings_.CardSetName));
     if (!problem.isEmpty() && !FallBackFromCardSet(problem, {})) StopForReinstall();
     ApplyCardSet();
     if (const QString text = leads_.Load(); !text.isEmpty()) ShowErrorReport(text, this);
@@ -135,13 +120,14 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::ApplyCardSet() {
-    settings_.CardFolder = BuildCardFolder(programFolder_, settings_.CardSetName);
+    settings_.CardFolder = CardSetFolder(programFolder_, settings_.CardSetName);
+    faceNames_ = FaceNames(settings_.CardFolder);
     setWindowTitle(QStringLiteral("Quorvix: ") + settings_.CardSetName);
 }
 
 bool TForm1::FallBackFromCardSet(const QString& reason, const QStringList& excluded) {
     const QString broken = settings_.CardSetName;
-    const QString chosen = ChooseCardSet(CardSetsFolder(programFolder_), QString(), excluded + QStringList{broken});
+    const QString chosen = ChooseCardSet(programFolder_, QString(), excluded + QStringList{broken});
     if (chosen.isEmpty()) return false;
     settings_.CardSetName = chosen;
     ApplyCardSet();
@@ -159,6 +145,8 @@ void TForm1::NewGameOrStop() {
     for (;;) {
         pictures_.Clear();  // a new deal reads the pictures afresh
         try {
+            ranked_ = false;
+            Panel1->SetGameOver(QString());
             board_.NewGame();
             return;
         } catch (const CardImageError& error) {
@@ -181,7 +169,8 @@ void TForm1::StopForReinstall() {
 // A face that cannot be loaded shows a stand-in, so that the board always shows
 // what the game counts; its error is raised once per picture.
 void TForm1::ShowFace(int cell, int value) {
-    CardImage* image = Image[size_t(cell - 1)];
+    CardImage* image = Panel1->Image(cell);
+    Panel1->SetCardState(cell, FaceName(value));
     CardPictures::Picture& face =
         pictures_.Get(settings_.CardFolder + QString::number(value) + QStringLiteral(".bmp"), image->devicePixelRatioF());
     image->setPixmap(face.pixmap.isNull() ? StandInFace(value, image->size(), image->devicePixelRatioF()) : face.pixmap);
@@ -189,13 +178,14 @@ void TForm1::ShowFace(int cell, int value) {
 }
 
 void TForm1::ShowBack(int cell) {
-    CardImage* image = Image[size_t(cell - 1)];
+    CardImage* image = Panel1->Image(cell);
     const CardPictures::Picture& back = pictures_.Get(settings_.CardFolder + QStringLiteral("space.bmp"), image->devicePixelRatioF());
     if (back.pixmap.isNull()) throw CardImageError(back.error.toStdString());
     image->setPixmap(back.pixmap);
+    Panel1->SetCardState(cell, QStringLiteral("face down"));
 }
 
-void TForm1::RepaintNow(int cell) { Image[size_t(cell - 1)]->repaint(); }
+void TForm1::RepaintNow(int cell) { Panel1->Image(cell)->repaint(); }
 
 void TForm1::ProcessEvents() { QCoreApplication::processEvents(); }
 
@@ -204,17 +194,35 @@ void TForm1::Wait(int milliseconds) {
     if (milliseconds > 0) QThread::msleep(ulong(milliseconds));
 }
 
-void TForm1::ShowPoints(int32_t points) { Label2->setText(QString::number(points)); }
+void TForm1::ShowPoints(int32_t points) { Panel1->SetPoints(points); }
 
-void TForm1::SetFrameColour(int cell, FrameColour colour) {
-    SetBackgroundColour(p[size_t(cell - 1)], colour == FrameColour::Hint ? kFrameHint : kFrameGrey);
-}
+void TForm1::SetFrameColour(int cell, FrameColour colour) { Panel1->SetFrameColour(cell, colour); }
 
 void TForm1::SetHintEnabled(bool enabled) { Showmeplease1->setEnabled(enabled); }
 
 void TForm1::OpenNameEntry() {
+    ranked_ = true;
     if (nameEntryWindow_) nameEntryWindow_->Open(board_.Points());
     GameReady = true;
+}
+
+// The end of every game said on the board: the place a result took in the leaders
+// table, or what the tenth place needs.
+void TForm1::ShowGameOver(int32_t points) {
+    const LeadsTable table = leads_.Table();
+    QString text = QStringLiteral("Game over: %1 points").arg(points);
+    if (ranked_) {
+        const auto place = std::count_if(table.points.begin(), table.points.end(), [points](int32_t p) { return p >= points; });
+        text += QStringLiteral(", place %1 in the leaders table.").arg(std::max<long>(place, 1));
+    } else {
+        text += QStringLiteral(". The tenth place needs %1.").arg(int64_t(table.points[kLeadEntries - 1]) + 1);
+    }
+    Panel1->SetGameOver(text + QStringLiteral("\nF2 starts a new game."));
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    Panel1->FocusCell(Panel1->FocusedCell());
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -4,7 +4,7 @@
 
 #include <QMainWindow>
 
-#include <array>
+#include <functional>
 #include <memory>
 
 #include "CardPictures.h"
@@ -12,7 +12,7 @@
 #include "LeadsBook.h"
 #include "SettingsStore.h"
 
-class CardImage;
+class BoardWidget;
 class QAction;
 class QDialog;
 class QFrame;
@@ -23,8 +23,9 @@ class TForm3;
 class TForm1 : public QMainWindow, public GameView {
     Q_OBJECT
 public:
-    // Runs FormCreate: settings, caption, leaders table, first deal.
-    explicit TForm1(const QString& programFolder, QWidget* parent = nullptr);
+    // Runs FormCreate: settings, caption, leaders table, first deal. Deals are seeded
+    // from the clock, or from `clockSeed` when given (tests deal known boards).
+    explicit TForm1(const QString& programFolder, std::function<uint32_t()> clockSeed = {}, QWidget* parent = nullptr);
     ~TForm1() override;
 
     // The windows created after this one, in start-up order.
@@ -52,14 +53,18 @@ public:
     void SetFrameColour(int cell, FrameColour colour) override;
     void SetHintEnabled(bool enabled) override;
     void OpenNameEntry() override;
+    void ShowGameOver(int32_t points) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void FormCreate();
     void BuildBoard();
     void BuildMenu();
+    void TurnCardAt(int cell);
+    QString FaceName(int value) const;
     // Switches to a set that can be dealt when the current one cannot, telling the
     // player why; false when there is none.
     bool FallBackFromCardSet(const QString& reason, const QStringList& excluded);
@@ -78,12 +83,10 @@ private:
     GameBoard board_;
     CardPictures pictures_{QSize(60, 60)};
 
-    QFrame* Panel1 = nullptr;
-    std::array<QFrame*, kCells> p{};
-    std::array<CardImage*, kCells> Image{};
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
+    BoardWidget* Panel1 = nullptr;
     QAction* Showmeplease1 = nullptr;
+    QStringList faceNames_;  // of the set in play, for screen readers
+    bool ranked_ = false;    // this game's result went to the name entry
 
     TForm3* leadsWindow_ = nullptr;
     TForm2* nameEntryWindow_ = nullptr;

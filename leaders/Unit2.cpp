@@ -20,11 +20,13 @@ TForm2::TForm2(LeadsBook& leads, TForm3& leadsWindow, QWidget* parent)
     Edit1->setMaxLength(kMaxNameLength);
     Edit1->setFont(FormFont(24, true));
     Edit1->setStyleSheet(QStringLiteral("QLineEdit { color: blue; border: 1px solid gray; }"));
+    Edit1->setAccessibleName(QStringLiteral("Your name for the leaders table"));
     connect(Edit1, &QLineEdit::returnPressed, this, &TForm2::SpeedButton1Click);
 
     SpeedButton1 = MakeFlatButton(QStringLiteral("OK"), this);
     SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
     SpeedButton1->setGeometry(168, 64, 73, 25);
+    SpeedButton1->setAccessibleName(QStringLiteral("OK"));
     connect(SpeedButton1, &QPushButton::clicked, this, &TForm2::SpeedButton1Click);
 }
 

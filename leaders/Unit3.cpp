@@ -81,10 +81,12 @@ TForm3::TForm3(LeadsBook& leads, QWidget* parent)
     SpeedButton1 = MakeFlatButton(QStringLiteral("Clear"), this);
     SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
     SpeedButton1->setGeometry(8, 200, 73, 25);
+    SpeedButton1->setAccessibleName(QStringLiteral("Clear the leaders table"));
     connect(SpeedButton1, &QPushButton::clicked, this, &TForm3::SpeedButton1Click);
     SpeedButton2 = MakeFlatButton(QStringLiteral("OK"), this);
     SpeedButton2->setObjectName(QStringLiteral("SpeedButton2"));
     SpeedButton2->setGeometry(width - 82, 200, 73, 25);
+    SpeedButton2->setAccessibleName(QStringLiteral("OK"));
     connect(SpeedButton2, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -113,6 +115,9 @@ void TForm3::FillLabels() {
         const LeadEntry lead = GetLeadEntry(table, entry);
         names_[size_t(entry - 1)]->setText(lead.name);
         points_[size_t(entry - 1)]->setText(QString::number(lead.points));
+        // Read out as one line a place: who, and with how many points.
+        names_[size_t(entry - 1)]->setAccessibleName(QStringLiteral("Place %1: %2").arg(entry).arg(lead.name));
+        points_[size_t(entry - 1)]->setAccessibleName(QStringLiteral("Place %1: %2 points").arg(entry).arg(lead.points));
     }
 }
 

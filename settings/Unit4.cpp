@@ -30,6 +30,7 @@ TForm4::TForm4(TForm1& mainWindow)
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setGeometry(8, 27, 217, 19);
     ComboBox1->setCursor(Qt::PointingHandCursor);
+    ComboBox1->setAccessibleName(QStringLiteral("Card set"));
     connect(ComboBox1, &QComboBox::activated, this, &TForm4::ComboBox1Change);  // the player's choices only
 
     Panel1 = new QFrame(GroupBox1);
@@ -49,6 +50,7 @@ TForm4::TForm4(TForm1& mainWindow)
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(1, 1, 47, 47);
     Image1->setScaledContents(true);
+    Image1->setAccessibleName(QStringLiteral("Preview of the card set"));
 
     auto* Label2 = new QLabel(QStringLiteral("Delay"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
@@ -67,11 +69,13 @@ TForm4::TForm4(TForm1& mainWindow)
     ValueSlider1->SetValue(100);
     ValueSlider1->setPalette(palette());  // the window's white
     ValueSlider1->setCursor(Qt::PointingHandCursor);
+    ValueSlider1->setAccessibleName(QStringLiteral("Turn-back delay in milliseconds"));
     ValueSlider1->OnChange = [this](TCustomValueSlider*) { ValueSlider1Change(); };
 
     SpeedButton1 = MakeFlatButton(QStringLiteral("OK"), this);
     SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
     SpeedButton1->setGeometry(233, 146, 73, 25);
+    SpeedButton1->setAccessibleName(QStringLiteral("OK"));
     connect(SpeedButton1, &QPushButton::clicked, this, &QDialog::accept);
 
     Timer1 = new QTimer(this);
@@ -116,22 +120,23 @@ void TForm4::FormShow() {
     SelectCurrentSet();
     previewFrame_ = 0;
     settings.CardSetName = ComboBox1->currentIndex() >= 0 ? SetNameAt(ComboBox1->currentIndex()) : QString();
-    settings.CardFolder = BuildCardFolder(mainWindow_.ProgramFolder(), settings.CardSetName);
+    settings.CardFolder = CardSetFolder(mainWindow_.ProgramFolder(), settings.CardSetName);
     SetTimerEnabled(true);
     optionsChanged_ = false;
 }
 
-// The sets are listed from the folder the game loads its pictures from, wherever
-// the program was started. A set that cannot be dealt is listed, greyed, with the
-// reason, and cannot be chosen.
+// The sets are listed from the folders the game loads its pictures from, wherever
+// the program was started: the player's own first, marked. A set that cannot be
+// dealt is listed, greyed, with the reason, and cannot be chosen.
 void TForm4::FillCardSets() {
     ComboBox1->clear();
-    const QString gfx = CardSetsFolder(mainWindow_.ProgramFolder());
     auto* model = qobject_cast<QStandardItemModel*>(ComboBox1->model());
-    for (const QString& name : ListCardSets(gfx)) {
-        const QString problem = CardSetProblem(gfx + name + QLatin1Char('/'));
-        ComboBox1->addItem(problem.isEmpty() ? name : QStringLiteral("%1 (unusable: %2)").arg(name, problem), name);
-        if (!problem.isEmpty()) model->item(ComboBox1->count() - 1)->setEnabled(false);
+    for (const CardSet& set : AllCardSets(mainWindow_.ProgramFolder())) {
+        QString text = set.name;
+        if (set.user) text += QStringLiteral(" (yours)");
+        if (!set.problem.isEmpty()) text += QStringLiteral(" (unusable: %1)").arg(set.problem);
+        ComboBox1->addItem(text, set.name);
+        if (!set.problem.isEmpty()) model->item(ComboBox1->count() - 1)->setEnabled(false);
     }
 }
 

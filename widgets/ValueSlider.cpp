@@ -1,5 +1,6 @@
 #include "ValueSlider.h"
 
+#include <QAccessible>
 #include <QBackingStore>
 #include <QDataStream>
 #include <QFocusEvent>
@@ -15,6 +16,7 @@
 #include <limits>
 
 #include "SliderImages.h"
+#include "ValueSliderAccessible.h"
 
 namespace {
 
@@ -30,6 +32,8 @@ bool InsideWithEdges(const QRect& r, QPoint p) {
 }  // namespace
 
 TCustomValueSlider::TCustomValueSlider(QWidget* parent) : QWidget(parent) {
+    static const bool accessible = (QAccessible::installFactory(ValueSliderAccessibleFactory), true);
+    (void)accessible;
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -53,7 +57,14 @@ void TCustomValueSlider::SetValue(int32_t value) {
     const int32_t previous = value_;
     value_ = value;
     SetThumbPosition(ValueToPixel(value));
-    if (value_ != previous) NotifyChange();
+    if (value_ != previous) ValueChanged();
+}
+
+// Every change of the value: assistive technology is told, then OnChange.
+void TCustomValueSlider::ValueChanged() {
+    QAccessibleValueChangeEvent event(this, value_);
+    QAccessible::updateAccessibility(&event);
+    NotifyChange();
 }
 
 void TCustomValueSlider::SetMinValue(int32_t value) {
@@ -197,7 +208,7 @@ void TCustomValueSlider::SetThumbPosition(int pixel) {
     InvalidateThumb();
     if (dragging_) {
         value_ = axis.PixelToValue(pixel);
-        if (value_ != previous) NotifyChange();
+        if (value_ != previous) ValueChanged();
     }
 }
 

@@ -126,6 +126,7 @@ private:
     void StopRulerPress();
     void UpdateCursor(QPoint point);
     void ApplyCursor(bool hand);
+    void ValueChanged();
     bool PaintingCopy(const QPainter& painter) const;
     void FocusChanged(bool focused);
     void DrawTransparent(QPainter& painter, QPoint at, const QImage& image, const QRect& source, bool opaque);

@@ -51,6 +51,7 @@ public:
         events.push_back("name entry");
         GameReady = true;  // as the name entry and leaders windows leave it
     }
+    void ShowGameOver(int32_t points) override { events.push_back("game over " + std::to_string(points)); }
     // The event loop after an operation returns.
     void DeliverPending() {
         while (!pendingClicks.empty()) {
@@ -176,6 +177,7 @@ TEST_F(Board, PerfectGameEqualToEntryTenIsNotRanked) {
     EXPECT_EQ(board.Points(), 1800);
     EXPECT_EQ(board.MatchedCount(), 36);
     EXPECT_EQ(view.nameEntries, 0);
+    EXPECT_EQ(view.events.back(), "game over 1800");  // said without the name entry too
     EXPECT_TRUE(GameReady);
     // Finished: every click is ignored, and a new deal is possible at once.
     view.events.clear();
@@ -189,7 +191,8 @@ TEST_F(Board, OnePointAboveEntryTenOpensTheNameEntry) {
     lowest = 1799;
     MatchAll();
     EXPECT_EQ(view.nameEntries, 1);
-    EXPECT_EQ(view.events.back(), "name entry");
+    EXPECT_EQ(view.events[view.events.size() - 2], "name entry");
+    EXPECT_EQ(view.events.back(), "game over 1800");  // after the name entry has closed
     EXPECT_TRUE(GameReady);
 }
 

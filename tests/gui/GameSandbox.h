@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QImage>
 #include <QMessageBox>
 #include <QPointer>
@@ -79,6 +80,9 @@ public:
     GameSandbox() {
         QDir(dir_.path()).mkpath(QStringLiteral("program/gfx"));
         QDir(dir_.path()).mkpath(QStringLiteral("work"));
+        // The player's own card sets live in the data folder: one of the sandbox's.
+        previousDataHome_ = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dir_.filePath(QStringLiteral("data"))));
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.filePath(QStringLiteral("config")));
         QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, dir_.filePath(QStringLiteral("system")));
         previousFolder_ = QDir::currentPath();
@@ -95,6 +99,7 @@ public:
             QTest::qFail("A modal window the test waited for never appeared", __FILE__, __LINE__);
         Current() = nullptr;
         QDir::setCurrent(previousFolder_);
+        qputenv("XDG_DATA_HOME", previousDataHome_);
     }
 
     static QObject* PendingActions() { return Current() ? &Current()->pendingActions_ : nullptr; }
@@ -102,11 +107,14 @@ public:
     QString ProgramFolder() const { return dir_.filePath(QStringLiteral("program/")); }
     QString SettingsFile() const { return dir_.filePath(QStringLiteral("config/Dravontek/Quorvix.ini")); }
     QString LeadsFile() const { return dir_.filePath(QStringLiteral("work/leads.dat")); }
+    QString UserSetsFolder() const { return dir_.filePath(QStringLiteral("data/Quorvix/gfx/")); }
 
-    // Faces of distinct colours; `missingFace` leaves one out, `withBack` the back,
-    // and `corruptFace` is a file that is no picture.
-    void AddCardSet(const QString& name, bool withBack = true, int missingFace = 0, int corruptFace = 0) const {
-        const QString folder = ProgramFolder() + QStringLiteral("gfx/") + name + QLatin1Char('/');
+    // Faces of distinct colours, named "face 1" .. "face 18"; `missingFace` leaves one
+    // out, `withBack` the back, and `corruptFace` is a file that is no picture. In
+    // the player's own folder when `user`.
+    void AddCardSet(const QString& name, bool withBack = true, int missingFace = 0, int corruptFace = 0,
+                    bool user = false) const {
+        const QString folder = (user ? UserSetsFolder() : ProgramFolder() + QStringLiteral("gfx/")) + name + QLatin1Char('/');
         QDir().mkpath(folder);
         for (int value = 1; value <= 18; ++value) {
             if (value == missingFace) continue;
@@ -121,9 +129,12 @@ public:
         }
         if (withBack) {
             QImage back(12, 12, QImage::Format_RGB888);
-            back.fill(QColor(10, 90, 30));
+            back.fill(user ? QColor(120, 20, 160) : QColor(10, 90, 30));
             back.save(folder + QStringLiteral("space.bmp"), "BMP");
         }
+        QFile names(folder + QStringLiteral("names.txt"));
+        if (names.open(QIODevice::WriteOnly))
+            for (int value = 1; value <= 18; ++value) names.write("face " + QByteArray::number(value) + '\n');
     }
 
     void WriteSettings(const QByteArray& ini) const {
@@ -141,6 +152,7 @@ private:
 
     QTemporaryDir dir_;
     QString previousFolder_;
+    QByteArray previousDataHome_;
     ModalWatchdog watchdog_;
     QObject pendingActions_;
 };

@@ -7,6 +7,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 #include "QtPrinting.h"
 #include "CardSets.h"
 #include "ChildProcess.h"
@@ -278,17 +280,77 @@ TEST(CardSets, WhatASetLacks) {
     EXPECT_EQ(CardSetProblem(gfx + QStringLiteral("empty/")), QStringLiteral("no back picture space.bmp"));
 }
 
+// The player's own sets' folder, under XDG_DATA_HOME, redirected while it lives.
+class PlayerDataFolder {
+public:
+    explicit PlayerDataFolder(const QString& folder) : previous_(qgetenv("XDG_DATA_HOME")) {
+        qputenv("XDG_DATA_HOME", QFile::encodeName(folder));
+    }
+    ~PlayerDataFolder() { qputenv("XDG_DATA_HOME", previous_); }
+
+private:
+    QByteArray previous_;
+};
+
 TEST(CardSets, ChoosingTheSetToPlay) {
     QTemporaryDir dir;
-    const QString gfx = CardSetsFolder(dir.path());
+    PlayerDataFolder data(dir.filePath(QStringLiteral("data")));
+    const QString program = dir.filePath(QStringLiteral("program"));
+    const QString gfx = CardSetsFolder(program);
     MakeSet(gfx, QStringLiteral("fruit"), true, 0);
     MakeSet(gfx, QStringLiteral("broken"), false, 0);
-    EXPECT_EQ(ChooseCardSet(gfx, QStringLiteral("fruit")), QStringLiteral("fruit"));
-    EXPECT_EQ(ChooseCardSet(gfx, QStringLiteral("broken")), QStringLiteral("fruit"));  // no animals here
-    EXPECT_EQ(ChooseCardSet(gfx, QStringLiteral("../fruit")), QStringLiteral("fruit"));
+    EXPECT_EQ(ChooseCardSet(program, QStringLiteral("fruit")), QStringLiteral("fruit"));
+    EXPECT_EQ(ChooseCardSet(program, QStringLiteral("broken")), QStringLiteral("fruit"));  // no animals here
+    EXPECT_EQ(ChooseCardSet(program, QStringLiteral("../fruit")), QStringLiteral("fruit"));
     MakeSet(gfx, QStringLiteral("animals"), true, 0);
-    EXPECT_EQ(ChooseCardSet(gfx, QStringLiteral("broken")), QStringLiteral("animals"));
-    EXPECT_EQ(ChooseCardSet(gfx, QStringLiteral("gone")), QStringLiteral("animals"));
-    EXPECT_EQ(ChooseCardSet(gfx, QStringLiteral("broken"), {QStringLiteral("animals")}), QStringLiteral("fruit"));
-    EXPECT_EQ(ChooseCardSet(gfx, QString(), {QStringLiteral("animals"), QStringLiteral("fruit")}), QString());
+    EXPECT_EQ(ChooseCardSet(program, QStringLiteral("broken")), QStringLiteral("animals"));
+    EXPECT_EQ(ChooseCardSet(program, QStringLiteral("gone")), QStringLiteral("animals"));
+    EXPECT_EQ(ChooseCardSet(program, QStringLiteral("broken"), {QStringLiteral("animals")}), QStringLiteral("fruit"));
+    EXPECT_EQ(ChooseCardSet(program, QString(), {QStringLiteral("animals"), QStringLiteral("fruit")}), QString());
+    // A whole set of the player's own mends the installed broken one of its name.
+    MakeSet(UserCardSetsFolder(), QStringLiteral("broken"), true, 0);
+    EXPECT_EQ(ChooseCardSet(program, QStringLiteral("broken")), QStringLiteral("broken"));
+}
+
+TEST(CardSets, PlayersOwnSetsComeFirstAndHideInstalledOnes) {
+    QTemporaryDir dir;
+    PlayerDataFolder data(dir.filePath(QStringLiteral("data")));
+    const QString program = dir.filePath(QStringLiteral("program"));
+    EXPECT_EQ(UserCardSetsFolder(), dir.filePath(QStringLiteral("data/Quorvix/gfx/")));
+    MakeSet(CardSetsFolder(program), QStringLiteral("animals"), true, 0);
+    MakeSet(CardSetsFolder(program), QStringLiteral("fruit"), true, 0);
+    MakeSet(UserCardSetsFolder(), QStringLiteral("fruit"), false, 0);
+    MakeSet(UserCardSetsFolder(), QStringLiteral("mine"), true, 3);
+    QStringList seen;
+    for (const CardSet& set : AllCardSets(program))
+        seen << QStringLiteral("%1 %2 %3 [%4]").arg(set.name, set.user ? "own" : "installed", set.folder, set.problem);
+    const QString own = UserCardSetsFolder(), installed = CardSetsFolder(program);
+    EXPECT_EQ(seen, (QStringList{QStringLiteral("fruit own %1fruit/ [no back picture space.bmp]").arg(own),
+                                 QStringLiteral("mine own %1mine/ [face 3.bmp missing]").arg(own),
+                                 QStringLiteral("animals installed %1animals/ []").arg(installed)}));
+    EXPECT_EQ(CardSetFolder(program, QStringLiteral("fruit")), own + QStringLiteral("fruit/"));
+    EXPECT_EQ(CardSetFolder(program, QStringLiteral("animals")), installed + QStringLiteral("animals/"));
+    // A name that leaves the folders never reaches the player's folder.
+    EXPECT_FALSE(CardSetFolder(program, QStringLiteral("../gfx/fruit")).startsWith(own));
+}
+
+TEST(CardSets, FaceNamesFromTheSetOrNumbered) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("set/"));
+    QDir().mkpath(folder);
+    EXPECT_EQ(FaceNames(folder).at(17), QStringLiteral("card 18"));  // no names.txt
+    QFile names(folder + QStringLiteral("names.txt"));
+    ASSERT_TRUE(names.open(QIODevice::WriteOnly));
+    names.write("dog\r\n  cat \n\nFran\xc3\xa7" "e\n" + QByteArray(1000, 'x') + "\nowl\n");
+    names.close();
+    const QStringList read = FaceNames(folder);
+    ASSERT_EQ(read.size(), 18);
+    EXPECT_EQ(read.mid(0, 4), (QStringList{"dog", "cat", "card 3", QStringLiteral("Fran\u00e7e")}));
+    EXPECT_EQ(read[4], QString(100, QLatin1Char('x')));  // an overlong name is cut
+    EXPECT_EQ(read[5], QStringLiteral("owl"));
+    EXPECT_EQ(read[17], QStringLiteral("card 18"));
+    // A pipe under the name is not opened (which would wait for a writer).
+    ASSERT_TRUE(QFile::remove(names.fileName()));
+    ASSERT_EQ(mkfifo(QFile::encodeName(names.fileName()).constData(), 0600), 0);
+    EXPECT_EQ(FaceNames(folder).at(0), QStringLiteral("card 1"));
 }

@@ -1,80 +1,94 @@
-// Renders Quorvix's card sets from the Noto Color Emoji font (SIL Open Font
-// License 1.1, Debian package fonts-noto-color-emoji): 18 faces "1.bmp".."18.bmp"
-// and a back "space.bmp" per set, 24-bit BMP, 120 x 120 pixels so the 60-pixel
-// cards stay crisp at 200 % scaling.
+// Makes Quorvix's pictures: the bundled card sets and the program's icons, rendered
+// from the Noto Color Emoji font (SIL Open Font License 1.1, Debian package
+// fonts-noto-color-emoji), and card sets from a player's own pictures.
 //
-// Usage: cardgen OUTPUT_FOLDER [ICON.png]
-//   writes OUTPUT_FOLDER/<set>/..., and the program's picture when ICON.png is given
+// Usage:
+//   cardgen sets FOLDER           the bundled sets into FOLDER/<set>/ (the repository's gfx/)
+//   cardgen icons FOLDER          the hicolor icons into FOLDER/hicolor/<size>/apps/, and
+//                                 FOLDER/../quorvix.png, the about window's picture
+//   cardgen make SET BACK FACE... a set from any 18 pictures and a back, in any format Qt
+//                                 reads: scaled to the cards' size and named as the game
+//                                 expects (space.bmp, 1.bmp .. 18.bmp), into the folder SET
 #include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <cstdio>
 
+#include "CardArt.h"
+
 namespace {
 
-constexpr int kSize = 120;
-
-struct CardSet {
-    const char* name;
-    const char* faces[18];
-    const char* backSymbol;
-    QColor backColour;
-};
-
-const CardSet kSets[] = {
-    {"animals",
-     {"🐶", "🐱", "🐭", "🐹", "🐰", "🦊", "🐻", "🐼", "🐨", "🐯", "🦁", "🐮", "🐷", "🐸", "🐵", "🐔", "🐧", "🐙"},
-     "🐾", QColor(46, 125, 50)},
-    {"fruit",
-     {"🍎", "🍐", "🍊", "🍋", "🍌", "🍉", "🍇", "🍓", "🍒", "🍑", "🥭", "🍍", "🥥", "🥝", "🍅", "🥑", "🍈", "🫐"},
-     "🧺", QColor(198, 40, 40)},
-    {"flags",
-     {"🇫🇷", "🇩🇪", "🇮🇹", "🇪🇸", "🇬🇧", "🇺🇸", "🇯🇵", "🇨🇦", "🇧🇷", "🇸🇪", "🇨🇭", "🇬🇷", "🇮🇪", "🇳🇴", "🇫🇮", "🇰🇷",
-      "🇦🇺", "🇮🇳"},
-     "🌍", QColor(21, 101, 192)},
-};
-
-void DrawEmoji(QPainter& painter, const QRectF& box, const char* emoji) {
-    QFont font(QStringLiteral("Noto Color Emoji"));
-    font.setPixelSize(int(box.height() * 0.72));
-    painter.setFont(font);
-    painter.drawText(box, Qt::AlignCenter, QString::fromUtf8(emoji));
+int Usage() {
+    std::fprintf(stderr,
+                 "usage: cardgen sets FOLDER\n"
+                 "       cardgen icons FOLDER\n"
+                 "       cardgen make SET BACK FACE1 .. FACE18\n");
+    return 2;
 }
 
-QImage Face(const char* emoji) {
-    QImage image(kSize, kSize, QImage::Format_RGB888);
-    image.fill(QColor(255, 253, 240));
-    QPainter painter(&image);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-    painter.setPen(QPen(QColor(200, 190, 160), 3));
-    painter.drawRoundedRect(QRectF(2.5, 2.5, kSize - 5, kSize - 5), 12, 12);
-    DrawEmoji(painter, QRectF(0, 4, kSize, kSize - 4), emoji);
-    return image;
+bool HaveFont() {
+    if (QFontDatabase::families().contains(QStringLiteral("Noto Color Emoji"))) return true;
+    std::fprintf(stderr, "cardgen: the font 'Noto Color Emoji' is missing (apt-get install fonts-noto-color-emoji)\n");
+    return false;
 }
 
-QImage Back(const CardSet& set) {
-    QImage image(kSize, kSize, QImage::Format_RGB888);
-    image.fill(set.backColour);
-    QPainter painter(&image);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    painter.setPen(QPen(set.backColour.lighter(130), 4));
-    for (int d = -kSize; d < kSize; d += 16) {
-        painter.drawLine(d, 0, d + kSize, kSize);
-        painter.drawLine(d + kSize, 0, d, kSize);
+bool Save(const QImage& image, const QString& path, const char* format) {
+    QDir().mkpath(QFileInfo(path).path());
+    if (image.save(path, format)) return true;
+    std::fprintf(stderr, "cardgen: cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+int Sets(const QString& folder) {
+    if (!HaveFont()) return 1;
+    for (const CardSetArt& set : BundledSets()) {
+        const QString setFolder = QDir(folder).filePath(QString::fromLatin1(set.name));
+        for (int i = 0; i < 18; ++i)
+            if (!Save(Face(set, i), setFolder + QStringLiteral("/%1.bmp").arg(i + 1), "BMP")) return 1;
+        if (!Save(Back(set, kCardSize), setFolder + QStringLiteral("/space.bmp"), "BMP")) return 1;
+        if (!WriteFaceNames(set, setFolder + QStringLiteral("/names.txt"))) return 1;
     }
-    painter.setPen(QPen(Qt::white, 4));
-    painter.setBrush(QColor(255, 255, 255, 230));
-    painter.drawEllipse(QPointF(kSize / 2.0, kSize / 2.0), 34, 34);
-    DrawEmoji(painter, QRectF(26, 28, 68, 66), set.backSymbol);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Qt::white, 5));
-    painter.drawRoundedRect(QRectF(3.5, 3.5, kSize - 7, kSize - 7), 12, 12);
-    return image;
+    return 0;
+}
+
+int Icons(const QString& folder) {
+    if (!HaveFont()) return 1;
+    const CardSetArt& animals = BundledSets().front();
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString path = QDir(folder).filePath(
+            QStringLiteral("hicolor/%1x%1/apps/com.dravontek.Quorvix.png").arg(size));
+        if (!Save(Back(animals, size, true), path, "PNG")) return 1;
+    }
+    return Save(Back(animals, 96, true), QDir(folder).filePath(QStringLiteral("../quorvix.png")), "PNG") ? 0 : 1;
+}
+
+// A player's pictures, each scaled to fill the card (cut to a square from its middle).
+// All are read before any is written, so a bad picture leaves no half-made set.
+int Make(const QString& folder, const QStringList& pictures) {
+    if (pictures.size() != 19) return Usage();
+    QList<QImage> cards;
+    for (const QString& path : pictures) {
+        QImageReader reader(path);
+        reader.setAutoTransform(true);
+        const QImage picture = reader.read();
+        if (picture.isNull()) {
+            std::fprintf(stderr, "cardgen: %s: %s\n", qPrintable(path), qPrintable(reader.errorString()));
+            return 1;
+        }
+        cards << FitToCard(picture);
+    }
+    for (int i = 0; i < 19; ++i) {
+        const QString name = i == 0 ? QStringLiteral("space.bmp") : QStringLiteral("%1.bmp").arg(i);
+        if (!Save(cards[i], QDir(folder).filePath(name), "BMP")) return 1;
+    }
+    std::printf("cardgen: made the card set %s\n", qPrintable(QDir(folder).absolutePath()));
+    return 0;
 }
 
 }  // namespace
@@ -82,24 +96,9 @@ QImage Back(const CardSet& set) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 2 && argc != 3) {
-        std::fprintf(stderr, "usage: cardgen OUTPUT_FOLDER [ICON.png]\n");
-        return 2;
-    }
-    if (!QFontDatabase::families().contains(QStringLiteral("Noto Color Emoji"))) {
-        std::fprintf(stderr, "cardgen: the font 'Noto Color Emoji' is missing (apt-get install fonts-noto-color-emoji)\n");
-        return 1;
-    }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    for (const CardSet& set : kSets) {
-        const QString folder = out.filePath(QString::fromLatin1(set.name));
-        QDir().mkpath(folder);
-        for (int i = 0; i < 18; ++i)
-            if (!Face(set.faces[i]).save(folder + QStringLiteral("/%1.bmp").arg(i + 1), "BMP")) return 1;
-        if (!Back(set).save(folder + QStringLiteral("/space.bmp"), "BMP")) return 1;
-    }
-    if (argc == 3 && !Back(kSets[0]).scaled(96, 96, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                          .save(QString::fromLocal8Bit(argv[2]), "PNG"))
-        return 1;
-    return 0;
+    const QStringList args = app.arguments().mid(1);
+    if (args.size() == 2 && args[0] == QStringLiteral("sets")) return Sets(args[1]);
+    if (args.size() == 2 && args[0] == QStringLiteral("icons")) return Icons(args[1]);
+    if (args.size() >= 2 && args[0] == QStringLiteral("make")) return Make(args[1], args.mid(2));
+    return Usage();
 }

@@ -1,0 +1,123 @@
+#include "BoardWidget.h"
+
+#include <QAccessible>
+#include <QLabel>
+
+#include "CardImage.h"
+#include "FormLook.h"
+
+namespace {
+
+constexpr QColor kFrameGrey(160, 160, 164);
+constexpr QColor kFrameHint(0, 0, 255);
+
+QString Place(int cell) { return QStringLiteral("row %1, column %2").arg((cell - 1) / 6 + 1).arg((cell - 1) % 6 + 1); }
+
+}  // namespace
+
+BoardWidget::BoardWidget(QWidget* parent) : QFrame(parent) {
+    setObjectName(QStringLiteral("Panel1"));
+    setFixedSize(500, 505);
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+    SetBackgroundColour(this, Qt::white);
+    setAccessibleName(QStringLiteral("Board"));
+
+    for (int cell = 1; cell <= kCells; ++cell) {
+        const int row = (cell - 1) / 6, column = (cell - 1) % 6;
+        auto* frame = new QFrame(this);
+        frame->setObjectName(QStringLiteral("p%1").arg(cell));
+        frame->setGeometry(32 + 72 * column, 24 + 72 * row, 70, 70);
+        SetBackgroundColour(frame, kFrameGrey);
+        auto* image = new CardImage(frame);
+        image->setObjectName(QStringLiteral("Image%1").arg(cell));
+        image->setGeometry(5, 5, 60, 60);
+        image->setAccessibleName(Place(cell) + QStringLiteral(", face down"));
+        connect(image, &CardImage::clicked, this, [this, cell] {
+            focusedCell_ = cell;
+            emit cellChosen(cell);
+        });
+        connect(image, &CardImage::keyPressed, this, [this, cell](int key) { KeyPressed(cell, key); });
+        frames_[size_t(cell - 1)] = frame;
+        images_[size_t(cell - 1)] = image;
+    }
+    // Tab follows the cards row by row, as the arrow keys do.
+    for (int cell = 1; cell < kCells; ++cell) setTabOrder(images_[size_t(cell - 1)], images_[size_t(cell)]);
+
+    const QFont big = FormFont(24, true);
+    pointsCaption_ = new QLabel(QStringLiteral("Points"), this);
+    pointsCaption_->setObjectName(QStringLiteral("Label1"));
+    points_ = new QLabel(QStringLiteral("0"), this);
+    points_->setObjectName(QStringLiteral("Label2"));
+    for (QLabel* label : {pointsCaption_, points_}) {
+        label->setFont(big);
+        label->setStyleSheet(QStringLiteral("color: blue; background: transparent;"));
+        label->setTextFormat(Qt::PlainText);
+    }
+    // "Points" ends just left of the readout whatever the font's width.
+    pointsCaption_->setGeometry(158, 462, 160, 32);
+    pointsCaption_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    points_->setGeometry(326, 462, 160, 32);
+    points_->setAccessibleName(QStringLiteral("Points: 0"));
+
+    gameOver_ = new QLabel(this);
+    gameOver_->setObjectName(QStringLiteral("GameOver"));
+    gameOver_->setGeometry(62, 180, 376, 104);
+    gameOver_->setAlignment(Qt::AlignCenter);
+    gameOver_->setWordWrap(true);
+    gameOver_->setTextFormat(Qt::PlainText);
+    gameOver_->setFont(FormFont(16, true));
+    gameOver_->setStyleSheet(QStringLiteral(
+        "QLabel { color: #0000c0; background: rgba(255, 255, 255, 235); border: 3px solid #0000ff; border-radius: 8px; }"));
+    gameOver_->setAttribute(Qt::WA_TransparentForMouseEvents);  // the cards stay clickable
+    gameOver_->hide();
+}
+
+void BoardWidget::SetFrameColour(int cell, FrameColour colour) {
+    SetBackgroundColour(frames_[size_t(cell - 1)], colour == FrameColour::Hint ? kFrameHint : kFrameGrey);
+}
+
+void BoardWidget::SetPoints(int32_t points) {
+    points_->setText(QString::number(points));
+    // The name is what a screen reader announces: it changes with every new value.
+    points_->setAccessibleName(QStringLiteral("Points: %1").arg(points));
+}
+
+void BoardWidget::SetCardState(int cell, const QString& known) {
+    const QString name = Place(cell) + QStringLiteral(", ") + known;
+    CardImage* image = images_[size_t(cell - 1)];
+    if (image->accessibleName() != name) image->setAccessibleName(name);
+}
+
+void BoardWidget::SetGameOver(const QString& text) {
+    gameOver_->setText(text);
+    gameOver_->setAccessibleName(text);
+    gameOver_->setVisible(!text.isEmpty());
+    if (!text.isEmpty()) {
+        gameOver_->raise();
+        QAccessibleEvent alert(gameOver_, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
+}
+
+void BoardWidget::FocusCell(int cell) {
+    focusedCell_ = std::clamp(cell, 1, kCells);
+    images_[size_t(focusedCell_ - 1)]->setFocus(Qt::OtherFocusReason);
+}
+
+// Arrows move over the grid (stopping at its edges), Home and End go to the first and
+// the last card, Space and Enter turn the card.
+void BoardWidget::KeyPressed(int cell, int key) {
+    const int row = (cell - 1) / 6, column = (cell - 1) % 6;
+    switch (key) {
+        case Qt::Key_Left: return FocusCell(column > 0 ? cell - 1 : cell);
+        case Qt::Key_Right: return FocusCell(column < 5 ? cell + 1 : cell);
+        case Qt::Key_Up: return FocusCell(row > 0 ? cell - 6 : cell);
+        case Qt::Key_Down: return FocusCell(row < 5 ? cell + 6 : cell);
+        case Qt::Key_Home: return FocusCell(1);
+        case Qt::Key_End: return FocusCell(kCells);
+        default:
+            focusedCell_ = cell;
+            emit cellChosen(cell);
+    }
+}

@@ -1,0 +1,46 @@
+// The board as the main window shows it (Panel1): 36 card pictures in grey frames,
+// the points readout, and a note when a game is over. It moves the keyboard focus
+// over the cards, names each card for screen readers, and reports a card chosen with
+// the mouse or the keyboard; what the cards show is the main window's to say.
+#pragma once
+
+#include <QFrame>
+
+#include <array>
+#include <cstdint>
+
+#include "GameView.h"
+#include "RandomSource.h"
+
+class CardImage;
+class QLabel;
+
+class BoardWidget : public QFrame {
+    Q_OBJECT
+public:
+    explicit BoardWidget(QWidget* parent = nullptr);
+
+    CardImage* Image(int cell) const { return images_[size_t(cell - 1)]; }
+    void SetFrameColour(int cell, FrameColour colour);
+    void SetPoints(int32_t points);
+    // What a screen reader says of the card: where it is, and what is known of it.
+    void SetCardState(int cell, const QString& known);
+    // The note over the board at the end of a game; hidden by an empty text.
+    void SetGameOver(const QString& text);
+    // The card the keyboard works on.
+    int FocusedCell() const { return focusedCell_; }
+    void FocusCell(int cell);
+
+signals:
+    void cellChosen(int cell);
+
+private:
+    void KeyPressed(int cell, int key);
+
+    std::array<QFrame*, kCells> frames_{};
+    std::array<CardImage*, kCells> images_{};
+    QLabel* pointsCaption_ = nullptr;
+    QLabel* points_ = nullptr;
+    QLabel* gameOver_ = nullptr;
+    int focusedCell_ = 1;
+};

@@ -1,0 +1,292 @@
+// What players expect beyond the rules: the board played with keys alone, cards and
+// windows named for screen readers, a word at the end of every game, and card sets of
+// the player's own.
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtTest>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+#include "BoardDriving.h"
+#include "CardImage.h"
+#include "GameReady.h"
+#include "GameSandbox.h"
+#include "LeadsFile.h"
+#include "QuorvixApplication.h"
+#include "QuorvixWindows.h"
+#include "ValueSlider.h"
+
+#ifndef CARDGEN_PROGRAM
+#error "CARDGEN_PROGRAM names the card set tool"
+#endif
+
+namespace {
+
+// Every accessibility event while it lives. Qt sends them only while a screen reader
+// has switched accessibility on, which no one does on the offscreen platform: the test
+// switches it on as a screen reader's bridge would.
+class AccessibilityEvents {
+public:
+    AccessibilityEvents() {
+        Platform()->setActive(true);
+        Current() = this;
+        QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+            if (Current()) Current()->events.push_back({event->object(), event->type()});
+        });
+    }
+    ~AccessibilityEvents() {
+        QAccessible::installUpdateHandler(nullptr);
+        Current() = nullptr;
+        Platform()->setActive(false);
+    }
+    bool Saw(QObject* object, QAccessible::Event type) const {
+        return std::any_of(events.begin(), events.end(), [&](const auto& e) { return e.first == object && e.second == type; });
+    }
+    std::vector<std::pair<QObject*, QAccessible::Event>> events;
+
+private:
+    static QPlatformAccessibility* Platform() { return QGuiApplicationPrivate::platformIntegration()->accessibility(); }
+    static AccessibilityEvents*& Current() {
+        static AccessibilityEvents* current = nullptr;
+        return current;
+    }
+};
+
+QString NameOf(QObject* object) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(object);
+    return accessible ? accessible->text(QAccessible::Name) : QString();
+}
+
+// Presses a key where the keyboard is: on the main window's focused widget.
+void Key(TForm1& form, Qt::Key key) {
+    QWidget* focused = QApplication::focusWidget();
+    QTest::keyClick(focused ? focused : &form, key);
+}
+
+int FocusedCell(TForm1& form) {
+    for (int cell = 1; cell <= 36; ++cell)
+        if (ImageOf(form, cell)->hasFocus()) return cell;
+    return 0;
+}
+
+// Moves the keyboard focus to `cell` with the arrow keys, from wherever it is.
+void ArrowTo(TForm1& form, int cell) {
+    int at = FocusedCell(form);
+    while (at != cell && at != 0) {
+        const int dr = (cell - 1) / 6 - (at - 1) / 6, dc = (cell - 1) % 6 - (at - 1) % 6;
+        Key(form, dr > 0 ? Qt::Key_Down : dr < 0 ? Qt::Key_Up : dc > 0 ? Qt::Key_Right : Qt::Key_Left);
+        at = FocusedCell(form);
+    }
+}
+
+QString GameOverText(TForm1& form) {
+    auto* note = form.findChild<QLabel*>(QStringLiteral("GameOver"));
+    return note->isVisible() ? note->text() : QString();
+}
+
+}  // namespace
+
+class PlayerFeaturesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        sandbox = std::make_unique<GameSandbox>();
+        GameReady = false;
+    }
+    void cleanup() { sandbox.reset(); }
+
+    // A deal from a known seed (0, midnight), won without the mouse.
+    void wholeGameWonWithKeysAlone() {
+        QuorvixWindows windows(sandbox->ProgramFolder(), [] { return 0u; });
+        TForm1& form = windows.form1;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QCOMPARE(form.Board().CardValue(1), 5);  // the deal of seed 0
+        QCOMPARE(FocusedCell(form), 1);
+        Key(form, Qt::Key_End);
+        QCOMPARE(FocusedCell(form), 36);
+        Key(form, Qt::Key_Home);
+        QCOMPARE(FocusedCell(form), 1);
+        Key(form, Qt::Key_Left);  // stops at the edge
+        QCOMPARE(FocusedCell(form), 1);
+        // The focus mark: orange, where no frame colour is.
+        const QImage marked = ImageOf(form, 1)->grab().toImage();
+        QCOMPARE(QColor(marked.pixel(3, 3)).rgb(), QColor::fromRgb(CardImage::kFocusColour).rgb());
+        QVERIFY(QColor(ImageOf(form, 2)->grab().toImage().pixel(3, 3)).rgb() != QColor::fromRgb(CardImage::kFocusColour).rgb());
+
+        WhenModal([](QWidget* nameEntry) {
+            QTest::keyClicks(nameEntry->findChild<QLineEdit*>(QStringLiteral("Edit1")), QStringLiteral("Keys"));
+            WhenModal([](QWidget* leaders) { QTest::keyClick(leaders, Qt::Key_Escape); }, QStringLiteral("Form3"));
+            QTest::keyClick(nameEntry->findChild<QLineEdit*>(QStringLiteral("Edit1")), Qt::Key_Return);
+        }, QStringLiteral("Form2"));
+        for (int cell = 1; cell <= 36; ++cell) {
+            if (form.Board().IsMatched(cell)) continue;
+            ArrowTo(form, cell);
+            Key(form, Qt::Key_Space);
+            ArrowTo(form, PartnerOf(form, cell));
+            Key(form, cell % 2 ? Qt::Key_Return : Qt::Key_Space);
+        }
+        QCOMPARE(form.Board().MatchedCount(), 36);
+        QCOMPARE(PointsText(form), QStringLiteral("1800"));
+        LeadsTable onDisk;
+        LoadLeads(onDisk, sandbox->LeadsFile());
+        QCOMPARE(GetLeadEntry(onDisk, 1).name, QStringLiteral("Keys"));
+        // The board keeps the window's focus through the name entry and the leaders
+        // window (offscreen, no window manager activates it again by itself).
+        QVERIFY(qobject_cast<CardImage*>(form.focusWidget()));
+        QApplication::setActiveWindow(&form);
+        QVERIFY(FocusedCell(form) != 0);
+        Key(form, Qt::Key_F2);  // the window's keys still work from a card
+        QCOMPARE(form.Board().MatchedCount(), 0);
+    }
+
+    void mouseAndKeysMix() {
+        QuorvixWindows windows(sandbox->ProgramFolder(), [] { return 0u; });
+        TForm1& form = windows.form1;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        Click(form, 14);  // the mouse turns a card and takes the focus there
+        QCOMPARE(FocusedCell(form), 14);
+        ArrowTo(form, PartnerOf(form, 14));
+        Key(form, Qt::Key_Space);
+        QCOMPARE(PointsText(form), QStringLiteral("100"));
+    }
+
+    void cardsAndReadoutAreNamedForScreenReaders() {
+        AccessibilityEvents events;
+        QuorvixWindows windows(sandbox->ProgramFolder(), [] { return 0u; });
+        TForm1& form = windows.form1;
+        QCOMPARE(NameOf(ImageOf(form, 8)), QStringLiteral("row 2, column 2, face down"));
+        const int partner = PartnerOf(form, 8);
+        Click(form, 8);
+        QCOMPARE(NameOf(ImageOf(form, 8)), QStringLiteral("row 2, column 2, face %1").arg(form.Board().CardValue(8)));
+        QVERIFY(events.Saw(ImageOf(form, 8), QAccessible::NameChanged));
+        Click(form, partner);
+        QCOMPARE(NameOf(ImageOf(form, 8)), QStringLiteral("row 2, column 2, face %1, matched").arg(form.Board().CardValue(8)));
+        QVERIFY(NameOf(ImageOf(form, partner)).endsWith(QStringLiteral(", matched")));
+        auto* readout = form.findChild<QLabel*>(QStringLiteral("Label2"));
+        QCOMPARE(NameOf(readout), QStringLiteral("Points: 100"));
+        QVERIFY(events.Saw(readout, QAccessible::NameChanged));
+    }
+
+    void windowsNameTheirControls() {
+        AccessibilityEvents events;
+        QuorvixWindows windows(sandbox->ProgramFolder());
+        QCOMPARE(NameOf(windows.form2.findChild<QLineEdit*>(QStringLiteral("Edit1"))), QStringLiteral("Your name for the leaders table"));
+        QCOMPARE(NameOf(windows.form2.findChild<QPushButton*>(QStringLiteral("SpeedButton1"))), QStringLiteral("OK"));
+        QCOMPARE(NameOf(windows.form3.findChild<QPushButton*>(QStringLiteral("SpeedButton1"))), QStringLiteral("Clear the leaders table"));
+        QCOMPARE(NameOf(windows.form4.findChild<QComboBox*>(QStringLiteral("ComboBox1"))), QStringLiteral("Card set"));
+        WhenModal([](QWidget* leaders) {
+            QCOMPARE(NameOf(leaders->findChild<QLabel*>(QStringLiteral("Label18"))), QStringLiteral("Place 1: none"));
+            QCOMPARE(NameOf(leaders->findChild<QLabel*>(QStringLiteral("Label28"))), QStringLiteral("Place 1: 0 points"));
+            leaders->close();
+        });
+        windows.form3.exec();
+        // The delay slider: a slider with its value, range and step, announcing changes.
+        auto* slider = windows.form4.findChild<TValueSlider*>(QStringLiteral("ValueSlider1"));
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(slider);
+        QCOMPARE(accessible->role(), QAccessible::Slider);
+        QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Turn-back delay in milliseconds"));
+        QAccessibleValueInterface* value = accessible->valueInterface();
+        QVERIFY(value);
+        QCOMPARE(value->maximumValue().toInt(), 2000);
+        QCOMPARE(value->minimumStepSize().toInt(), 50);
+        slider->SetValue(750);
+        QCOMPARE(value->currentValue().toInt(), 750);
+        QVERIFY(events.Saw(slider, QAccessible::ValueChanged));
+    }
+
+    void everyGameHasAnEnd_data() {
+        QTest::addColumn<int>("tenthPlace");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("below the top ten") << 1900 << "Game over: 1800 points. The tenth place needs 1901.\nF2 starts a new game.";
+        QTest::newRow("inside the top ten") << 0 << "Game over: 1800 points, place 1 in the leaders table.\nF2 starts a new game.";
+    }
+    void everyGameHasAnEnd() {
+        QFETCH(int, tenthPlace);
+        QFETCH(QString, said);
+        LeadsTable table;
+        for (int i = 0; i < 10 && tenthPlace; ++i) InsertLead(table, QStringLiteral("best"), tenthPlace + 10 * i, sandbox->LeadsFile());
+        QuorvixWindows windows(sandbox->ProgramFolder());
+        TForm1& form = windows.form1;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        if (!tenthPlace)
+            WhenModal([](QWidget* nameEntry) {
+                WhenModal([](QWidget* leaders) { leaders->close(); }, QStringLiteral("Form3"));
+                QTest::keyClick(nameEntry->findChild<QLineEdit*>(QStringLiteral("Edit1")), Qt::Key_Return);
+            }, QStringLiteral("Form2"));
+        QCOMPARE(GameOverText(form), QString());
+        PlayPerfectGame(form);
+        QCOMPARE(GameOverText(form), said);  // shown on the board, no window to close
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        QApplication::setActiveWindow(&form);
+        QTest::keyClick(&form, Qt::Key_F2);
+        QCOMPARE(GameOverText(form), QString());
+    }
+
+    // A set of the player's own, made by cardgen from pictures in any format, in the
+    // data folder: listed first and marked, previewed, and played.
+    void ownCardSetListedPreviewedAndPlayed() {
+        QTemporaryDir pictures;
+        QStringList args = {QStringLiteral("make"), sandbox->UserSetsFolder() + QStringLiteral("mine")};
+        for (int i = 0; i <= 18; ++i) {
+            QImage picture(200 + i, 150, QImage::Format_RGB32);  // not square, not card-sized
+            picture.fill(i == 0 ? QColor(200, 30, 200) : QColor::fromHsv(i * 19, 255, 200));
+            const QString path = pictures.filePath(QStringLiteral("p%1.%2").arg(i).arg(i % 2 ? "png" : "jpg"));
+            QVERIFY(picture.save(path));
+            args << path;
+        }
+        QProcess cardgen;
+        cardgen.start(QStringLiteral(CARDGEN_PROGRAM), args);
+        QVERIFY(cardgen.waitForFinished(30000));
+        QCOMPARE(cardgen.exitCode(), 0);
+        QVERIFY(QFile::exists(sandbox->UserSetsFolder() + QStringLiteral("mine/space.bmp")));
+        QCOMPARE(QImage(sandbox->UserSetsFolder() + QStringLiteral("mine/18.bmp")).size(), QSize(120, 120));
+        sandbox->AddCardSet(QStringLiteral("halfdone"), false, 0, 0, true);  // no back
+
+        QuorvixWindows windows(sandbox->ProgramFolder());
+        QStringList items;
+        QList<bool> enabled;
+        bool previewed = false;
+        WhenModal([&](QWidget* options) {
+            auto* combo = options->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+            auto* model = qobject_cast<QStandardItemModel*>(combo->model());
+            for (int i = 0; i < combo->count(); ++i) {
+                items << combo->itemText(i);
+                enabled << model->item(i)->isEnabled();
+            }
+            emit combo->activated(combo->findData(QStringLiteral("mine")));
+            QTRY_VERIFY(!options->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().isNull());
+            const QImage preview = options->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().toImage();
+            previewed = qAbs(QColor(preview.pixel(20, 20)).red() - 200) < 16;  // its own back
+            options->close();
+        });
+        windows.form4.exec();
+        QCOMPARE(items, (QStringList{"halfdone (yours) (unusable: no back picture space.bmp)", "mine (yours)", "animals"}));
+        QCOMPARE(enabled, (QList<bool>{false, true, true}));
+        QVERIFY(previewed);
+        QCOMPARE(windows.form1.windowTitle(), QStringLiteral("Quorvix: mine"));
+        const QImage back = ImageOf(windows.form1, 1)->pixmap().toImage();
+        QVERIFY(qAbs(QColor(back.pixel(back.width() / 2, back.height() / 2)).red() - 200) < 16);
+        Click(windows.form1, 1);
+        QVERIFY(!ImageOf(windows.form1, 1)->pixmap().isNull());
+    }
+
+private:
+    std::unique_ptr<GameSandbox> sandbox;
+};
+
+int main(int argc, char** argv) {
+    QuorvixApplication app(argc, argv);
+    PlayerFeaturesTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "PlayerFeaturesTest.moc"
