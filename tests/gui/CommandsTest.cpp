@@ -117,10 +117,6 @@ private:
     std::unique_ptr<GameSandbox> sandbox;
 };
 
-int main(int argc, char** argv) {
-    QuorvixApplication app(argc, argv);
-    CommandsTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+QUORVIX_WINDOW_TEST_MAIN(CommandsTest)
 
 #include "CommandsTest.moc"

@@ -182,10 +182,6 @@ private:
     std::unique_ptr<GameSandbox> sandbox;
 };
 
-int main(int argc, char** argv) {
-    QuorvixApplication app(argc, argv);
-    FailurePathsTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+QUORVIX_WINDOW_TEST_MAIN(FailurePathsTest)
 
 #include "FailurePathsTest.moc"

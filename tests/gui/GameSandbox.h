@@ -195,3 +195,12 @@ inline void WhenModal(std::function<void(QWidget*)> action, const QString& objec
     });
     timer->start();
 }
+
+// The main function of a window test: the application object the game itself uses,
+// then every test function of `TestClass`.
+#define QUORVIX_WINDOW_TEST_MAIN(TestClass)                  \
+    int main(int argc, char** argv) {                        \
+        QuorvixApplication app(argc, argv);                  \
+        TestClass test;                                      \
+        return QTest::qExec(&test, argc, argv);              \
+    }

@@ -279,10 +279,6 @@ private:
     std::unique_ptr<GameSandbox> sandbox;
 };
 
-int main(int argc, char** argv) {
-    QuorvixApplication app(argc, argv);
-    MainWindowTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+QUORVIX_WINDOW_TEST_MAIN(MainWindowTest)
 
 #include "MainWindowTest.moc"

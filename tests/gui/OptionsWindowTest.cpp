@@ -245,10 +245,6 @@ private:
     std::unique_ptr<GameSandbox> sandbox;
 };
 
-int main(int argc, char** argv) {
-    QuorvixApplication app(argc, argv);
-    OptionsWindowTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+QUORVIX_WINDOW_TEST_MAIN(OptionsWindowTest)
 
 #include "OptionsWindowTest.moc"

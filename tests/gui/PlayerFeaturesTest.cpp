@@ -283,10 +283,6 @@ private:
     std::unique_ptr<GameSandbox> sandbox;
 };
 
-int main(int argc, char** argv) {
-    QuorvixApplication app(argc, argv);
-    PlayerFeaturesTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+QUORVIX_WINDOW_TEST_MAIN(PlayerFeaturesTest)
 
 #include "PlayerFeaturesTest.moc"
