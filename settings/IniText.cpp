@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -22,6 +23,7 @@ struct IniLine {
     qsizetype end;
     qsizetype equals;     // -1 when the line has none
     bool endsInQuotes;    // the text ended inside a quoted value
+    bool endsInEscape;    // the text ended in a backslash's escape: what follows would join it
 };
 
 std::vector<IniLine> SplitLines(const QByteArray& text) {
@@ -32,7 +34,7 @@ std::vector<IniLine> SplitLines(const QByteArray& text) {
         qsizetype start = position;
         while (start < size && IsSpace(text[start])) ++start;
         qsizetype i = start, equals = -1;
-        bool inQuotes = false, ended = false;
+        bool inQuotes = false, ended = false, escapeAtEnd = false;
         while (i < size && !ended) {
             const char c = text[i++];
             switch (c) {
@@ -53,6 +55,8 @@ std::vector<IniLine> SplitLines(const QByteArray& text) {
                         const char next = text[i++];
                         if (i < size && ((next == '\n' && text[i] == '\r') || (next == '\r' && text[i] == '\n'))) ++i;
                     }
+                    // "\" or "\\r" last: a line end written after it would be taken by the escape.
+                    escapeAtEnd = i >= size;
                     break;
                 case '"':
                     inQuotes = !inQuotes;
@@ -73,7 +77,7 @@ std::vector<IniLine> SplitLines(const QByteArray& text) {
         }
         position = i;
         if (i <= start) return lines;
-        lines.push_back({start, i, equals, inQuotes});
+        lines.push_back({start, i, equals, inQuotes, escapeAtEnd && i >= size});
     }
 }
 
@@ -81,9 +85,8 @@ std::vector<IniLine> SplitLines(const QByteArray& text) {
 // escapes, '\' for '/'); empty for other lines.
 QByteArray KeyOf(const QByteArray& text, const IniLine& line) {
     if (line.equals < 0 || text[line.start] == '[') return {};
-    qsizetype end = line.equals;
-    while (end > line.start && (text[end - 1] == ' ' || text[end - 1] == '\t')) --end;
-    const QByteArray raw = text.mid(line.start, end - line.start);
+    // Trimmed of every ASCII white space, form feeds and vertical tabs included.
+    const QByteArray raw = text.mid(line.start, line.equals - line.start).trimmed();
     QString key;
     for (qsizetype i = 0; i < raw.size(); ++i) {
         if (raw[i] == '\\') {
@@ -189,9 +192,12 @@ QByteArray SetIniValues(const QByteArray& text, const IniValues& values) {
         if (!written.contains(key)) missing << key + '=' + value;
 
     // Where the missing keys go: on the line after the anchor's; before a line whose
-    // quotes never close, as everything after it would be part of its value; with a
-    // group header of their own when the file has no General keys.
-    const auto keptOpen = [&](size_t i) { return fates[i] == Fate::Keep && lines[i].endsInQuotes; };
+    // quotes never close or whose last backslash waits for a character, as everything
+    // after it would be part of its value; with a group header of their own when the
+    // file has no General keys.
+    const auto keptOpen = [&](size_t i) {
+        return fates[i] == Fate::Keep && (lines[i].endsInQuotes || lines[i].endsInEscape);
+    };
     std::optional<size_t> before, after;
     const bool header = !anchor;
     if (!missing.isEmpty()) {
@@ -206,14 +212,30 @@ QByteArray SetIniValues(const QByteArray& text, const IniValues& values) {
     }
     QByteArray block = (header ? "[General]" + newline : QByteArray()) + missing.join(newline) + newline;
 
+    // A line's end stays where it was, right after the line: a backslash last on the
+    // line may have taken a lone CR or LF, and a line end written next to that one would
+    // pair with it and join the next line to the value.
+    const auto terminatorLength = [](const QByteArray& gap, qsizetype at) -> qsizetype {
+        if (at >= gap.size() || (gap[at] != '\n' && gap[at] != '\r')) return 0;
+        return at + 1 < gap.size() && gap[at] == '\r' && gap[at + 1] == '\n' ? 2 : 1;
+    };
     QByteArray result;
     qsizetype copied = 0;  // the text between lines (blanks, comments) is copied as it is
     bool pending = false;  // the block waits for the end of the anchor's line
+    bool dropped = false;  // the line just passed was dropped: its line end goes too
     const auto copyGap = [&](QByteArray gap) {
-        if (pending) {
-            qsizetype lineEnd = 0;
-            while (lineEnd < gap.size() && gap[lineEnd] != '\n' && gap[lineEnd] != '\r') ++lineEnd;
-            gap.insert(lineEnd, newline + block.chopped(newline.size()));
+        const bool afterDropped = std::exchange(dropped, false);
+        if (afterDropped) gap.remove(0, terminatorLength(gap, 0));
+        if (pending) {  // after the anchor's line end: where a dropped anchor was, or past its end
+            qsizetype at = 0;
+            QByteArray lead;
+            if (!afterDropped) {
+                while (at < gap.size() && gap[at] != '\n' && gap[at] != '\r') ++at;
+                const qsizetype length = terminatorLength(gap, at);
+                if (length == 0) lead = newline;  // the file's end: the anchor's line gets an end
+                at += length;
+            }
+            gap.insert(at, lead + block);
             pending = false;
         }
         result += gap;
@@ -221,17 +243,16 @@ QByteArray SetIniValues(const QByteArray& text, const IniValues& values) {
     for (size_t i = 0; i < lines.size(); ++i) {
         QByteArray gap = text.mid(copied, lines[i].start - copied);
         copied = lines[i].end;
-        if (fates[i] == Fate::Drop) {  // with the line end before it, so no empty line stays
+        if (fates[i] == Fate::Drop) {  // its indent goes, and its line end after it
             qsizetype cut = gap.size();
             while (cut > 0 && (gap[cut - 1] == ' ' || gap[cut - 1] == '\t')) --cut;
-            if (cut > 0 && gap[cut - 1] == '\n') --cut;
-            if (cut > 0 && gap[cut - 1] == '\r') --cut;
             gap.truncate(cut);
         }
         copyGap(gap);
         if (before == i) result += block + (header && firstGroup == i ? newline : QByteArray());
         if (fates[i] == Fate::Keep) result += content(i);
         if (fates[i] == Fate::Replace) result += replacements[i];
+        dropped = fates[i] == Fate::Drop;
         if (after == i) pending = true;
     }
     copyGap(text.mid(copied));
@@ -239,6 +260,7 @@ QByteArray SetIniValues(const QByteArray& text, const IniValues& values) {
         if (!result.isEmpty() && !result.endsWith('\n')) result += newline;
         result += block;
     }
-    if (!result.isEmpty() && !result.endsWith('\n') && !result.endsWith('\r')) result += newline;
+    const bool openAtEnd = !lines.empty() && keptOpen(lines.size() - 1) && lines.back().end == text.size();
+    if (!result.isEmpty() && !result.endsWith('\n') && !result.endsWith('\r') && !openAtEnd) result += newline;
     return result;
 }

@@ -190,6 +190,14 @@ TEST(IniText, SetValuesInPlace) {
         {"a quote left open takes the rest", "[General]\nx=\"open\ncards=y\n", "[General]\ncards=fruit\ndelay=50\nx=\"open\ncards=y\n"},
         {"Windows line ends kept", "[General]\r\ncards=x\r\n", "[General]\r\ncards=fruit\r\ndelay=50\r\n"},
         {"no final line end", "[General]\nx=1", "[General]\nx=1\ncards=fruit\ndelay=50\n"},
+        // A backslash last in the file takes whatever line end is written after it.
+        {"a backslash last", "[General]\nx=a\\", "[General]\ncards=fruit\ndelay=50\nx=a\\"},
+        {"a backslash's CR kept apart", "[General]\nx=a\\\r\rz=1\n", "[General]\nx=a\\\r\rz=1\ncards=fruit\ndelay=50\n"},
+        {"the same before a dropped line", "cards=1\nz=b\\\r\rcards=2\nq=1\n", "cards=fruit\nz=b\\\r\rq=1\ndelay=50\n"},
+        {"a backslash's CR before the new keys", "[General]\nx=a\\\r\r[Other]\n", "[General]\nx=a\\\r\rcards=fruit\ndelay=50\n[Other]\n"},
+        {"new keys where a dropped last key was", "cards=1\ncards=2\n;note", "cards=fruit\ndelay=50\n;note\n"},
+        {"keys trimmed of form feeds too", "[General]\n\vcards\f=x\n", "[General]\ncards=fruit\ndelay=50\n"},
+        {"a backslash and a CR last", "[General]\nx=a\\\r", "[General]\ncards=fruit\ndelay=50\nx=a\\\r"},
     };
     for (const Row& row : rows) EXPECT_EQ(SetIniValues(row.before, values), row.after) << row.name;
 }
