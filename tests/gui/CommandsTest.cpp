@@ -9,18 +9,13 @@
 #include "BoardDriving.h"
 #include "GameReady.h"
 #include "GameSandbox.h"
+#include "SandboxedTest.h"
 #include "QuorvixApplication.h"
 #include "QuorvixWindows.h"
 
-class CommandsTest : public QObject {
+class CommandsTest : public SandboxedTest {
     Q_OBJECT
 private slots:
-    void init() {
-        sandbox = std::make_unique<GameSandbox>();
-        GameReady = false;
-    }
-    void cleanup() { sandbox.reset(); }
-
     void menuCaptionsAndKeys() {
         QuorvixWindows windows(sandbox->ProgramFolder());
         QStringList menu;
@@ -113,8 +108,6 @@ private slots:
         QVERIFY(GameReady);
     }
 
-private:
-    std::unique_ptr<GameSandbox> sandbox;
 };
 
 QUORVIX_WINDOW_TEST_MAIN(CommandsTest)

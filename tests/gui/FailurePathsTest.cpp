@@ -15,19 +15,14 @@
 #include "BoardDriving.h"
 #include "GameReady.h"
 #include "GameSandbox.h"
+#include "SandboxedTest.h"
 #include "LeadsTable.h"
 #include "QuorvixApplication.h"
 #include "QuorvixWindows.h"
 
-class FailurePathsTest : public QObject {
+class FailurePathsTest : public SandboxedTest {
     Q_OBJECT
 private slots:
-    void init() {
-        sandbox = std::make_unique<GameSandbox>();
-        GameReady = false;
-    }
-    void cleanup() { sandbox.reset(); }
-
     // The name entry once trapped the player here: every OK failed and nothing closed it.
     void leadersFileThatIsAFolderNeverTrapsThePlayer() {
         QVERIFY(QDir().mkdir(sandbox->LeadsFile()));
@@ -178,8 +173,6 @@ private slots:
         QVERIFY(points->sizeHint().width() <= points->width());
     }
 
-private:
-    std::unique_ptr<GameSandbox> sandbox;
 };
 
 QUORVIX_WINDOW_TEST_MAIN(FailurePathsTest)

@@ -17,6 +17,7 @@
 #include "BoardDriving.h"
 #include "GameReady.h"
 #include "GameSandbox.h"
+#include "SandboxedTest.h"
 #include "LeadsFile.h"
 #include "QuorvixApplication.h"
 #include "QuorvixWindows.h"
@@ -34,15 +35,9 @@ std::thread KeyLater(TForm1& form, Qt::Key key, std::chrono::milliseconds delay)
 
 }  // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public SandboxedTest {
     Q_OBJECT
 private slots:
-    void init() {
-        sandbox = std::make_unique<GameSandbox>();
-        GameReady = false;
-    }
-    void cleanup() { sandbox.reset(); }
-
     void startUpCaptionAndBoard() {
         QuorvixWindows windows(sandbox->ProgramFolder());
         QCOMPARE(windows.form1.windowTitle(), QStringLiteral("Quorvix: animals"));
@@ -275,8 +270,6 @@ private slots:
         QVERIFY(!stored.contains(QStringLiteral("path")));  // nothing was saved
     }
 
-private:
-    std::unique_ptr<GameSandbox> sandbox;
 };
 
 QUORVIX_WINDOW_TEST_MAIN(MainWindowTest)

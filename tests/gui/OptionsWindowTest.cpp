@@ -7,6 +7,7 @@
 
 #include "GameReady.h"
 #include "GameSandbox.h"
+#include "SandboxedTest.h"
 #include "QuorvixApplication.h"
 #include "QuorvixWindows.h"
 #include "ValueSlider.h"
@@ -19,12 +20,9 @@ QString LabelText(QWidget* window, const char* name) {
 
 }  // namespace
 
-class OptionsWindowTest : public QObject {
+class OptionsWindowTest : public SandboxedTest {
     Q_OBJECT
 private slots:
-    void init() { sandbox = std::make_unique<GameSandbox>(); }
-    void cleanup() { sandbox.reset(); }
-
     void openingFollowsTheStoredDelay_data() {
         QTest::addColumn<QByteArray>("settings");
         QTest::addColumn<QString>("text");
@@ -241,8 +239,6 @@ private slots:
         QVERIFY(GameReady);
     }
 
-private:
-    std::unique_ptr<GameSandbox> sandbox;
 };
 
 QUORVIX_WINDOW_TEST_MAIN(OptionsWindowTest)

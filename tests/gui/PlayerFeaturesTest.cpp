@@ -17,6 +17,7 @@
 #include "CardImage.h"
 #include "GameReady.h"
 #include "GameSandbox.h"
+#include "SandboxedTest.h"
 #include "LeadsFile.h"
 #include "QuorvixApplication.h"
 #include "QuorvixWindows.h"
@@ -92,15 +93,9 @@ QString GameOverText(TForm1& form) {
 
 }  // namespace
 
-class PlayerFeaturesTest : public QObject {
+class PlayerFeaturesTest : public SandboxedTest {
     Q_OBJECT
 private slots:
-    void init() {
-        sandbox = std::make_unique<GameSandbox>();
-        GameReady = false;
-    }
-    void cleanup() { sandbox.reset(); }
-
     // A deal from a known seed (0, midnight), won without the mouse.
     void wholeGameWonWithKeysAlone() {
         QuorvixWindows windows(sandbox->ProgramFolder(), [] { return 0u; });
@@ -279,8 +274,6 @@ private slots:
         QVERIFY(!ImageOf(windows.form1, 1)->pixmap().isNull());
     }
 
-private:
-    std::unique_ptr<GameSandbox> sandbox;
 };
 
 QUORVIX_WINDOW_TEST_MAIN(PlayerFeaturesTest)
