@@ -9,9 +9,9 @@
 #include "BoardDriving.h"
 #include "GameReady.h"
 #include "GameSandbox.h"
-#include "SandboxedTest.h"
 #include "QuorvixApplication.h"
 #include "QuorvixWindows.h"
+#include "SandboxedTest.h"
 
 class CommandsTest : public SandboxedTest {
     Q_OBJECT

@@ -15,10 +15,10 @@
 #include "BoardDriving.h"
 #include "GameReady.h"
 #include "GameSandbox.h"
-#include "SandboxedTest.h"
 #include "LeadsTable.h"
 #include "QuorvixApplication.h"
 #include "QuorvixWindows.h"
+#include "SandboxedTest.h"
 
 class FailurePathsTest : public SandboxedTest {
     Q_OBJECT

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
@@ -11,6 +12,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QSettings>
+#include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -18,6 +20,7 @@
 
 #include <chrono>
 #include <functional>
+#include <utility>
 
 // Describes a window for a failure message: its class, caption and any text.
 inline QString Describe(QWidget* window) {
@@ -194,6 +197,18 @@ inline void WhenModal(std::function<void(QWidget*)> action, const QString& objec
         action(modal);
     });
     timer->start();
+}
+
+// The card sets the options window lists, as shown, and whether each may be chosen.
+inline std::pair<QStringList, QList<bool>> ListedCardSets(QWidget* options) {
+    auto* combo = options->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+    auto* model = qobject_cast<QStandardItemModel*>(combo->model());
+    std::pair<QStringList, QList<bool>> listed;
+    for (int i = 0; i < combo->count(); ++i) {
+        listed.first << combo->itemText(i);
+        listed.second << model->item(i)->isEnabled();
+    }
+    return listed;
 }
 
 // The main function of a window test: the application object the game itself uses,

@@ -17,10 +17,10 @@
 #include "BoardDriving.h"
 #include "GameReady.h"
 #include "GameSandbox.h"
-#include "SandboxedTest.h"
 #include "LeadsFile.h"
 #include "QuorvixApplication.h"
 #include "QuorvixWindows.h"
+#include "SandboxedTest.h"
 
 namespace {
 

@@ -2,14 +2,15 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QStandardItemModel>
 #include <QtTest>
+
+#include <tuple>
 
 #include "GameReady.h"
 #include "GameSandbox.h"
-#include "SandboxedTest.h"
 #include "QuorvixApplication.h"
 #include "QuorvixWindows.h"
+#include "SandboxedTest.h"
 #include "ValueSlider.h"
 
 namespace {
@@ -189,12 +190,8 @@ private slots:
         QStringList items;
         QList<bool> enabled;
         WhenModal([&](QWidget* options) {
+            std::tie(items, enabled) = ListedCardSets(options);
             auto* combo = options->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
-            auto* model = qobject_cast<QStandardItemModel*>(combo->model());
-            for (int i = 0; i < combo->count(); ++i) {
-                items << combo->itemText(i);
-                enabled << model->item(i)->isEnabled();
-            }
             combo->setFocus();
             QTest::keyClick(combo, Qt::Key_Down);  // nothing below "animals" can be chosen
             options->close();

@@ -7,20 +7,21 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStandardItemModel>
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtTest>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
+#include <tuple>
+
 #include "BoardDriving.h"
 #include "CardImage.h"
 #include "GameReady.h"
 #include "GameSandbox.h"
-#include "SandboxedTest.h"
 #include "LeadsFile.h"
 #include "QuorvixApplication.h"
 #include "QuorvixWindows.h"
+#include "SandboxedTest.h"
 #include "ValueSlider.h"
 
 #ifndef CARDGEN_PROGRAM
@@ -251,12 +252,8 @@ private slots:
         QList<bool> enabled;
         bool previewed = false;
         WhenModal([&](QWidget* options) {
+            std::tie(items, enabled) = ListedCardSets(options);
             auto* combo = options->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
-            auto* model = qobject_cast<QStandardItemModel*>(combo->model());
-            for (int i = 0; i < combo->count(); ++i) {
-                items << combo->itemText(i);
-                enabled << model->item(i)->isEnabled();
-            }
             emit combo->activated(combo->findData(QStringLiteral("mine")));
             QTRY_VERIFY(!options->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().isNull());
             const QImage preview = options->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().toImage();
