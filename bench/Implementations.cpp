@@ -59,12 +59,8 @@ void InitLibraries() {
 }
 
 std::string Hex(const uint8_t* bytes, size_t count) {
-    static const char digits[] = "0123456789abcdef";
     std::string text;
-    for (size_t i = 0; i < count; ++i) {
-        text += digits[bytes[i] >> 4];
-        text += digits[bytes[i] & 15];
-    }
+    WriteHexBytes(text, bytes, count);
     return text;
 }
 

@@ -17,8 +17,14 @@ static_assert(uint32_t(QX_ERR_TEST_FAILED) == uint32_t(HASH_ERR_TEST_FAILED), "t
 
 namespace {
 
-int CopyHex(const std::string& text, char* hex, size_t capacity) {
-    if (!hex || capacity < text.size() + 1) return QX_ERR_BUFFER_TOO_SMALL;
+// Whether `hex` can hold the type's digest text and its NUL: checked before the
+// final, which cannot be repeated.
+bool Fits(uint32_t type, const char* hex, size_t capacity) { return hex && capacity >= HashDigestBits(type) / 4 + 1; }
+
+// The final, its text copied out with its NUL.
+int FinalInto(HashContext& context, char* hex) {
+    std::string text;
+    if (HashError error = HashFinal(&context, text)) return int(error);
     text.copy(hex, text.size());
     hex[text.size()] = '\0';
     return QX_OK;
@@ -73,11 +79,8 @@ int qx_digest_update(qx_digest* digest, const void* data, size_t length) {
 int qx_digest_final(qx_digest* digest, char* hex, size_t capacity) {
     if (!digest) return QX_ERR_NULL_CONTEXT;
     if (!digest->context.state) return QX_ERR_INVALID_CONTEXT;
-    // Checked before the final, which cannot be repeated.
-    if (!hex || capacity < HashDigestBits(digest->context.hashType) / 4 + 1) return QX_ERR_BUFFER_TOO_SMALL;
-    std::string text;
-    if (HashError error = HashFinal(&digest->context, text)) return int(error);
-    return CopyHex(text, hex, capacity);
+    if (!Fits(digest->context.hashType, hex, capacity)) return QX_ERR_BUFFER_TOO_SMALL;
+    return FinalInto(digest->context, hex);
 }
 
 void qx_digest_free(qx_digest* digest) { delete digest; }
@@ -86,12 +89,10 @@ int qx_digest_buffer(uint32_t type, const void* data, size_t length, char* hex, 
     if (length > 0 && !data) return QX_ERR_READ;
     HashContext context{};
     if (HashError error = HashInit(&context, type)) return int(error);
-    if (!hex || capacity < HashDigestBits(type) / 4 + 1) return QX_ERR_BUFFER_TOO_SMALL;
+    if (!Fits(type, hex, capacity)) return QX_ERR_BUFFER_TOO_SMALL;
     if (length > 0)
         if (int error = UpdateAll(context, data, length)) return error;
-    std::string text;
-    if (HashError error = HashFinal(&context, text)) return int(error);
-    return CopyHex(text, hex, capacity);
+    return FinalInto(context, hex);
 }
 
 uint32_t qx_list_types(uint32_t* types, uint32_t capacity) { return HashListTypes(types, capacity); }
