@@ -10,10 +10,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 mkdir leads.dat
-export HOME="$work" XDG_CONFIG_HOME="$work/config"
-unset QT_QPA_PLATFORM
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}intercept_strndup=0:fast_unwind_on_malloc=0"
-export LSAN_OPTIONS="suppressions=$here/x11-libraries.supp:print_suppressions=0"
+source "$here/real-x-environment.sh" "$work"
 
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   set -euo pipefail

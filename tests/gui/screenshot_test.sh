@@ -9,13 +9,7 @@ back=$(realpath "$2")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
-export HOME="$work" XDG_CONFIG_HOME="$work/config"
-unset QT_QPA_PLATFORM  # the test runner's offscreen platform would hide the window
-# In a sanitized build: libxkbcommon-x11 hands strndup a string that is not
-# terminated within its length (a false alarm of the strndup interceptor), and the
-# X11 and D-Bus libraries keep one-time allocations; neither is Quorvix's code.
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}intercept_strndup=0:fast_unwind_on_malloc=0"
-export LSAN_OPTIONS="suppressions=$here/x11-libraries.supp:print_suppressions=0"
+source "$here/real-x-environment.sh" "$work"
 
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   set -euo pipefail

@@ -9,9 +9,8 @@ set -euo pipefail
 prefix=$(realpath "$1")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/config" XDG_DATA_HOME="$work/home/data"
-export PATH="$prefix/bin:$PATH"
-unset QT_QPA_PLATFORM
+source "$(dirname "$(realpath "$0")")/../gui/real-x-environment.sh" "$work/home"
+export XDG_DATA_HOME="$work/home/data" PATH="$prefix/bin:$PATH"
 mkdir -p "$HOME" "$work/folder"
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
