@@ -7,6 +7,7 @@
 
 #include "Adler.h"
 #include "CRC.h"
+#include "CryptoUtils.h"
 #include "Gost.h"
 #include "HAVAL.h"
 #include "MD.h"
@@ -40,6 +41,8 @@ struct HashAlgorithm {
     void (*init)(void* state);
     void (*update)(void* state, const uint8_t* data, uint32_t length, uint32_t passes);
     void (*final)(void* state, uint32_t passes, std::string& digest);
+    // Types whose many messages HashBatch can compress side by side.
+    const LaneFamily& (*lanes)() = nullptr;
 };
 
 template <typename T>
@@ -64,12 +67,12 @@ constexpr HashAlgorithm Tiger(uint32_t code, const char* name) {
             [](void* s, uint32_t p, std::string& out) { TigerFinal(As<TigerState>(s), Bits, p, out); }};
 }
 
-template <MdTransformFn Transform>
+template <MdTransformFn Transform, const LaneFamily& (*Lanes)() = nullptr>
 constexpr HashAlgorithm Md(uint32_t code, const char* name) {
     return {code, name, 128, sizeof(MdState), false,
             [](void* s) { MdInit(As<MdState>(s)); },
             [](void* s, const uint8_t* d, uint32_t n, uint32_t) { MdUpdate(As<MdState>(s), d, n, Transform); },
-            [](void* s, uint32_t, std::string& out) { MdFinal(As<MdState>(s), Transform, out); }};
+            [](void* s, uint32_t, std::string& out) { MdFinal(As<MdState>(s), Transform, out); }, Lanes};
 }
 
 template <void (*Update)(CrcState&, const uint8_t*, uint32_t), void (*Final)(CrcState&, std::string&)>
@@ -110,7 +113,7 @@ const HashAlgorithm kAlgorithms[] = {
      [](void* s, const uint8_t* d, uint32_t n, uint32_t) { Md2Update(As<Md2State>(s), d, n); },
      [](void* s, uint32_t, std::string& out) { Md2Final(As<Md2State>(s), out); }},
     Md<Md4Transform>(HASH_MD4, "MD4"),
-    Md<Md5Transform>(HASH_MD5, "MD5"),
+    Md<Md5Transform, Md5Lanes>(HASH_MD5, "MD5"),
     Crc<Crc32MsbUpdate, Crc32MsbFinal>(HASH_CRC32_MSB, "CRC32-MSB"),
     Crc<Crc32Update, Crc32Final>(HASH_CRC32, "CRC32"),
     {HASH_ADLER32, "ADLER32", 32, sizeof(AdlerState), false,
@@ -245,6 +248,38 @@ HashError HashString(uint32_t type, std::string_view text, std::string& digest) 
         rest.remove_prefix(piece);
     } while (!rest.empty());
     return HashFinal(&context, digest);
+}
+
+HashError HashBatch(uint32_t type, const HashMessage* messages, size_t count, std::string* digests, uint32_t passes) {
+    const HashAlgorithm* algorithm = Find(type);
+    if (!algorithm) return HASH_ERR_UNKNOWN_TYPE;
+    if (count == 0) return HASH_ERR_NONE;
+    if (!messages || !digests) return HASH_ERR_NULL_CONTEXT;
+    for (size_t i = 0; i < count; ++i)
+        if (!messages[i].data && messages[i].length) return HASH_ERR_READ_FILE;
+    if (const uint32_t lanes = HashBatchLanes(type); lanes > 1) {
+        DigestInLanes(algorithm->lanes(), lanes, messages, count, digests);
+        return HASH_ERR_NONE;
+    }
+    for (size_t i = 0; i < count; ++i) {
+        HashContext context{};
+        HashInit(&context, type);
+        if (passes) context.passes = passes;
+        const auto* data = static_cast<const uint8_t*>(messages[i].data);
+        for (uint64_t left = messages[i].length; left > 0;) {
+            const uint32_t piece = left > UINT32_MAX ? UINT32_MAX : uint32_t(left);
+            HashUpdate(&context, data, piece);
+            data += piece;
+            left -= piece;
+        }
+        HashFinal(&context, digests[i]);
+    }
+    return HASH_ERR_NONE;
+}
+
+uint32_t HashBatchLanes(uint32_t type) {
+    const HashAlgorithm* algorithm = Find(type);
+    return algorithm && algorithm->lanes ? algorithm->lanes().laneCount() : 1;
 }
 
 uint32_t HashListTypes(uint32_t* types, uint32_t capacity) {

@@ -8,6 +8,18 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+// GCC 12's AVX-512 intrinsics warn of an uninitialised variable of their own when they
+// are inlined (fixed in GCC 13); the warning is placed in the header, so it is turned
+// off for the header's text only.
+#pragma GCC diagnostic push
+#if !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
+#pragma GCC diagnostic ignored "-Wuninitialized"
+#include <immintrin.h>
+#pragma GCC diagnostic pop
+#endif
 
 // The lowest 4 × count bits of value as fixed-width lowercase hex, most significant first.
 std::string HexDigits(uint64_t value, uint8_t count);
@@ -179,3 +191,105 @@ void AbsorbBlocks(uint8_t* buffer, Fill& fill, const uint8_t* data, uint64_t len
     if (tail > 0) std::memcpy(buffer, data + blocks * Block, size_t(tail));
     fill = Fill(tail);
 }
+
+// --- Many messages side by side ------------------------------------------------------
+// A digest whose 32-bit chaining words can be computed for many messages at once, one
+// message per vector lane: each vector holds the same word of every message.
+struct LaneFamily {
+    uint8_t words;            // chaining words: 4 (MD5), 5 (SHA-1), 8 (SHA-256)
+    bool bigEndian;           // byte order of the message words, the length field and the digest
+    const uint32_t* initial;  // the chaining words a message starts from
+    // One message's blocks, for the few messages still running after the others ended.
+    void (*single)(uint32_t* hash, const uint8_t* data, size_t blocks);
+    // Compresses `blocks` consecutive blocks of every lane's message. The state is
+    // word-major, state[word * lanes + lane]; data[lane] points at the lane's first block.
+    void (*lanes8)(uint32_t* state, const uint8_t* const* data, size_t blocks);
+    void (*lanes16)(uint32_t* state, const uint8_t* const* data, size_t blocks);
+    // The lanes worth using on the processor in use: 16, 8, or 1 (one message at a time).
+    unsigned (*laneCount)();
+};
+
+// Digests each whole message of `messages` into `digests`, `lanes` (8 or 16) at a time.
+struct HashMessage;
+void DigestInLanes(const LaneFamily& family, unsigned lanes, const HashMessage* messages, size_t count,
+                   std::string* digests);
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+// Vectors of lanes, written with GCC's vector extensions so that one round function
+// serves both widths; the target of the function it is inlined into picks the code.
+typedef uint32_t U32x8 __attribute__((vector_size(32)));
+typedef uint32_t U32x16 __attribute__((vector_size(64)));
+
+// Lane code is always inlined into functions of the vectors' width, so GCC's warning
+// that passing such vectors by value differs between targets does not apply to it;
+// units with lane code turn it off as well.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wpsabi"
+template <int S, typename V>
+__attribute__((always_inline)) inline V LaneRotL(V x) {
+    return (x << S) | (x >> (32 - S));
+}
+#pragma GCC diagnostic pop
+
+// Word k of every lane's 64-byte block: eight lanes' blocks turned from rows into columns,
+// each word read in the family's byte order.
+template <bool BigEndian>
+__attribute__((target("avx2"), always_inline)) inline void LoadLaneWords8(U32x8 (&w)[16], const uint8_t* const* data,
+                                                                           size_t offset) {
+    for (int half = 0; half < 2; ++half) {
+        __m256i r[8], t[8], u[8];
+        for (int l = 0; l < 8; ++l) {
+            r[l] = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(data[l] + offset + 32 * half));
+            if (BigEndian)
+                r[l] = _mm256_shuffle_epi8(r[l], _mm256_set_epi8(12, 13, 14, 15, 8, 9, 10, 11, 4, 5, 6, 7, 0, 1, 2, 3, 12, 13,
+                                                                 14, 15, 8, 9, 10, 11, 4, 5, 6, 7, 0, 1, 2, 3));
+        }
+        for (int i = 0; i < 8; i += 2) {
+            t[i] = _mm256_unpacklo_epi32(r[i], r[i + 1]);
+            t[i + 1] = _mm256_unpackhi_epi32(r[i], r[i + 1]);
+        }
+        for (int i = 0; i < 8; i += 4) {
+            u[i] = _mm256_unpacklo_epi64(t[i], t[i + 2]);
+            u[i + 1] = _mm256_unpackhi_epi64(t[i], t[i + 2]);
+            u[i + 2] = _mm256_unpacklo_epi64(t[i + 1], t[i + 3]);
+            u[i + 3] = _mm256_unpackhi_epi64(t[i + 1], t[i + 3]);
+        }
+        for (int k = 0; k < 4; ++k) {
+            w[8 * half + k] = U32x8(_mm256_permute2x128_si256(u[k], u[k + 4], 0x20));
+            w[8 * half + k + 4] = U32x8(_mm256_permute2x128_si256(u[k], u[k + 4], 0x31));
+        }
+    }
+}
+
+// The same for sixteen lanes.
+template <bool BigEndian>
+__attribute__((target("avx512f,avx512bw"), always_inline)) inline void LoadLaneWords16(U32x16 (&w)[16], const uint8_t* const* data,
+                                                                               size_t offset) {
+    __m512i r[16], t[16], u[16];
+    const __m512i swap = _mm512_broadcast_i32x4(_mm_set_epi8(12, 13, 14, 15, 8, 9, 10, 11, 4, 5, 6, 7, 0, 1, 2, 3));
+    for (int l = 0; l < 16; ++l) {
+        r[l] = _mm512_loadu_si512(data[l] + offset);
+        if (BigEndian) r[l] = _mm512_shuffle_epi8(r[l], swap);
+    }
+    for (int i = 0; i < 16; i += 2) {
+        t[i] = _mm512_unpacklo_epi32(r[i], r[i + 1]);
+        t[i + 1] = _mm512_unpackhi_epi32(r[i], r[i + 1]);
+    }
+    for (int i = 0; i < 16; i += 4) {
+        u[i] = _mm512_unpacklo_epi64(t[i], t[i + 2]);
+        u[i + 1] = _mm512_unpackhi_epi64(t[i], t[i + 2]);
+        u[i + 2] = _mm512_unpacklo_epi64(t[i + 1], t[i + 3]);
+        u[i + 3] = _mm512_unpackhi_epi64(t[i + 1], t[i + 3]);
+    }
+    // u[4m + k] holds, in its 128-bit chunk j, word 4j + k of lanes 4m .. 4m + 3.
+    for (int k = 0; k < 4; ++k) {
+        const __m512i low01 = _mm512_shuffle_i32x4(u[k], u[k + 4], 0x44), high01 = _mm512_shuffle_i32x4(u[k], u[k + 4], 0xee);
+        const __m512i low23 = _mm512_shuffle_i32x4(u[k + 8], u[k + 12], 0x44),
+                      high23 = _mm512_shuffle_i32x4(u[k + 8], u[k + 12], 0xee);
+        w[k] = U32x16(_mm512_shuffle_i32x4(low01, low23, 0x88));
+        w[k + 4] = U32x16(_mm512_shuffle_i32x4(low01, low23, 0xdd));
+        w[k + 8] = U32x16(_mm512_shuffle_i32x4(high01, high23, 0x88));
+        w[k + 12] = U32x16(_mm512_shuffle_i32x4(high01, high23, 0xdd));
+    }
+}
+#endif

@@ -212,3 +212,97 @@ void Md5Transform(MdState& state, const uint8_t* data, size_t blocks) {
 #undef MD5_I
     });
 }
+
+// --- MD5 of many messages in vector lanes ----------------------------------------------
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#pragma GCC diagnostic ignored "-Wpsabi"  // see LaneRotL
+namespace {
+
+// The rounds of RFC 1321 on a vector of lanes; the Boolean functions are written as
+// selections, which AVX-512 does in one ternary-logic instruction.
+template <typename V>
+__attribute__((always_inline)) inline void Md5LaneRounds(const V (&x)[16], V& a, V& b, V& c, V& d) {
+#define MD5_STEP(f, a, b, c, d, k, s, j) a = b + LaneRotL<s>(a + (x[k] + kMd5T[j]) + (f))
+#define MD5_F(a, b, c, d, k, s, j) MD5_STEP((d ^ (b & (c ^ d))), a, b, c, d, k, s, j)
+#define MD5_G(a, b, c, d, k, s, j) MD5_STEP((c ^ (d & (b ^ c))), a, b, c, d, k, s, j)
+#define MD5_H(a, b, c, d, k, s, j) MD5_STEP((b ^ c ^ d), a, b, c, d, k, s, j)
+#define MD5_I(a, b, c, d, k, s, j) MD5_STEP((c ^ (b | ~d)), a, b, c, d, k, s, j)
+    MD5_F(a, b, c, d, 0, 7, 0);   MD5_F(d, a, b, c, 1, 12, 1);   MD5_F(c, d, a, b, 2, 17, 2);   MD5_F(b, c, d, a, 3, 22, 3);
+    MD5_F(a, b, c, d, 4, 7, 4);   MD5_F(d, a, b, c, 5, 12, 5);   MD5_F(c, d, a, b, 6, 17, 6);   MD5_F(b, c, d, a, 7, 22, 7);
+    MD5_F(a, b, c, d, 8, 7, 8);   MD5_F(d, a, b, c, 9, 12, 9);   MD5_F(c, d, a, b, 10, 17, 10); MD5_F(b, c, d, a, 11, 22, 11);
+    MD5_F(a, b, c, d, 12, 7, 12); MD5_F(d, a, b, c, 13, 12, 13); MD5_F(c, d, a, b, 14, 17, 14); MD5_F(b, c, d, a, 15, 22, 15);
+    MD5_G(a, b, c, d, 1, 5, 16);  MD5_G(d, a, b, c, 6, 9, 17);   MD5_G(c, d, a, b, 11, 14, 18); MD5_G(b, c, d, a, 0, 20, 19);
+    MD5_G(a, b, c, d, 5, 5, 20);  MD5_G(d, a, b, c, 10, 9, 21);  MD5_G(c, d, a, b, 15, 14, 22); MD5_G(b, c, d, a, 4, 20, 23);
+    MD5_G(a, b, c, d, 9, 5, 24);  MD5_G(d, a, b, c, 14, 9, 25);  MD5_G(c, d, a, b, 3, 14, 26);  MD5_G(b, c, d, a, 8, 20, 27);
+    MD5_G(a, b, c, d, 13, 5, 28); MD5_G(d, a, b, c, 2, 9, 29);   MD5_G(c, d, a, b, 7, 14, 30);  MD5_G(b, c, d, a, 12, 20, 31);
+    MD5_H(a, b, c, d, 5, 4, 32);  MD5_H(d, a, b, c, 8, 11, 33);  MD5_H(c, d, a, b, 11, 16, 34); MD5_H(b, c, d, a, 14, 23, 35);
+    MD5_H(a, b, c, d, 1, 4, 36);  MD5_H(d, a, b, c, 4, 11, 37);  MD5_H(c, d, a, b, 7, 16, 38);  MD5_H(b, c, d, a, 10, 23, 39);
+    MD5_H(a, b, c, d, 13, 4, 40); MD5_H(d, a, b, c, 0, 11, 41);  MD5_H(c, d, a, b, 3, 16, 42);  MD5_H(b, c, d, a, 6, 23, 43);
+    MD5_H(a, b, c, d, 9, 4, 44);  MD5_H(d, a, b, c, 12, 11, 45); MD5_H(c, d, a, b, 15, 16, 46); MD5_H(b, c, d, a, 2, 23, 47);
+    MD5_I(a, b, c, d, 0, 6, 48);  MD5_I(d, a, b, c, 7, 10, 49);  MD5_I(c, d, a, b, 14, 15, 50); MD5_I(b, c, d, a, 5, 21, 51);
+    MD5_I(a, b, c, d, 12, 6, 52); MD5_I(d, a, b, c, 3, 10, 53);  MD5_I(c, d, a, b, 10, 15, 54); MD5_I(b, c, d, a, 1, 21, 55);
+    MD5_I(a, b, c, d, 8, 6, 56);  MD5_I(d, a, b, c, 15, 10, 57); MD5_I(c, d, a, b, 6, 15, 58);  MD5_I(b, c, d, a, 13, 21, 59);
+    MD5_I(a, b, c, d, 4, 6, 60);  MD5_I(d, a, b, c, 11, 10, 61); MD5_I(c, d, a, b, 2, 15, 62);  MD5_I(b, c, d, a, 9, 21, 63);
+#undef MD5_STEP
+#undef MD5_F
+#undef MD5_G
+#undef MD5_H
+#undef MD5_I
+}
+
+// One block of every lane added into the chaining words h.
+template <typename V>
+__attribute__((always_inline)) inline void Md5LaneBlock(const V (&x)[16], V (&h)[4]) {
+    V a = h[0], b = h[1], c = h[2], d = h[3];
+    Md5LaneRounds(x, a, b, c, d);
+    h[0] += a;
+    h[1] += b;
+    h[2] += c;
+    h[3] += d;
+}
+
+__attribute__((target("avx2"))) void Md5Lanes8(uint32_t* state, const uint8_t* const* data, size_t blocks) {
+    U32x8 h[4];
+    std::memcpy(h, state, sizeof h);
+    for (size_t block = 0; block < blocks; ++block) {
+        U32x8 x[16];
+        LoadLaneWords8<false>(x, data, 64 * block);
+        Md5LaneBlock(x, h);
+    }
+    std::memcpy(state, h, sizeof h);
+}
+
+__attribute__((target("avx512f,avx512bw"))) void Md5Lanes16(uint32_t* state, const uint8_t* const* data, size_t blocks) {
+    U32x16 h[4];
+    std::memcpy(h, state, sizeof h);
+    for (size_t block = 0; block < blocks; ++block) {
+        U32x16 x[16];
+        LoadLaneWords16<false>(x, data, 64 * block);
+        Md5LaneBlock(x, h);
+    }
+    std::memcpy(state, h, sizeof h);
+}
+
+unsigned Md5LaneCount() { return Cpu().avx512 ? 16 : Cpu().avx2 ? 8 : 1; }
+
+}  // namespace
+#endif
+
+namespace {
+void Md5Single(uint32_t* hash, const uint8_t* data, size_t blocks) {
+    MdState state;
+    std::memcpy(state.hash, hash, sizeof state.hash);
+    Md5Transform(state, data, blocks);
+    std::memcpy(hash, state.hash, sizeof state.hash);
+}
+}  // namespace
+
+const LaneFamily& Md5Lanes() {
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+    static constexpr LaneFamily family{4, false, kMdInitial, Md5Single, Md5Lanes8, Md5Lanes16, Md5LaneCount};
+#else
+    static constexpr LaneFamily family{4, false, kMdInitial, Md5Single, nullptr, nullptr, [] { return 1u; }};
+#endif
+    return family;
+}

@@ -31,3 +31,7 @@ void MdUpdate(MdState& state, const uint8_t* data, uint32_t length, MdTransformF
 void MdFinal(MdState& state, MdTransformFn transform, std::string& digest);
 void Md4Transform(MdState& state, const uint8_t* data, size_t blocks);
 void Md5Transform(MdState& state, const uint8_t* data, size_t blocks);
+
+// MD5 of many messages side by side (HashBatch).
+struct LaneFamily;
+const LaneFamily& Md5Lanes();

@@ -5,47 +5,9 @@
 #include <cstdlib>
 
 #include "DigestTestSupport.h"
-#include "digest/CryptoUtils.h"
+#include "FeatureSets.h"
 
 namespace {
-
-// Restricts the features for the life of the object.
-class Restricted {
-public:
-    explicit Restricted(const CpuFeatures& allowed) { HashRestrictFeatures(&allowed); }
-    ~Restricted() { HashRestrictFeatures(nullptr); }
-};
-
-struct FeatureSet {
-    const char* name;
-    CpuFeatures features;
-};
-
-// Each instruction-set level up to the processor's, then everything but one feature
-// at a time: each set reaches a different choice of paths (SHA extensions without
-// AVX-512, 128-bit carry-less multiply without the wider ones, and so on).
-std::vector<FeatureSet> FeatureSets() {
-    const CpuFeatures all = Cpu();
-    std::vector<FeatureSet> sets;
-    for (CpuLevel level : {CpuLevel::Sse4, CpuLevel::Avx2, CpuLevel::Avx512})
-        if (level <= MachineLevel()) sets.push_back({CpuLevelName(level), FeaturesUpTo(level)});
-    auto without = [&](const char* name, bool CpuFeatures::*feature) {
-        if (!(all.*feature)) return;
-        FeatureSet set{name, all};
-        set.features.*feature = false;
-        sets.push_back(set);
-    };
-    without("without AVX2", &CpuFeatures::avx2);
-    without("without BMI1", &CpuFeatures::bmi1);
-    without("without BMI2", &CpuFeatures::bmi2);
-    without("without AVX-512", &CpuFeatures::avx512);
-    without("without VNNI", &CpuFeatures::vnni);
-    without("without SHA", &CpuFeatures::sha);
-    without("without PCLMUL", &CpuFeatures::pclmul);
-    without("without 512-bit VPCLMULQDQ", &CpuFeatures::vpclmul);
-    without("without VPCLMULQDQ", &CpuFeatures::vpclmul256);
-    return sets;
-}
 
 std::string InPieces(uint32_t type, const uint8_t* data, size_t length, std::mt19937& random) {
     HashContext context{};
