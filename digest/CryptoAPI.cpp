@@ -83,12 +83,12 @@ constexpr HashAlgorithm Crc(uint32_t code, const char* name) {
             [](void* s, uint32_t, std::string& out) { Final(As<CrcState>(s), out); }};
 }
 
-template <void (*Init)(Sha32State&), uint16_t Variant, uint32_t Bits>
+template <void (*Init)(Sha32State&), uint16_t Variant, uint32_t Bits, const LaneFamily& (*Lanes)()>
 constexpr HashAlgorithm Sha32(uint32_t code, const char* name) {
     return {code, name, Bits, sizeof(Sha32State), false,
             [](void* s) { Init(As<Sha32State>(s)); },
             [](void* s, const uint8_t* d, uint32_t n, uint32_t) { Sha32Update(As<Sha32State>(s), d, Variant, n); },
-            [](void* s, uint32_t, std::string& out) { Sha32Final(As<Sha32State>(s), Variant, out); }};
+            [](void* s, uint32_t, std::string& out) { Sha32Final(As<Sha32State>(s), Variant, out); }, Lanes};
 }
 
 template <void (*Init)(Sha64State&), uint16_t Variant>
@@ -129,8 +129,8 @@ const HashAlgorithm kAlgorithms[] = {
     Haval<192>(HASH_HAVAL192, "HAVAL192"),
     Haval<224>(HASH_HAVAL224, "HAVAL224"),
     Haval<256>(HASH_HAVAL256, "HAVAL256"),
-    Sha32<Sha1Init, 1, 160>(HASH_SHA1, "SHA1"),
-    Sha32<Sha256Init, 256, 256>(HASH_SHA256, "SHA256"),
+    Sha32<Sha1Init, 1, 160, Sha1Lanes>(HASH_SHA1, "SHA1"),
+    Sha32<Sha256Init, 256, 256, Sha256Lanes>(HASH_SHA256, "SHA256"),
     Sha64<Sha384Init, 384>(HASH_SHA384, "SHA384"),
     Sha64<Sha512Init, 512>(HASH_SHA512, "SHA512"),
     Tiger<128>(HASH_TIGER128, "TIGER128"),
@@ -279,7 +279,7 @@ HashError HashBatch(uint32_t type, const HashMessage* messages, size_t count, st
 
 uint32_t HashBatchLanes(uint32_t type) {
     const HashAlgorithm* algorithm = Find(type);
-    return algorithm && algorithm->lanes ? algorithm->lanes().laneCount() : 1;
+    return algorithm && algorithm->lanes ? LaneCount(algorithm->lanes()) : 1;
 }
 
 uint32_t HashListTypes(uint32_t* types, uint32_t capacity) {

