@@ -14,27 +14,21 @@ namespace {
 // Page alignment lets the kernel copy whole pages.
 constexpr size_t kAlignment = 4096;
 
-class InputFile {
-public:
-    explicit InputFile(const std::string& path) {
-        if (path == "-") {
-            fd_ = STDIN_FILENO;
-            return;
-        }
-        fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
-        owned_ = fd_ >= 0;
-    }
-    ~InputFile() {
-        if (owned_) ::close(fd_);
-    }
-    InputFile(const InputFile&) = delete;
-    InputFile& operator=(const InputFile&) = delete;
-    int fd() const { return fd_; }
+}  // namespace
 
-private:
-    int fd_ = -1;
-    bool owned_ = false;
-};
+InputFile::~InputFile() {
+    if (owned_) ::close(fd_);
+}
+
+bool InputFile::Open(const std::string& path) {
+    if (path == "-") {
+        fd_ = STDIN_FILENO;
+        return true;
+    }
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    owned_ = fd_ >= 0;
+    return owned_;
+}
 
 void Fail(FileDigestResult& result, HashError error, int systemError) {
     result.error = error;
@@ -42,27 +36,36 @@ void Fail(FileDigestResult& result, HashError error, int systemError) {
     result.reason = systemError ? std::strerror(systemError) : "";
 }
 
-}  // namespace
-
 ReadBuffer::ReadBuffer() : data_(static_cast<uint8_t*>(std::aligned_alloc(kAlignment, kSize))) {
     if (!data_) throw std::bad_alloc();
 }
 
+uint8_t* ReadBuffer::Files() {
+    if (!files_) files_.reset(new uint8_t[kFilesSize]);  // not cleared: only read bytes are used
+    return files_.get();
+}
+
 void ReadBuffer::Free::operator()(uint8_t* p) const { std::free(p); }
 
-void DigestFile(const std::string& path, std::span<const DigestType> types, ReadBuffer& buffer,
-                FileDigestResult& result, const ProgressFn& progress) {
+bool OpenInput(const std::string& path, InputFile& file, struct stat& info, FileDigestResult& result) {
     result.error = HASH_ERR_NONE;
     result.systemError = 0;
     result.reason.clear();
-    InputFile file(path);
-    if (file.fd() < 0) return Fail(result, HASH_ERR_OPEN_FILE, errno);
-    struct stat info {};
-    uint64_t total = 0;
-    if (::fstat(file.fd(), &info) == 0) {
-        if (S_ISDIR(info.st_mode)) return Fail(result, HASH_ERR_READ_FILE, EISDIR);
-        if (S_ISREG(info.st_mode)) total = uint64_t(info.st_size);
+    info = {};
+    if (!file.Open(path)) {
+        Fail(result, HASH_ERR_OPEN_FILE, errno);
+        return false;
     }
+    if (::fstat(file.fd(), &info) == 0 && S_ISDIR(info.st_mode)) {
+        Fail(result, HASH_ERR_READ_FILE, EISDIR);
+        return false;
+    }
+    return true;
+}
+
+void DigestOpened(InputFile& file, const struct stat& info, std::span<const DigestType> types, ReadBuffer& buffer,
+                  FileDigestResult& result, const ProgressFn& progress) {
+    const uint64_t total = S_ISREG(info.st_mode) ? uint64_t(info.st_size) : 0;
     // Small files are read at once; advice only pays for reads that go on.
     if (total > ReadBuffer::kSize) ::posix_fadvise(file.fd(), 0, 0, POSIX_FADV_SEQUENTIAL);
 
@@ -90,4 +93,11 @@ void DigestFile(const std::string& path, std::span<const DigestType> types, Read
 
     result.digests.resize(contexts.size());
     for (size_t i = 0; i < contexts.size(); ++i) HashFinal(&contexts[i], result.digests[i]);
+}
+
+void DigestFile(const std::string& path, std::span<const DigestType> types, ReadBuffer& buffer,
+                FileDigestResult& result, const ProgressFn& progress) {
+    InputFile file;
+    struct stat info;
+    if (OpenInput(path, file, info, result)) DigestOpened(file, info, types, buffer, result, progress);
 }

@@ -10,10 +10,12 @@
 #include <optional>
 #include <span>
 #include <thread>
+#include <utility>
 
 #include "Algorithms.h"
 #include "CheckList.h"
 #include "FileDigest.h"
+#include "FileGroup.h"
 #include "Options.h"
 #include "OrderedWork.h"
 #include "Output.h"
@@ -62,9 +64,15 @@ struct Run {
     bool WriteFailed() const { return !io.out; }
     void Digest(const std::string& path, std::span<const DigestType> types, ReadBuffer& buffer,
                 FileDigestResult& result) const {
-        if (!io.showProgress || workers > 1) return DigestFile(path, types, buffer, result);
+        InputFile file;
+        struct stat info;
+        if (OpenInput(path, file, info, result)) DigestOpened(path, file, info, types, buffer, result);
+    }
+    void DigestOpened(const std::string& path, InputFile& file, const struct stat& info,
+                      std::span<const DigestType> types, ReadBuffer& buffer, FileDigestResult& result) const {
+        if (!io.showProgress || workers > 1) return ::DigestOpened(file, info, types, buffer, result);
         Progress progress(io.err, true, path);
-        DigestFile(path, types, buffer, result, std::ref(progress));
+        ::DigestOpened(file, info, types, buffer, result, std::ref(progress));
     }
 };
 
@@ -116,45 +124,80 @@ private:
     bool recursive_;
 };
 
+// Files taken together: small ones of a type the library digests side by side go in
+// groups; a folder that could not be listed is a group of its own, for its error.
+struct FileGroupItem {
+    std::vector<std::string> paths;
+    int listError = 0;
+};
+
 int PrintDigests(const Run& run, std::vector<Variant> variants) {
     std::vector<DigestType> types;
     for (Variant& variant : variants) {
         if (variant.algorithm.usesPasses && !variant.passes) variant.passes = run.options.passes.value_or(kDefaultPasses);
         types.push_back({ComputedType(variant.algorithm.code), variant.passes});
     }
+    const bool sideBySide = types.size() == 1 && HashBatchLanes(types[0].code) > 1;
+    const size_t groupFiles = sideBySide ? kGroupFiles : 1;
     int status = 0;
     FileWalk walk(run.options.files, run.options.recursive);
-    RunInOrder<FileWalk::Entry, FileDigestResult>(
-        run.workers, 256, [&] { return walk.Next(); },
-        [&](const FileWalk::Entry& entry, FileDigestResult& result, ReadBuffer& buffer) {
-            if (entry.listError) {
-                result.error = HASH_ERR_OPEN_FILE;
-                result.reason = std::strerror(entry.listError);
-                return;
+    std::optional<FileWalk::Entry> held;  // taken from the walk for the next group
+    const auto next = [&]() -> std::optional<FileGroupItem> {
+        FileGroupItem group;
+        while (group.paths.size() < groupFiles) {
+            std::optional<FileWalk::Entry> entry = held ? std::exchange(held, std::nullopt) : walk.Next();
+            if (!entry) break;
+            if (entry->listError) {
+                if (!group.paths.empty()) {
+                    held = std::move(entry);
+                    break;
+                }
+                group.paths.push_back(std::move(entry->path));
+                group.listError = entry->listError;
+                break;
             }
-            run.Digest(entry.path, types, buffer, result);
-        },
-        [&, line = std::string()](FileWalk::Entry& entry, FileDigestResult& result) mutable {
-            if (result.error != HASH_ERR_NONE) {
-                ReportFailure(run.io.err, entry.path, result);
-                status = 1;
-                return true;
-            }
-            // Each line made in one reused string and written in one go.
-            std::string prefix;
-            const std::string name = ShownName(run, entry.path, prefix);
-            line.clear();
-            for (size_t i = 0; i < variants.size(); ++i) {
-                const std::string digest = ShownDigest(variants[i].algorithm.code, result.digests[i]);
-                line += prefix;
-                if (run.options.tag)
-                    line.append(TagOf(variants[i])).append(" (").append(name).append(") = ").append(digest);
-                else
-                    line.append(digest).append(run.options.binary ? " *" : "  ").append(name);
-                line += run.end;
-            }
-            run.io.out.write(line.data(), std::streamsize(line.size()));
-            return !run.WriteFailed();
+            group.paths.push_back(std::move(entry->path));
+        }
+        if (group.paths.empty()) return std::nullopt;
+        return group;
+    };
+    const auto work = [&](const FileGroupItem& group, std::vector<FileDigestResult>& results, ReadBuffer& buffer) {
+        results.resize(group.paths.size());
+        if (group.listError) return Fail(results[0], HASH_ERR_OPEN_FILE, group.listError);
+        if (!sideBySide) return run.Digest(group.paths[0], types, buffer, results[0]);
+        DigestFileGroup(group.paths, types[0], buffer, results,
+                        [&](const std::string& path, InputFile& file, const struct stat& info, FileDigestResult& result) {
+                            run.DigestOpened(path, file, info, types, buffer, result);
+                        });
+    };
+    std::string line;
+    const auto print = [&](const std::string& path, const FileDigestResult& result) {
+        if (result.error != HASH_ERR_NONE) {
+            ReportFailure(run.io.err, path, result);
+            status = 1;
+            return true;
+        }
+        // Each line made in one reused string and written in one go.
+        std::string prefix;
+        const std::string name = ShownName(run, path, prefix);
+        line.clear();
+        for (size_t i = 0; i < variants.size(); ++i) {
+            const std::string digest = ShownDigest(variants[i].algorithm.code, result.digests[i]);
+            line += prefix;
+            if (run.options.tag)
+                line.append(TagOf(variants[i])).append(" (").append(name).append(") = ").append(digest);
+            else
+                line.append(digest).append(run.options.binary ? " *" : "  ").append(name);
+            line += run.end;
+        }
+        run.io.out.write(line.data(), std::streamsize(line.size()));
+        return !run.WriteFailed();
+    };
+    RunInOrder<FileGroupItem, std::vector<FileDigestResult>>(
+        run.workers, sideBySide ? 16 : 256, next, work, [&](FileGroupItem& group, std::vector<FileDigestResult>& results) {
+            for (size_t i = 0; i < group.paths.size(); ++i)
+                if (!print(group.paths[i], results[i])) return false;
+            return true;
         });
     return status;
 }
