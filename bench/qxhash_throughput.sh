@@ -3,9 +3,12 @@
 # command's runs alternating with the others' (median of five), files in the page cache:
 #   large  one file (1 GiB of random bytes by default), every algorithm they share;
 #   many   10,000 files of 1 KiB, named on the command line;
-#   check  a list of 100,000 entries (files of 1 KiB), checked with -c.
+#   check  a list of 100,000 entries (files of 1 KiB), checked with -c;
+#   lanes  10,000 files of 64 KiB on one core: qxhash digesting them side by side in
+#          vector lanes (at every lane width the processor has) against qxhash one file
+#          at a time (capped at sse4, where the library has no lanes), and the others.
 # Prints Markdown tables.
-# Usage: bench/qxhash_throughput.sh QXHASH [large|many|check|all] [FILE]
+# Usage: bench/qxhash_throughput.sh QXHASH [large|many|check|lanes|all] [FILE]
 set -euo pipefail
 qxhash=$(realpath "$1")
 what=${2:-all}
@@ -105,9 +108,10 @@ large() {
   echo
 }
 
-small_files() {  # count
+small_files() {  # count [size]
+  local size=${2:-1024}
   mkdir -p "$work/files"
-  (cd "$work/files" && head -c $(($1 * 1024)) /dev/urandom | split -a 6 -d -b 1024 - f)
+  (cd "$work/files" && head -c $(($1 * size)) /dev/urandom | split -a 6 -d -b "$size" - f)
   find "$work/files" -type f -exec cat {} + > /dev/null
 }
 
@@ -118,10 +122,51 @@ many() {
   echo "| algorithm | qxhash | others | fastest other / qxhash |"
   echo "|---|---:|---|---:|"
   local p
+  many_rows
+  echo
+  rm -rf "$work/files"
+}
+
+many_rows() {  # [qxhash options]: MD5, SHA-1 and SHA-256 over files/*, beside the others
+  local p
   mapfile -t p < <(peers "md5sum:md5sum files/*" "rhash:rhash --md5 files/*" "openssl:openssl dgst -md5 files/*")
-  row MD5 "$qxhash -a md5 files/*" "${p[@]}"
+  row MD5 "$qxhash $* -a md5 files/*" "${p[@]}"
+  mapfile -t p < <(peers "sha1sum:sha1sum files/*" "rhash:rhash --sha1 files/*" "openssl:openssl dgst -sha1 files/*")
+  row SHA-1 "$qxhash $* -a sha1 files/*" "${p[@]}"
   mapfile -t p < <(peers "sha256sum:sha256sum files/*" "rhash:rhash --sha256 files/*" "openssl:openssl dgst -sha256 files/*")
-  row SHA-256 "$qxhash -a sha256 files/*" "${p[@]}"
+  row SHA-256 "$qxhash $* -a sha256 files/*" "${p[@]}"
+}
+
+has_lanes() {  # avx512 | avx2: whether the processor has what the library's lanes need
+  local flags
+  flags=$(sed -n 's/^flags\s*: //p' /proc/cpuinfo | head -n 1)
+  case $1 in
+    avx512) [[ " $flags " == *" avx512f "* && " $flags " == *" avx512bw "* && " $flags " == *" avx512vl "* ]] ;;
+    avx2) [[ " $flags " == *" avx2 "* ]] ;;
+  esac
+}
+
+lanes() {
+  small_files 10000 65536
+  echo "### 10,000 files of 64 KiB on one core (-j 1): side by side against one at a time"
+  echo
+  echo "| algorithm, level | qxhash | qxhash one file at a time | one at a time / side by side |"
+  echo "|---|---:|---|---:|"
+  local a level
+  for a in md5 sha1 sha256; do
+    for level in avx512 avx2; do
+      has_lanes "$level" || continue
+      row "$a, $level" \
+        "env QUORVIX_DIGEST_LEVEL=$level $qxhash -j 1 -a $a files/*" \
+        "one at a time:env QUORVIX_DIGEST_LEVEL=sse4 $qxhash -j 1 -a $a files/*"
+    done
+  done
+  echo
+  echo "### The same files, one core, beside the others"
+  echo
+  echo "| algorithm | qxhash | others | fastest other / qxhash |"
+  echo "|---|---:|---|---:|"
+  many_rows -j 1
   echo
   rm -rf "$work/files"
 }
@@ -145,6 +190,7 @@ case $what in
   large) large ;;
   many) many ;;
   check) check ;;
-  all) large; many; check ;;
+  lanes) lanes ;;
+  all) large; many; check; lanes ;;
   *) echo "unknown: $what" >&2; exit 2 ;;
 esac

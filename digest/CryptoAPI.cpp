@@ -257,8 +257,8 @@ HashError HashBatch(uint32_t type, const HashMessage* messages, size_t count, st
     if (!messages || !digests) return HASH_ERR_NULL_CONTEXT;
     for (size_t i = 0; i < count; ++i)
         if (!messages[i].data && messages[i].length) return HASH_ERR_READ_FILE;
-    if (const uint32_t lanes = HashBatchLanes(type); lanes > 1) {
-        DigestInLanes(algorithm->lanes(), lanes, messages, count, digests);
+    if (HashBatchLanes(type) > 1) {
+        DigestInLanes(algorithm->lanes(), messages, count, digests);
         return HASH_ERR_NONE;
     }
     for (size_t i = 0; i < count; ++i) {

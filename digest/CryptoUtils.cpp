@@ -348,16 +348,17 @@ void RunLanes(const LaneFamily& family, void (*compress)(uint32_t*, const uint8_
 
 }  // namespace
 
-unsigned LaneCount(const LaneFamily& family) {
-    if (family.lanes16 && Cpu().avx512) return 16;
-    if (family.lanes8 && Cpu().avx2) return 8;
-    return 1;
+namespace {
+using LaneFn = void (*)(uint32_t*, const uint8_t* const*, size_t);
+LaneFn LanesInUse(const LaneFamily& family) {
+    if (family.avx512 && Cpu().avx512) return family.avx512;
+    if (family.avx2 && Cpu().avx2 && !(family.avx2OnlyWithoutSha && Cpu().sha)) return family.avx2;
+    return nullptr;
 }
+}  // namespace
 
-void DigestInLanes(const LaneFamily& family, unsigned lanes, const HashMessage* messages, size_t count,
-                   std::string* digests) {
-    if (lanes >= 16)
-        RunLanes<16>(family, family.lanes16, messages, count, digests);
-    else
-        RunLanes<8>(family, family.lanes8, messages, count, digests);
+unsigned LaneCount(const LaneFamily& family) { return LanesInUse(family) ? kLanes : 1; }
+
+void DigestInLanes(const LaneFamily& family, const HashMessage* messages, size_t count, std::string* digests) {
+    RunLanes<kLanes>(family, LanesInUse(family), messages, count, digests);
 }

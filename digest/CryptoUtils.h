@@ -194,27 +194,32 @@ void AbsorbBlocks(uint8_t* buffer, Fill& fill, const uint8_t* data, uint64_t len
 
 // --- Many messages side by side ------------------------------------------------------
 // A digest whose 32-bit chaining words can be computed for many messages at once, one
-// message per vector lane: each vector holds the same word of every message.
+// message per vector lane: each vector holds the same word of every message. Sixteen
+// messages go side by side: in the lanes of one AVX-512 vector, or of two AVX2 vectors
+// whose operations interleave (one alone would wait on each step's result).
+constexpr unsigned kLanes = 16;
 struct LaneFamily {
     uint8_t words;            // chaining words: 4 (MD5), 5 (SHA-1), 8 (SHA-256)
     bool bigEndian;           // byte order of the message words, the length field and the digest
     const uint32_t* initial;  // the chaining words a message starts from
     // One message's blocks, for the few messages still running after the others ended.
     void (*single)(uint32_t* hash, const uint8_t* data, size_t blocks);
-    // Compresses `blocks` consecutive blocks of every lane's message. The state is
-    // word-major, state[word * lanes + lane]; data[lane] points at the lane's first block.
-    void (*lanes8)(uint32_t* state, const uint8_t* const* data, size_t blocks);
-    void (*lanes16)(uint32_t* state, const uint8_t* const* data, size_t blocks);
+    // Compress `blocks` consecutive blocks of each of the kLanes messages. The state is
+    // word-major, state[word * kLanes + lane]; data[lane] points at the lane's first block.
+    void (*avx2)(uint32_t* state, const uint8_t* const* data, size_t blocks);
+    void (*avx512)(uint32_t* state, const uint8_t* const* data, size_t blocks);
+    // The SHA instructions' one message is as fast as AVX2's lanes: those are used only
+    // on processors without the instructions.
+    bool avx2OnlyWithoutSha;
 };
 
-// The lanes the processor in use gives a family: 16 with AVX-512, 8 with AVX2, else 1
-// (one message at a time). Measured, lanes beat the SHA instructions' one message too.
+// The messages the processor in use digests side by side with the family: kLanes, or 1
+// (one message at a time: no lanes on this processor, or none faster than one message).
 unsigned LaneCount(const LaneFamily& family);
 
-// Digests each whole message of `messages` into `digests`, `lanes` (8 or 16) at a time.
+// Digests each whole message of `messages` into `digests`, kLanes at a time.
 struct HashMessage;
-void DigestInLanes(const LaneFamily& family, unsigned lanes, const HashMessage* messages, size_t count,
-                   std::string* digests);
+void DigestInLanes(const LaneFamily& family, const HashMessage* messages, size_t count, std::string* digests);
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 // Vectors of lanes, written with GCC's vector extensions so that one round function
@@ -263,7 +268,20 @@ __attribute__((target("avx2"), always_inline)) inline void LoadLaneWords8(U32x8 
     }
 }
 
-// The same for sixteen lanes.
+// Sixteen lanes' words in two AVX2 vectors each: lanes 0-7, then 8-15.
+template <bool BigEndian>
+__attribute__((target("avx2"), always_inline)) inline void LoadLaneWords16Avx2(U32x16 (&w)[16], const uint8_t* const* data,
+                                                                                size_t offset) {
+    U32x8 low[16], high[16];
+    LoadLaneWords8<BigEndian>(low, data, offset);
+    LoadLaneWords8<BigEndian>(high, data + 8, offset);
+    for (int k = 0; k < 16; ++k) {
+        std::memcpy(&w[k], &low[k], sizeof low[k]);
+        std::memcpy(reinterpret_cast<char*>(&w[k]) + sizeof low[k], &high[k], sizeof high[k]);
+    }
+}
+
+// The same for sixteen lanes of AVX-512.
 template <bool BigEndian>
 __attribute__((target("avx512f,avx512bw"), always_inline)) inline void LoadLaneWords16(U32x16 (&w)[16], const uint8_t* const* data,
                                                                                size_t offset) {

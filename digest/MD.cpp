@@ -262,18 +262,18 @@ __attribute__((always_inline)) inline void Md5LaneBlock(const V (&x)[16], V (&h)
     h[3] += d;
 }
 
-__attribute__((target("avx2"))) void Md5Lanes8(uint32_t* state, const uint8_t* const* data, size_t blocks) {
-    U32x8 h[4];
+__attribute__((target("avx2"))) void Md5LanesAvx2(uint32_t* state, const uint8_t* const* data, size_t blocks) {
+    U32x16 h[4];
     std::memcpy(h, state, sizeof h);
     for (size_t block = 0; block < blocks; ++block) {
-        U32x8 x[16];
-        LoadLaneWords8<false>(x, data, 64 * block);
+        U32x16 x[16];
+        LoadLaneWords16Avx2<false>(x, data, 64 * block);
         Md5LaneBlock(x, h);
     }
     std::memcpy(state, h, sizeof h);
 }
 
-__attribute__((target("avx512f,avx512bw"))) void Md5Lanes16(uint32_t* state, const uint8_t* const* data, size_t blocks) {
+__attribute__((target("avx512f,avx512bw"))) void Md5LanesAvx512(uint32_t* state, const uint8_t* const* data, size_t blocks) {
     U32x16 h[4];
     std::memcpy(h, state, sizeof h);
     for (size_t block = 0; block < blocks; ++block) {
@@ -298,9 +298,9 @@ void Md5Single(uint32_t* hash, const uint8_t* data, size_t blocks) {
 
 const LaneFamily& Md5Lanes() {
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-    static constexpr LaneFamily family{4, false, kMdInitial, Md5Single, Md5Lanes8, Md5Lanes16};
+    static constexpr LaneFamily family{4, false, kMdInitial, Md5Single, Md5LanesAvx2, Md5LanesAvx512, false};
 #else
-    static constexpr LaneFamily family{4, false, kMdInitial, Md5Single, nullptr, nullptr};
+    static constexpr LaneFamily family{4, false, kMdInitial, Md5Single, nullptr, nullptr, false};
 #endif
     return family;
 }

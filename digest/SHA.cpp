@@ -798,16 +798,16 @@ __attribute__((always_inline)) inline void Sha256LaneBlock(V (&w)[16], V (&h)[8]
     }                                                                      \
     std::memcpy(state, h, sizeof h)
 
-__attribute__((target("avx2"))) void Sha1Lanes8(uint32_t* state, const uint8_t* const* data, size_t blocks) {
-    SHA_LANE_BLOCKS(U32x8, 5, LoadLaneWords8, Sha1LaneBlock, 80);
+__attribute__((target("avx2"))) void Sha1LanesAvx2(uint32_t* state, const uint8_t* const* data, size_t blocks) {
+    SHA_LANE_BLOCKS(U32x16, 5, LoadLaneWords16Avx2, Sha1LaneBlock, 80);
 }
-__attribute__((target("avx512f,avx512bw"))) void Sha1Lanes16(uint32_t* state, const uint8_t* const* data, size_t blocks) {
+__attribute__((target("avx512f,avx512bw"))) void Sha1LanesAvx512(uint32_t* state, const uint8_t* const* data, size_t blocks) {
     SHA_LANE_BLOCKS(U32x16, 5, LoadLaneWords16, Sha1LaneBlock, 80);
 }
-__attribute__((target("avx2"))) void Sha256Lanes8(uint32_t* state, const uint8_t* const* data, size_t blocks) {
-    SHA_LANE_BLOCKS(U32x8, 8, LoadLaneWords8, Sha256LaneBlock, 64);
+__attribute__((target("avx2"))) void Sha256LanesAvx2(uint32_t* state, const uint8_t* const* data, size_t blocks) {
+    SHA_LANE_BLOCKS(U32x16, 8, LoadLaneWords16Avx2, Sha256LaneBlock, 64);
 }
-__attribute__((target("avx512f,avx512bw"))) void Sha256Lanes16(uint32_t* state, const uint8_t* const* data, size_t blocks) {
+__attribute__((target("avx512f,avx512bw"))) void Sha256LanesAvx512(uint32_t* state, const uint8_t* const* data, size_t blocks) {
     SHA_LANE_BLOCKS(U32x16, 8, LoadLaneWords16, Sha256LaneBlock, 64);
 }
 #undef SHA_LANE_BLOCKS
@@ -815,22 +815,22 @@ __attribute__((target("avx512f,avx512bw"))) void Sha256Lanes16(uint32_t* state, 
 }  // namespace
 
 const LaneFamily& Sha1Lanes() {
-    static constexpr LaneFamily family{5, true, kSha1Initial, Sha1Transform, Sha1Lanes8, Sha1Lanes16};
+    static constexpr LaneFamily family{5, true, kSha1Initial, Sha1Transform, Sha1LanesAvx2, Sha1LanesAvx512, false};
     return family;
 }
 
 const LaneFamily& Sha256Lanes() {
-    static constexpr LaneFamily family{8, true, kSha256Initial, Sha256Transform, Sha256Lanes8, Sha256Lanes16};
+    static constexpr LaneFamily family{8, true, kSha256Initial, Sha256Transform, Sha256LanesAvx2, Sha256LanesAvx512, true};
     return family;
 }
 #else
 const LaneFamily& Sha1Lanes() {
-    static constexpr LaneFamily family{5, true, kSha1Initial, Sha1Transform, nullptr, nullptr};
+    static constexpr LaneFamily family{5, true, kSha1Initial, Sha1Transform, nullptr, nullptr, false};
     return family;
 }
 
 const LaneFamily& Sha256Lanes() {
-    static constexpr LaneFamily family{8, true, kSha256Initial, Sha256Transform, nullptr, nullptr};
+    static constexpr LaneFamily family{8, true, kSha256Initial, Sha256Transform, nullptr, nullptr, false};
     return family;
 }
 #endif

@@ -58,11 +58,11 @@ struct Level {
     CpuFeatures features;
 };
 
-// Sixteen lanes, eight, and one message at a time, as far as the processor goes.
+// Lanes of AVX-512, of AVX2, and one message at a time, as far as the processor goes.
 std::vector<Level> Levels() {
     std::vector<Level> levels = {{"one by one", CpuFeatures{}}};
-    if (MachineLevel() >= CpuLevel::Avx2) levels.push_back({"8 lanes", FeaturesUpTo(CpuLevel::Avx2)});
-    if (MachineLevel() >= CpuLevel::Avx512) levels.push_back({"16 lanes", FeaturesUpTo(CpuLevel::Avx512)});
+    if (MachineLevel() >= CpuLevel::Avx2) levels.push_back({"AVX2 lanes", FeaturesUpTo(CpuLevel::Avx2)});
+    if (MachineLevel() >= CpuLevel::Avx512) levels.push_back({"AVX-512 lanes", FeaturesUpTo(CpuLevel::Avx512)});
     return levels;
 }
 
