@@ -27,6 +27,7 @@
 #include <unistd.h>
 
 #include "Implementations.h"
+#include "Report.h"
 #include "digest/CryptoAPI.h"
 #include "digest/CryptoUtils.h"
 
@@ -118,55 +119,6 @@ bool Check(const DigestRow& row, Implementation& implementation) {
         }
     }
     return true;
-}
-
-struct Measure {
-    double median = 0, cv = 0;  // bytes per second (or messages per second), and its spread
-};
-
-// Keeps the medians and spreads of every benchmark's repetitions for the report,
-// while the console shows them as usual.
-class Collector : public benchmark::ConsoleReporter {
-public:
-    // Colours only on a terminal (the reporter given to the library is not set up from
-    // its --benchmark_color flag).
-    Collector() : ConsoleReporter(::isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Aggregate) continue;
-            const bool messages = run.counters.count("items_per_second") > 0;
-            const double value = run.counters.at(messages ? "items_per_second" : "bytes_per_second").value;
-            Measure& measure = measures[run.run_name.function_name];
-            if (run.aggregate_name == "median") measure.median = value;
-            if (run.aggregate_name == "cv") measure.cv = value;
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, Measure> measures;
-};
-
-std::string Features() {
-    const CpuFeatures& m = MachineFeatures();
-    std::string text;
-    const std::pair<bool, const char*> named[] = {{m.sha, "SHA"},         {m.pclmul, "PCLMULQDQ"}, {m.avx2, "AVX2"},
-                                                  {m.bmi2, "BMI2"},       {m.vpclmul256, "VPCLMULQDQ"},
-                                                  {m.avx512, "AVX-512"},  {m.vnni, "AVX-512 VNNI"}};
-    for (const auto& [has, name] : named)
-        if (has) text.append(text.empty() ? "" : ", ").append(name);
-    return text.empty() ? "none of the fast paths' features" : text;
-}
-
-std::string CpuModel() {
-    std::ifstream info("/proc/cpuinfo");
-    for (std::string line; std::getline(info, line);)
-        if (line.rfind("model name", 0) == 0) return line.substr(line.find(':') + 2);
-    return "unknown processor";
-}
-
-std::string Number(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, value >= 100 ? "%.0f" : value >= 10 ? "%.1f" : "%.2f", value);
-    return text;
 }
 
 void WriteMarkdown(const std::string& path, const std::vector<DigestRow>& rows,
