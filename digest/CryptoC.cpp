@@ -3,6 +3,7 @@
 
 #include <new>
 #include <string>
+#include <vector>
 
 #include "CryptoAPI.h"
 
@@ -93,6 +94,37 @@ int qx_digest_buffer(uint32_t type, const void* data, size_t length, char* hex, 
     if (length > 0)
         if (int error = UpdateAll(context, data, length)) return error;
     return FinalInto(context, hex);
+}
+
+int qx_digest_batch(uint32_t type, const void* const* data, const size_t* lengths, size_t count, char* hex,
+                    size_t stride) {
+    if (!HashTypeName(type)) return QX_ERR_UNKNOWN_TYPE;
+    if (count == 0) return QX_OK;
+    if (!data || !lengths) return QX_ERR_NULL_CONTEXT;
+    if (!Fits(type, hex, stride)) return QX_ERR_BUFFER_TOO_SMALL;
+    for (size_t i = 0; i < count; ++i)
+        if (!data[i] && lengths[i]) return QX_ERR_READ;
+    // A few thousand at a time: the texts in between take little memory however many come.
+    constexpr size_t kChunk = 4096;
+    try {
+        std::vector<HashMessage> messages;
+        std::vector<std::string> digests;
+        for (size_t first = 0; first < count; first += kChunk) {
+            const size_t n = count - first < kChunk ? count - first : kChunk;
+            messages.clear();
+            for (size_t i = first; i < first + n; ++i) messages.push_back({data[i], lengths[i]});
+            digests.resize(n);
+            if (HashError error = HashBatch(type, messages.data(), n, digests.data())) return int(error);
+            for (size_t i = 0; i < n; ++i) {
+                char* out = hex + (first + i) * stride;
+                digests[i].copy(out, digests[i].size());
+                out[digests[i].size()] = '\0';
+            }
+        }
+    } catch (const std::bad_alloc&) {
+        return QX_ERR_INVALID_CONTEXT;  // as qx_digest_new without memory
+    }
+    return QX_OK;
 }
 
 uint32_t qx_list_types(uint32_t* types, uint32_t capacity) { return HashListTypes(types, capacity); }

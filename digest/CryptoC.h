@@ -68,6 +68,14 @@ QX_API void qx_digest_free(qx_digest* digest);
 /* One message at once. */
 QX_API int qx_digest_buffer(uint32_t type, const void* data, size_t length, char* hex, size_t capacity);
 
+/* Many whole messages of one type at once: message i is lengths[i] bytes at data[i], and
+ * its digest's text goes to hex + i * stride, which must hold it with its NUL
+ * (qx_digest_bits(type) / 4 + 1 bytes; QX_MAX_HEX for any type). MD5, SHA-1 and SHA-256
+ * are compressed sixteen side by side where the processor allows, several times faster
+ * than one after another. A bad argument is reported before anything is written. */
+QX_API int qx_digest_batch(uint32_t type, const void* const* data, const size_t* lengths, size_t count, char* hex,
+                           size_t stride);
+
 /* Up to `capacity` type codes in ascending order; returns how many. */
 QX_API uint32_t qx_list_types(uint32_t* types, uint32_t capacity);
 /* "MD5", "SHA256", ...; NULL for an unknown code. */

@@ -121,3 +121,43 @@ TEST(CInterface, EveryCodeHasItsText) {
     };
     for (const auto& [code, text] : texts) EXPECT_STREQ(qx_error_text(code), text) << code;
 }
+
+// Many messages at once: each text in its own stride of the caller's buffer, exactly as
+// long as the digest; a stride too short for the type, or missing arrays, write nothing.
+TEST(CInterface, BatchesWriteEachDigestInItsStride) {
+    const std::vector<uint8_t> bytes = RandomBytes(40000, 18);
+    std::vector<const void*> data;
+    std::vector<size_t> lengths;
+    for (size_t i = 0; i < 37; ++i) {
+        lengths.push_back(i * i * 29 % 5000);
+        data.push_back(bytes.data() + i * 1000);
+    }
+    data[3] = nullptr;  // an empty message needs no data
+    lengths[3] = 0;
+    for (uint32_t type : {HASH_MD5, HASH_SHA1, HASH_SHA256, HASH_SHA512, HASH_CRC32}) {
+        SCOPED_TRACE(qx_type_name(type));
+        const size_t stride = qx_digest_bits(type) / 4 + 1;
+        std::vector<char> hex(data.size() * stride + 1, '#');
+        ASSERT_EQ(qx_digest_batch(type, data.data(), lengths.data(), data.size(), hex.data(), stride), QX_OK);
+        for (size_t i = 0; i < data.size(); ++i)
+            EXPECT_EQ(std::string(hex.data() + i * stride), Digest(type, static_cast<const uint8_t*>(data[i]), lengths[i]))
+                << "message " << i;
+        EXPECT_EQ(hex.back(), '#');  // nothing past the last stride
+    }
+    std::vector<char> hex(data.size() * QX_MAX_HEX, '#');
+    const std::vector<char> untouched = hex;
+    EXPECT_EQ(qx_digest_batch(QX_SHA256, data.data(), lengths.data(), data.size(), hex.data(), 64),
+              QX_ERR_BUFFER_TOO_SMALL);
+    EXPECT_EQ(qx_digest_batch(QX_SHA256, nullptr, lengths.data(), data.size(), hex.data(), QX_MAX_HEX),
+              QX_ERR_NULL_CONTEXT);
+    EXPECT_EQ(qx_digest_batch(QX_SHA256, data.data(), nullptr, data.size(), hex.data(), QX_MAX_HEX),
+              QX_ERR_NULL_CONTEXT);
+    EXPECT_EQ(qx_digest_batch(QX_SHA256, data.data(), lengths.data(), data.size(), nullptr, QX_MAX_HEX),
+              QX_ERR_BUFFER_TOO_SMALL);
+    EXPECT_EQ(qx_digest_batch(999, data.data(), lengths.data(), data.size(), hex.data(), QX_MAX_HEX),
+              QX_ERR_UNKNOWN_TYPE);
+    lengths[3] = 5;  // no data, but a length
+    EXPECT_EQ(qx_digest_batch(QX_MD5, data.data(), lengths.data(), data.size(), hex.data(), QX_MAX_HEX), QX_ERR_READ);
+    EXPECT_EQ(hex, untouched);
+    EXPECT_EQ(qx_digest_batch(QX_MD5, nullptr, nullptr, 0, nullptr, 0), QX_OK);
+}
