@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <fstream>
 #include <utility>
+#include <vector>
 
 #include "digest/CryptoUtils.h"
 
@@ -46,4 +47,21 @@ std::string Number(double value) {
     char text[32];
     std::snprintf(text, sizeof text, value >= 100 ? "%.0f" : value >= 10 ? "%.1f" : "%.2f", value);
     return text;
+}
+
+BenchOptions InitializeBenchmarks(int argc, char** argv) {
+    BenchOptions options;
+    std::vector<char*> args = {argv[0]};
+    static std::string interleave = "--benchmark_enable_random_interleaving=true";
+    args.push_back(interleave.data());
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--quick") options.quick = true;
+        else if (arg.rfind("--only=", 0) == 0) options.only = arg.substr(7);
+        else if (arg.rfind("--markdown=", 0) == 0) options.markdown = arg.substr(11);
+        else args.push_back(argv[i]);
+    }
+    int count = int(args.size());
+    benchmark::Initialize(&count, args.data());
+    return options;
 }

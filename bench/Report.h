@@ -25,3 +25,12 @@ std::string Features();
 std::string CpuModel();
 // A rate with three significant digits or so.
 std::string Number(double value);
+
+// The options both benchmarks take (--quick, --only=NAME, --markdown=FILE); the rest go
+// to Google Benchmark, which runs the repetitions shuffled together so that ours and the
+// others alternate over the whole run.
+struct BenchOptions {
+    bool quick = false;
+    std::string only, markdown;
+};
+BenchOptions InitializeBenchmarks(int argc, char** argv);

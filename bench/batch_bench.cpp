@@ -5,7 +5,7 @@
 // caches, as files read one after another are). Repetitions shuffled together; each
 // ratio is the batch's median over another's median from this very run.
 //
-// Usage: batch_bench [--quick] [--markdown=FILE] [benchmark options]
+// Usage: batch_bench [--quick] [--only=NAME] [--markdown=FILE] [benchmark options]
 // QUORVIX_DIGEST_LEVEL caps the level, as for digest_bench.
 #include <benchmark/benchmark.h>
 
@@ -66,21 +66,13 @@ std::string Label(const Implementation& implementation) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    bool quick = false;
-    std::string markdown;
-    std::vector<char*> args = {argv[0]};
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--quick") quick = true;
-        else if (arg.rfind("--markdown=", 0) == 0) markdown = arg.substr(11);
-        else args.push_back(argv[i]);
-    }
-    std::string interleave = "--benchmark_enable_random_interleaving=true";
-    args.insert(args.begin() + 1, interleave.data());
-    int count = int(args.size());
-    benchmark::Initialize(&count, args.data());
+    const BenchOptions options = InitializeBenchmarks(argc, argv);
+    const bool quick = options.quick;
+    const std::string& markdown = options.markdown;
 
-    const uint32_t types[] = {HASH_MD5, HASH_SHA1, HASH_SHA256};
+    std::vector<uint32_t> types;
+    for (uint32_t type : {HASH_MD5, HASH_SHA1, HASH_SHA256})
+        if (DigestRow{type, 0}.Name().find(options.only) != std::string::npos) types.push_back(type);
     std::vector<std::unique_ptr<Implementation>> keep;
     std::map<uint32_t, std::vector<std::string>> labels;
     const auto add = [&](const std::string& name, auto&& function) {
@@ -121,6 +113,7 @@ int main(int argc, char** argv) {
         for (size_t size : kSizes) {
             const std::string prefix = name + "/" + std::to_string(size) + "/";
             const Measure batch = collector.measures[prefix + "batch"];
+            if (batch.median <= 0) continue;  // left out by a filter
             std::string cells;
             for (const std::string& label : labels[type]) {
                 const Measure other = collector.measures[prefix + label];

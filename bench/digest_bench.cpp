@@ -165,21 +165,10 @@ void WriteMarkdown(const std::string& path, const std::vector<DigestRow>& rows,
 }  // namespace
 
 int main(int argc, char** argv) {
-    bool quick = false;
-    std::string only, markdown;
-    std::vector<char*> args = {argv[0]};
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--quick") quick = true;
-        else if (arg.rfind("--only=", 0) == 0) only = arg.substr(7);
-        else if (arg.rfind("--markdown=", 0) == 0) markdown = arg.substr(11);
-        else args.push_back(argv[i]);
-    }
-    // Repetitions shuffled together: ours and the others alternate over the whole run.
-    std::string interleave = "--benchmark_enable_random_interleaving=true";
-    args.insert(args.begin() + 1, interleave.data());
-    int count = int(args.size());
-    benchmark::Initialize(&count, args.data());
+    const BenchOptions options = InitializeBenchmarks(argc, argv);
+    const bool quick = options.quick;
+    const std::string& only = options.only;
+    const std::string& markdown = options.markdown;
 
     std::vector<DigestRow> rows;
     std::vector<std::unique_ptr<Implementation>> keep;

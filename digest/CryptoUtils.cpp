@@ -269,7 +269,7 @@ void LayOutLaneTail(const LaneFamily& family, const HashMessage& message, LaneJo
 }
 
 template <unsigned Lanes>
-void RunLanes(const LaneFamily& family, void (*compress)(uint32_t*, const uint8_t* const*, size_t),
+void RunLanes(const LaneFamily& family, LaneFn compress,
               const HashMessage* messages, size_t count, std::string* digests) {
     alignas(64) uint32_t state[8 * Lanes];
     LaneJob jobs[Lanes];
@@ -349,7 +349,6 @@ void RunLanes(const LaneFamily& family, void (*compress)(uint32_t*, const uint8_
 }  // namespace
 
 namespace {
-using LaneFn = void (*)(uint32_t*, const uint8_t* const*, size_t);
 LaneFn LanesInUse(const LaneFamily& family) {
     if (family.avx512 && Cpu().avx512) return family.avx512;
     if (family.avx2 && Cpu().avx2 && !(family.avx2OnlyWithoutSha && Cpu().sha)) return family.avx2;

@@ -198,16 +198,17 @@ void AbsorbBlocks(uint8_t* buffer, Fill& fill, const uint8_t* data, uint64_t len
 // messages go side by side: in the lanes of one AVX-512 vector, or of two AVX2 vectors
 // whose operations interleave (one alone would wait on each step's result).
 constexpr unsigned kLanes = 16;
+// Compresses `blocks` consecutive blocks of each of the kLanes messages. The state is
+// word-major, state[word * kLanes + lane]; data[lane] points at the lane's first block.
+using LaneFn = void (*)(uint32_t* state, const uint8_t* const* data, size_t blocks);
 struct LaneFamily {
     uint8_t words;            // chaining words: 4 (MD5), 5 (SHA-1), 8 (SHA-256)
     bool bigEndian;           // byte order of the message words, the length field and the digest
     const uint32_t* initial;  // the chaining words a message starts from
     // One message's blocks, for the few messages still running after the others ended.
     void (*single)(uint32_t* hash, const uint8_t* data, size_t blocks);
-    // Compress `blocks` consecutive blocks of each of the kLanes messages. The state is
-    // word-major, state[word * kLanes + lane]; data[lane] points at the lane's first block.
-    void (*avx2)(uint32_t* state, const uint8_t* const* data, size_t blocks);
-    void (*avx512)(uint32_t* state, const uint8_t* const* data, size_t blocks);
+    LaneFn avx2;    // null where the lanes are not built (other processors)
+    LaneFn avx512;
     // The SHA instructions' one message is as fast as AVX2's lanes: those are used only
     // on processors without the instructions.
     bool avx2OnlyWithoutSha;
@@ -237,6 +238,19 @@ __attribute__((always_inline)) inline V LaneRotL(V x) {
     return (x << S) | (x >> (32 - S));
 }
 #pragma GCC diagnostic pop
+
+// The body of a lane function (a LaneFn): for each of `blocks` blocks, every lane's
+// words turned into columns `w` by LOAD, then COMPRESS, which adds them into the
+// chaining words `h`. A macro, so that all of it takes the function's target.
+#define QUORVIX_LANE_BLOCKS(V, Words, LOAD, COMPRESS)         \
+    V h[Words];                                                \
+    std::memcpy(h, state, sizeof h);                           \
+    for (size_t block = 0; block < blocks; ++block) {          \
+        V w[16];                                               \
+        LOAD(w, data, 64 * block);                             \
+        COMPRESS;                                              \
+    }                                                          \
+    std::memcpy(state, h, sizeof h)
 
 // Word k of every lane's 64-byte block: eight lanes' blocks turned from rows into columns,
 // each word read in the family's byte order.

@@ -120,6 +120,27 @@ void MdFinal(MdState& state, MdTransformFn transform, std::string& digest) {
     Wipe(state);
 }
 
+// The 64 steps of RFC 1321, section 3.4, in order: each names its function, the
+// working variables in their turned roles, the message word, the shift and T's index.
+// The one-message code and the lanes' code both expand it.
+#define MD5_STEPS(F, G, H, I) \
+    F(a, b, c, d, 0, 7, 0);   F(d, a, b, c, 1, 12, 1);   F(c, d, a, b, 2, 17, 2);   F(b, c, d, a, 3, 22, 3); \
+    F(a, b, c, d, 4, 7, 4);   F(d, a, b, c, 5, 12, 5);   F(c, d, a, b, 6, 17, 6);   F(b, c, d, a, 7, 22, 7); \
+    F(a, b, c, d, 8, 7, 8);   F(d, a, b, c, 9, 12, 9);   F(c, d, a, b, 10, 17, 10); F(b, c, d, a, 11, 22, 11); \
+    F(a, b, c, d, 12, 7, 12); F(d, a, b, c, 13, 12, 13); F(c, d, a, b, 14, 17, 14); F(b, c, d, a, 15, 22, 15); \
+    G(a, b, c, d, 1, 5, 16);  G(d, a, b, c, 6, 9, 17);   G(c, d, a, b, 11, 14, 18); G(b, c, d, a, 0, 20, 19); \
+    G(a, b, c, d, 5, 5, 20);  G(d, a, b, c, 10, 9, 21);  G(c, d, a, b, 15, 14, 22); G(b, c, d, a, 4, 20, 23); \
+    G(a, b, c, d, 9, 5, 24);  G(d, a, b, c, 14, 9, 25);  G(c, d, a, b, 3, 14, 26);  G(b, c, d, a, 8, 20, 27); \
+    G(a, b, c, d, 13, 5, 28); G(d, a, b, c, 2, 9, 29);   G(c, d, a, b, 7, 14, 30);  G(b, c, d, a, 12, 20, 31); \
+    H(a, b, c, d, 5, 4, 32);  H(d, a, b, c, 8, 11, 33);  H(c, d, a, b, 11, 16, 34); H(b, c, d, a, 14, 23, 35); \
+    H(a, b, c, d, 1, 4, 36);  H(d, a, b, c, 4, 11, 37);  H(c, d, a, b, 7, 16, 38);  H(b, c, d, a, 10, 23, 39); \
+    H(a, b, c, d, 13, 4, 40); H(d, a, b, c, 0, 11, 41);  H(c, d, a, b, 3, 16, 42);  H(b, c, d, a, 6, 23, 43); \
+    H(a, b, c, d, 9, 4, 44);  H(d, a, b, c, 12, 11, 45); H(c, d, a, b, 15, 16, 46); H(b, c, d, a, 2, 23, 47); \
+    I(a, b, c, d, 0, 6, 48);  I(d, a, b, c, 7, 10, 49);  I(c, d, a, b, 14, 15, 50); I(b, c, d, a, 5, 21, 51); \
+    I(a, b, c, d, 12, 6, 52); I(d, a, b, c, 3, 10, 53);  I(c, d, a, b, 10, 15, 54); I(b, c, d, a, 1, 21, 55); \
+    I(a, b, c, d, 8, 6, 56);  I(d, a, b, c, 15, 10, 57); I(c, d, a, b, 6, 15, 58);  I(b, c, d, a, 13, 21, 59); \
+    I(a, b, c, d, 4, 6, 60);  I(d, a, b, c, 11, 10, 61); I(c, d, a, b, 2, 15, 62);  I(b, c, d, a, 9, 21, 63)
+
 // The steps are written so that only the last operations wait for the newest word:
 // the message word, the constant and the oldest word are added first, and each
 // Boolean function is arranged to need the newest word (b) at most two operations deep.
@@ -190,22 +211,7 @@ void Md5Transform(MdState& state, const uint8_t* data, size_t blocks) {
 #define MD5_G(a, b, c, d, k, s, j) a = b + RotL32(a + (x(k) + kMd5T[j]) + (c & ~d) + (d & b), s)
 #define MD5_H(a, b, c, d, k, s, j) a = b + RotL32(a + (x(k) + kMd5T[j]) + (b ^ (c ^ d)), s)
 #define MD5_I(a, b, c, d, k, s, j) a = b + RotL32(a + (x(k) + kMd5T[j]) + (c ^ (b | ~d)), s)
-        MD5_F(a, b, c, d, 0, 7, 0);   MD5_F(d, a, b, c, 1, 12, 1);   MD5_F(c, d, a, b, 2, 17, 2);   MD5_F(b, c, d, a, 3, 22, 3);
-        MD5_F(a, b, c, d, 4, 7, 4);   MD5_F(d, a, b, c, 5, 12, 5);   MD5_F(c, d, a, b, 6, 17, 6);   MD5_F(b, c, d, a, 7, 22, 7);
-        MD5_F(a, b, c, d, 8, 7, 8);   MD5_F(d, a, b, c, 9, 12, 9);   MD5_F(c, d, a, b, 10, 17, 10); MD5_F(b, c, d, a, 11, 22, 11);
-        MD5_F(a, b, c, d, 12, 7, 12); MD5_F(d, a, b, c, 13, 12, 13); MD5_F(c, d, a, b, 14, 17, 14); MD5_F(b, c, d, a, 15, 22, 15);
-        MD5_G(a, b, c, d, 1, 5, 16);  MD5_G(d, a, b, c, 6, 9, 17);   MD5_G(c, d, a, b, 11, 14, 18); MD5_G(b, c, d, a, 0, 20, 19);
-        MD5_G(a, b, c, d, 5, 5, 20);  MD5_G(d, a, b, c, 10, 9, 21);  MD5_G(c, d, a, b, 15, 14, 22); MD5_G(b, c, d, a, 4, 20, 23);
-        MD5_G(a, b, c, d, 9, 5, 24);  MD5_G(d, a, b, c, 14, 9, 25);  MD5_G(c, d, a, b, 3, 14, 26);  MD5_G(b, c, d, a, 8, 20, 27);
-        MD5_G(a, b, c, d, 13, 5, 28); MD5_G(d, a, b, c, 2, 9, 29);   MD5_G(c, d, a, b, 7, 14, 30);  MD5_G(b, c, d, a, 12, 20, 31);
-        MD5_H(a, b, c, d, 5, 4, 32);  MD5_H(d, a, b, c, 8, 11, 33);  MD5_H(c, d, a, b, 11, 16, 34); MD5_H(b, c, d, a, 14, 23, 35);
-        MD5_H(a, b, c, d, 1, 4, 36);  MD5_H(d, a, b, c, 4, 11, 37);  MD5_H(c, d, a, b, 7, 16, 38);  MD5_H(b, c, d, a, 10, 23, 39);
-        MD5_H(a, b, c, d, 13, 4, 40); MD5_H(d, a, b, c, 0, 11, 41);  MD5_H(c, d, a, b, 3, 16, 42);  MD5_H(b, c, d, a, 6, 23, 43);
-        MD5_H(a, b, c, d, 9, 4, 44);  MD5_H(d, a, b, c, 12, 11, 45); MD5_H(c, d, a, b, 15, 16, 46); MD5_H(b, c, d, a, 2, 23, 47);
-        MD5_I(a, b, c, d, 0, 6, 48);  MD5_I(d, a, b, c, 7, 10, 49);  MD5_I(c, d, a, b, 14, 15, 50); MD5_I(b, c, d, a, 5, 21, 51);
-        MD5_I(a, b, c, d, 12, 6, 52); MD5_I(d, a, b, c, 3, 10, 53);  MD5_I(c, d, a, b, 10, 15, 54); MD5_I(b, c, d, a, 1, 21, 55);
-        MD5_I(a, b, c, d, 8, 6, 56);  MD5_I(d, a, b, c, 15, 10, 57); MD5_I(c, d, a, b, 6, 15, 58);  MD5_I(b, c, d, a, 13, 21, 59);
-        MD5_I(a, b, c, d, 4, 6, 60);  MD5_I(d, a, b, c, 11, 10, 61); MD5_I(c, d, a, b, 2, 15, 62);  MD5_I(b, c, d, a, 9, 21, 63);
+        MD5_STEPS(MD5_F, MD5_G, MD5_H, MD5_I);
 #undef MD5_F
 #undef MD5_G
 #undef MD5_H
@@ -228,22 +234,7 @@ __attribute__((always_inline)) inline void Md5LaneRounds(const V (&x)[16], V& a,
 #define MD5_G(a, b, c, d, k, s, j) MD5_STEP((c ^ (d & (b ^ c))), a, b, c, d, k, s, j)
 #define MD5_H(a, b, c, d, k, s, j) MD5_STEP((b ^ c ^ d), a, b, c, d, k, s, j)
 #define MD5_I(a, b, c, d, k, s, j) MD5_STEP((c ^ (b | ~d)), a, b, c, d, k, s, j)
-    MD5_F(a, b, c, d, 0, 7, 0);   MD5_F(d, a, b, c, 1, 12, 1);   MD5_F(c, d, a, b, 2, 17, 2);   MD5_F(b, c, d, a, 3, 22, 3);
-    MD5_F(a, b, c, d, 4, 7, 4);   MD5_F(d, a, b, c, 5, 12, 5);   MD5_F(c, d, a, b, 6, 17, 6);   MD5_F(b, c, d, a, 7, 22, 7);
-    MD5_F(a, b, c, d, 8, 7, 8);   MD5_F(d, a, b, c, 9, 12, 9);   MD5_F(c, d, a, b, 10, 17, 10); MD5_F(b, c, d, a, 11, 22, 11);
-    MD5_F(a, b, c, d, 12, 7, 12); MD5_F(d, a, b, c, 13, 12, 13); MD5_F(c, d, a, b, 14, 17, 14); MD5_F(b, c, d, a, 15, 22, 15);
-    MD5_G(a, b, c, d, 1, 5, 16);  MD5_G(d, a, b, c, 6, 9, 17);   MD5_G(c, d, a, b, 11, 14, 18); MD5_G(b, c, d, a, 0, 20, 19);
-    MD5_G(a, b, c, d, 5, 5, 20);  MD5_G(d, a, b, c, 10, 9, 21);  MD5_G(c, d, a, b, 15, 14, 22); MD5_G(b, c, d, a, 4, 20, 23);
-    MD5_G(a, b, c, d, 9, 5, 24);  MD5_G(d, a, b, c, 14, 9, 25);  MD5_G(c, d, a, b, 3, 14, 26);  MD5_G(b, c, d, a, 8, 20, 27);
-    MD5_G(a, b, c, d, 13, 5, 28); MD5_G(d, a, b, c, 2, 9, 29);   MD5_G(c, d, a, b, 7, 14, 30);  MD5_G(b, c, d, a, 12, 20, 31);
-    MD5_H(a, b, c, d, 5, 4, 32);  MD5_H(d, a, b, c, 8, 11, 33);  MD5_H(c, d, a, b, 11, 16, 34); MD5_H(b, c, d, a, 14, 23, 35);
-    MD5_H(a, b, c, d, 1, 4, 36);  MD5_H(d, a, b, c, 4, 11, 37);  MD5_H(c, d, a, b, 7, 16, 38);  MD5_H(b, c, d, a, 10, 23, 39);
-    MD5_H(a, b, c, d, 13, 4, 40); MD5_H(d, a, b, c, 0, 11, 41);  MD5_H(c, d, a, b, 3, 16, 42);  MD5_H(b, c, d, a, 6, 23, 43);
-    MD5_H(a, b, c, d, 9, 4, 44);  MD5_H(d, a, b, c, 12, 11, 45); MD5_H(c, d, a, b, 15, 16, 46); MD5_H(b, c, d, a, 2, 23, 47);
-    MD5_I(a, b, c, d, 0, 6, 48);  MD5_I(d, a, b, c, 7, 10, 49);  MD5_I(c, d, a, b, 14, 15, 50); MD5_I(b, c, d, a, 5, 21, 51);
-    MD5_I(a, b, c, d, 12, 6, 52); MD5_I(d, a, b, c, 3, 10, 53);  MD5_I(c, d, a, b, 10, 15, 54); MD5_I(b, c, d, a, 1, 21, 55);
-    MD5_I(a, b, c, d, 8, 6, 56);  MD5_I(d, a, b, c, 15, 10, 57); MD5_I(c, d, a, b, 6, 15, 58);  MD5_I(b, c, d, a, 13, 21, 59);
-    MD5_I(a, b, c, d, 4, 6, 60);  MD5_I(d, a, b, c, 11, 10, 61); MD5_I(c, d, a, b, 2, 15, 62);  MD5_I(b, c, d, a, 9, 21, 63);
+    MD5_STEPS(MD5_F, MD5_G, MD5_H, MD5_I);
 #undef MD5_STEP
 #undef MD5_F
 #undef MD5_G
@@ -263,27 +254,17 @@ __attribute__((always_inline)) inline void Md5LaneBlock(const V (&x)[16], V (&h)
 }
 
 __attribute__((target("avx2"))) void Md5LanesAvx2(uint32_t* state, const uint8_t* const* data, size_t blocks) {
-    U32x16 h[4];
-    std::memcpy(h, state, sizeof h);
-    for (size_t block = 0; block < blocks; ++block) {
-        U32x16 x[16];
-        LoadLaneWords16Avx2<false>(x, data, 64 * block);
-        Md5LaneBlock(x, h);
-    }
-    std::memcpy(state, h, sizeof h);
+    QUORVIX_LANE_BLOCKS(U32x16, 4, LoadLaneWords16Avx2<false>, Md5LaneBlock(w, h));
 }
 
 __attribute__((target("avx512f,avx512bw"))) void Md5LanesAvx512(uint32_t* state, const uint8_t* const* data, size_t blocks) {
-    U32x16 h[4];
-    std::memcpy(h, state, sizeof h);
-    for (size_t block = 0; block < blocks; ++block) {
-        U32x16 x[16];
-        LoadLaneWords16<false>(x, data, 64 * block);
-        Md5LaneBlock(x, h);
-    }
-    std::memcpy(state, h, sizeof h);
+    QUORVIX_LANE_BLOCKS(U32x16, 4, LoadLaneWords16<false>, Md5LaneBlock(w, h));
 }
 
+}  // namespace
+#else
+namespace {
+constexpr LaneFn Md5LanesAvx2 = nullptr, Md5LanesAvx512 = nullptr;
 }  // namespace
 #endif
 
@@ -297,10 +278,7 @@ void Md5Single(uint32_t* hash, const uint8_t* data, size_t blocks) {
 }  // namespace
 
 const LaneFamily& Md5Lanes() {
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
     static constexpr LaneFamily family{4, false, kMdInitial, Md5Single, Md5LanesAvx2, Md5LanesAvx512, false};
-#else
-    static constexpr LaneFamily family{4, false, kMdInitial, Md5Single, nullptr, nullptr, false};
-#endif
     return family;
 }
+#undef MD5_STEPS

@@ -786,33 +786,25 @@ __attribute__((always_inline)) inline void Sha256LaneBlock(V (&w)[16], V (&h)[8]
     for (int i = 0; i < 8; ++i) h[i] += v[i];
 }
 
-// `blocks` blocks of every lane: the words of each block turned into columns, then the
-// rounds of one block on all lanes.
-#define SHA_LANE_BLOCKS(V, Words, Load, Block, Rounds)                     \
-    V h[Words];                                                            \
-    std::memcpy(h, state, sizeof h);                                       \
-    for (size_t block = 0; block < blocks; ++block) {                      \
-        V w[16];                                                           \
-        Load<true>(w, data, 64 * block);                                   \
-        Block(w, h, std::make_index_sequence<Rounds>{});                   \
-    }                                                                      \
-    std::memcpy(state, h, sizeof h)
-
 __attribute__((target("avx2"))) void Sha1LanesAvx2(uint32_t* state, const uint8_t* const* data, size_t blocks) {
-    SHA_LANE_BLOCKS(U32x16, 5, LoadLaneWords16Avx2, Sha1LaneBlock, 80);
+    QUORVIX_LANE_BLOCKS(U32x16, 5, LoadLaneWords16Avx2<true>, Sha1LaneBlock(w, h, std::make_index_sequence<80>{}));
 }
 __attribute__((target("avx512f,avx512bw"))) void Sha1LanesAvx512(uint32_t* state, const uint8_t* const* data, size_t blocks) {
-    SHA_LANE_BLOCKS(U32x16, 5, LoadLaneWords16, Sha1LaneBlock, 80);
+    QUORVIX_LANE_BLOCKS(U32x16, 5, LoadLaneWords16<true>, Sha1LaneBlock(w, h, std::make_index_sequence<80>{}));
 }
 __attribute__((target("avx2"))) void Sha256LanesAvx2(uint32_t* state, const uint8_t* const* data, size_t blocks) {
-    SHA_LANE_BLOCKS(U32x16, 8, LoadLaneWords16Avx2, Sha256LaneBlock, 64);
+    QUORVIX_LANE_BLOCKS(U32x16, 8, LoadLaneWords16Avx2<true>, Sha256LaneBlock(w, h, std::make_index_sequence<64>{}));
 }
 __attribute__((target("avx512f,avx512bw"))) void Sha256LanesAvx512(uint32_t* state, const uint8_t* const* data, size_t blocks) {
-    SHA_LANE_BLOCKS(U32x16, 8, LoadLaneWords16, Sha256LaneBlock, 64);
+    QUORVIX_LANE_BLOCKS(U32x16, 8, LoadLaneWords16<true>, Sha256LaneBlock(w, h, std::make_index_sequence<64>{}));
 }
-#undef SHA_LANE_BLOCKS
 
 }  // namespace
+#else
+namespace {
+constexpr LaneFn Sha1LanesAvx2 = nullptr, Sha1LanesAvx512 = nullptr, Sha256LanesAvx2 = nullptr, Sha256LanesAvx512 = nullptr;
+}  // namespace
+#endif
 
 const LaneFamily& Sha1Lanes() {
     static constexpr LaneFamily family{5, true, kSha1Initial, Sha1Transform, Sha1LanesAvx2, Sha1LanesAvx512, false};
@@ -823,14 +815,3 @@ const LaneFamily& Sha256Lanes() {
     static constexpr LaneFamily family{8, true, kSha256Initial, Sha256Transform, Sha256LanesAvx2, Sha256LanesAvx512, true};
     return family;
 }
-#else
-const LaneFamily& Sha1Lanes() {
-    static constexpr LaneFamily family{5, true, kSha1Initial, Sha1Transform, nullptr, nullptr, false};
-    return family;
-}
-
-const LaneFamily& Sha256Lanes() {
-    static constexpr LaneFamily family{8, true, kSha256Initial, Sha256Transform, nullptr, nullptr, false};
-    return family;
-}
-#endif
