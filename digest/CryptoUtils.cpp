@@ -268,11 +268,10 @@ void LayOutLaneTail(const LaneFamily& family, const HashMessage& message, LaneJo
     family.bigEndian ? StoreBE64(field, bits) : StoreLE64(field, bits);
 }
 
-template <unsigned Lanes>
-void RunLanes(const LaneFamily& family, LaneFn compress,
-              const HashMessage* messages, size_t count, std::string* digests) {
-    alignas(64) uint32_t state[8 * Lanes];
-    LaneJob jobs[Lanes];
+void RunLanes(const LaneFamily& family, LaneFn compress, const HashMessage* messages, size_t count,
+              std::string* digests) {
+    alignas(64) uint32_t state[8 * kLanes];
+    LaneJob jobs[kLanes];
     size_t nextMessage = 0;
     const auto start = [&](unsigned lane) {
         LaneJob& job = jobs[lane];
@@ -282,7 +281,7 @@ void RunLanes(const LaneFamily& family, LaneFn compress,
         }
         job.message = nextMessage++;
         const HashMessage& message = messages[job.message];
-        for (unsigned w = 0; w < family.words; ++w) state[w * Lanes + lane] = family.initial[w];
+        for (unsigned w = 0; w < family.words; ++w) state[w * kLanes + lane] = family.initial[w];
         LayOutLaneTail(family, message, job);
         job.next = static_cast<const uint8_t*>(message.data);
         job.left = size_t(message.length / 64);
@@ -295,7 +294,7 @@ void RunLanes(const LaneFamily& family, LaneFn compress,
     const auto write = [&](const LaneJob& job, const uint32_t* hash) {
         WriteHexWords32(digests[job.message], hash, family.words, family.bigEndian);
     };
-    for (unsigned lane = 0; lane < Lanes; ++lane) start(lane);
+    for (unsigned lane = 0; lane < kLanes; ++lane) start(lane);
     for (;;) {
         unsigned busy = 0;
         size_t stretch = SIZE_MAX;
@@ -309,12 +308,12 @@ void RunLanes(const LaneFamily& family, LaneFn compress,
         if (busy == 0) return;
         // A few long messages left: a lane costs a good part of a whole vector's work,
         // so each goes on alone.
-        if (nextMessage == count && busy < Lanes / 4) {
-            for (unsigned lane = 0; lane < Lanes; ++lane) {
+        if (nextMessage == count && busy < kLanes / 4) {
+            for (unsigned lane = 0; lane < kLanes; ++lane) {
                 LaneJob& job = jobs[lane];
                 if (job.message == LaneJob::kIdle) continue;
                 uint32_t hash[8];
-                for (unsigned w = 0; w < family.words; ++w) hash[w] = state[w * Lanes + lane];
+                for (unsigned w = 0; w < family.words; ++w) hash[w] = state[w * kLanes + lane];
                 family.single(hash, job.next, job.left);
                 if (!job.inTail) family.single(hash, job.tail, job.tailBlocks);
                 write(job, hash);
@@ -322,11 +321,11 @@ void RunLanes(const LaneFamily& family, LaneFn compress,
             return;
         }
         // An idle lane repeats a busy lane's blocks, which are there for the whole stretch.
-        const uint8_t* data[Lanes];
-        for (unsigned lane = 0; lane < Lanes; ++lane)
+        const uint8_t* data[kLanes];
+        for (unsigned lane = 0; lane < kLanes; ++lane)
             data[lane] = jobs[lane].message != LaneJob::kIdle ? jobs[lane].next : anyBlocks;
         compress(state, data, stretch);
-        for (unsigned lane = 0; lane < Lanes; ++lane) {
+        for (unsigned lane = 0; lane < kLanes; ++lane) {
             LaneJob& job = jobs[lane];
             if (job.message == LaneJob::kIdle) continue;
             job.next += 64 * stretch;
@@ -339,7 +338,7 @@ void RunLanes(const LaneFamily& family, LaneFn compress,
                 continue;
             }
             uint32_t hash[8];
-            for (unsigned w = 0; w < family.words; ++w) hash[w] = state[w * Lanes + lane];
+            for (unsigned w = 0; w < family.words; ++w) hash[w] = state[w * kLanes + lane];
             write(job, hash);
             start(lane);
         }
@@ -359,5 +358,5 @@ LaneFn LanesInUse(const LaneFamily& family) {
 unsigned LaneCount(const LaneFamily& family) { return LanesInUse(family) ? kLanes : 1; }
 
 void DigestInLanes(const LaneFamily& family, const HashMessage* messages, size_t count, std::string* digests) {
-    RunLanes<kLanes>(family, LanesInUse(family), messages, count, digests);
+    RunLanes(family, LanesInUse(family), messages, count, digests);
 }

@@ -94,10 +94,3 @@ void DigestOpened(InputFile& file, const struct stat& info, std::span<const Dige
     result.digests.resize(contexts.size());
     for (size_t i = 0; i < contexts.size(); ++i) HashFinal(&contexts[i], result.digests[i]);
 }
-
-void DigestFile(const std::string& path, std::span<const DigestType> types, ReadBuffer& buffer,
-                FileDigestResult& result, const ProgressFn& progress) {
-    InputFile file;
-    struct stat info;
-    if (OpenInput(path, file, info, result)) DigestOpened(file, info, types, buffer, result, progress);
-}

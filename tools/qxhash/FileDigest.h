@@ -71,11 +71,7 @@ void Fail(FileDigestResult& result, HashError error, int systemError);
 // Opens the file and reads its status. On failure (it cannot be opened, or it is a
 // folder) `result` says why and false is returned; otherwise `result` is cleared.
 bool OpenInput(const std::string& path, InputFile& file, struct stat& info, FileDigestResult& result);
-// Digests an opened file from where it stands to its end.
+// Digests an opened file from where it stands to its end, into `result`, whose strings
+// are reused (a run over many small files makes no allocation per file).
 void DigestOpened(InputFile& file, const struct stat& info, std::span<const DigestType> types, ReadBuffer& buffer,
                   FileDigestResult& result, const ProgressFn& progress = {});
-
-// path "-" reads standard input. The result is written into `result`, whose strings are
-// reused (a run over many small files makes no allocation per file).
-void DigestFile(const std::string& path, std::span<const DigestType> types, ReadBuffer& buffer,
-                FileDigestResult& result, const ProgressFn& progress = {});
