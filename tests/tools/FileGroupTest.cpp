@@ -148,3 +148,44 @@ TEST_F(QxhashGroups, AnUnlistableFolderKeepsItsPlace) {
                              ExpectedLine(HASH_MD5, files_[2]));
     EXPECT_NE(err.str().find(closed.string()), std::string::npos);
 }
+
+// A list of many lines checked in groups: lines of several types mixed (tagged), each
+// file checked against its own line, lists made with a rarer type of the same length
+// found in the second reading, failures and missing files in their places.
+TEST_F(QxhashGroups, ListsAreCheckedInGroupsLineByLine) {
+    std::mt19937 random(83);
+    struct Line {
+        uint32_t type;
+        const char* tag;
+    };
+    const Line kinds[] = {{HASH_MD5, "MD5"}, {HASH_SHA1, "SHA1"}, {HASH_SHA256, "SHA256"}, {HASH_SHA512, "SHA512"}};
+    std::string list, expected;
+    for (int i = 0; i < 300; ++i) {
+        const std::string path = Add(std::string("c").append(std::to_string(i)), random() % 4000, random);
+        const Line& kind = kinds[i % 7 == 0 ? 3 : i % 5 == 0 ? 2 : i % 3 == 0 ? 1 : 0];
+        std::ifstream in(path, std::ios::binary);
+        const std::string content{std::istreambuf_iterator<char>(in), {}};
+        std::string digest;
+        HashString(i % 11 == 0 ? HASH_MD4 : kind.type, content, digest);  // MD4: same length as MD5, untagged
+        if (i % 13 == 0) digest[0] = digest[0] == '0' ? '1' : '0';
+        const bool tagged = i % 11 != 0 && i % 2 == 0;
+        list += tagged ? std::string(kind.tag) + " (" + path + ") = " + digest + "\n" : digest + "  " + path + "\n";
+        expected += path + (i % 13 == 0 ? ": FAILED\n" : ": OK\n");
+        if (i == 150) {
+            const std::string missing = (dir_ / "gone").string();
+            list += "d41d8cd98f00b204e9800998ecf8427e  " + missing + "\n";
+            expected += missing + ": FAILED open or read\n";
+        }
+    }
+    const std::string listPath = (dir_ / "list").string();
+    std::ofstream(listPath, std::ios::binary) << list;
+    for (const Level& level : Levels()) {
+        HashRestrictFeatures(&level.features);
+        for (const char* jobs : {"1", "2"}) {
+            std::ostringstream out, err;
+            EXPECT_EQ(RunQxhash({"-j", jobs, "-c", listPath}, {out, err, false}), 1);
+            EXPECT_EQ(out.str(), expected) << level.name << ", -j" << jobs;
+            EXPECT_NE(err.str().find("24 computed checksums did NOT match"), std::string::npos) << err.str();
+        }
+    }
+}

@@ -317,6 +317,60 @@ std::string TriedTypes(const Expectation& expectation) {
     return text;
 }
 
+// The types beyond the usual ones, only when those do not match (the list may have been
+// made with them), in a second reading.
+void DigestOtherTypes(const Run& run, const CheckItem& item, FileDigestResult& result, ReadBuffer& buffer) {
+    const std::span<const DigestType> types(item.types);
+    if (result.error != HASH_ERR_NONE || item.firstRound == types.size() || AllMatch(item, result)) return;
+    FileDigestResult others;
+    run.Digest(item.line->file, types.subspan(item.firstRound), buffer, others);
+    if (others.error != HASH_ERR_NONE) {
+        result = std::move(others);
+        return;
+    }
+    result.digests.insert(result.digests.end(), others.digests.begin(), others.digests.end());
+}
+
+// Digests the files of a group of lines: those whose usual type is one the library
+// digests side by side together, type by type (a list names one type, or a few), the
+// others one by one.
+void DigestCheckGroup(const Run& run, const std::vector<CheckItem>& group, std::vector<FileDigestResult>& results,
+                      ReadBuffer& buffer) {
+    results.resize(group.size());
+    std::vector<bool> together(group.size());
+    for (size_t i = 0; i < group.size(); ++i) {
+        const CheckItem& item = group[i];
+        if (!item.line) continue;
+        together[i] = item.firstRound == 1 && HashBatchLanes(item.types[0].code) > 1;
+        if (together[i]) continue;
+        run.Digest(item.line->file, std::span<const DigestType>(item.types).first(item.firstRound), buffer, results[i]);
+        DigestOtherTypes(run, item, results[i], buffer);
+    }
+    std::vector<std::string> paths;
+    std::vector<size_t> owners;
+    std::vector<FileDigestResult> digested;
+    for (size_t first = 0; first < group.size(); ++first) {
+        if (!together[first]) continue;
+        const DigestType type = group[first].types[0];
+        paths.clear();
+        owners.clear();
+        for (size_t i = first; i < group.size(); ++i)
+            if (together[i] && group[i].types[0] == type) {
+                paths.push_back(group[i].line->file);
+                owners.push_back(i);
+                together[i] = false;
+            }
+        DigestFileGroup(paths, type, buffer, digested,
+                        [&](const std::string& path, InputFile& file, const struct stat& info, FileDigestResult& result) {
+                            run.DigestOpened(path, file, info, std::span<const DigestType>(&type, 1), buffer, result);
+                        });
+        for (size_t k = 0; k < owners.size(); ++k) {
+            std::swap(results[owners[k]], digested[k]);
+            DigestOtherTypes(run, group[owners[k]], results[owners[k]], buffer);
+        }
+    }
+}
+
 using Report = Options::Report;
 
 struct CheckCounts {
@@ -348,20 +402,16 @@ int CheckList(const Run& run, const std::string& list) {
         }
         return std::nullopt;
     };
-    // The usual types first; the others only when those do not match (the list may have
-    // been made with them), in a second reading.
-    const auto work = [&](const CheckItem& item, FileDigestResult& result, ReadBuffer& buffer) {
-        if (!item.line) return;
-        const std::span<const DigestType> types(item.types);
-        run.Digest(item.line->file, types.first(item.firstRound), buffer, result);
-        if (result.error != HASH_ERR_NONE || item.firstRound == types.size() || AllMatch(item, result)) return;
-        FileDigestResult others;
-        run.Digest(item.line->file, types.subspan(item.firstRound), buffer, others);
-        if (others.error != HASH_ERR_NONE) {
-            result = std::move(others);
-            return;
-        }
-        result.digests.insert(result.digests.end(), others.digests.begin(), others.digests.end());
+    // Lines in groups, so that their files can be digested side by side.
+    const auto nextGroup = [&]() -> std::optional<std::vector<CheckItem>> {
+        std::vector<CheckItem> group;
+        while (group.size() < kGroupFiles)
+            if (std::optional<CheckItem> item = next())
+                group.push_back(std::move(*item));
+            else
+                break;
+        if (group.empty()) return std::nullopt;
+        return group;
     };
     std::ostream& out = run.io.out;
     std::ostream& err = run.io.err;
@@ -400,7 +450,16 @@ int CheckList(const Run& run, const std::string& list) {
         }
         return !run.WriteFailed();
     };
-    RunInOrder<CheckItem, FileDigestResult>(run.workers, 256, next, work, deliver);
+    RunInOrder<std::vector<CheckItem>, std::vector<FileDigestResult>>(
+        run.workers, 16, nextGroup,
+        [&](const std::vector<CheckItem>& group, std::vector<FileDigestResult>& results, ReadBuffer& buffer) {
+            DigestCheckGroup(run, group, results, buffer);
+        },
+        [&](std::vector<CheckItem>& group, std::vector<FileDigestResult>& results) {
+            for (size_t i = 0; i < group.size(); ++i)
+                if (!deliver(group[i], results[i])) return false;
+            return true;
+        });
     if (run.WriteFailed()) return 1;
     if (in.bad()) {
         err << "qxhash: " << listName << ": " << HashErrorText(HASH_ERR_READ_FILE) << "\n";
