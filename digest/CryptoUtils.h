@@ -284,8 +284,8 @@ __attribute__((target("avx2"), always_inline)) inline void LoadLaneWords8(U32x8 
 
 // Sixteen lanes' words in two AVX2 vectors each: lanes 0-7, then 8-15.
 template <bool BigEndian>
-__attribute__((target("avx2"), always_inline)) inline void LoadLaneWords16Avx2(U32x16 (&w)[16], const uint8_t* const* data,
-                                                                                size_t offset) {
+__attribute__((target("avx2"), always_inline)) inline void LoadLaneWords16Avx2(U32x16 (&w)[16],
+                                                                                const uint8_t* const* data, size_t offset) {
     U32x8 low[16], high[16];
     LoadLaneWords8<BigEndian>(low, data, offset);
     LoadLaneWords8<BigEndian>(high, data + 8, offset);
@@ -297,8 +297,8 @@ __attribute__((target("avx2"), always_inline)) inline void LoadLaneWords16Avx2(U
 
 // The same for sixteen lanes of AVX-512.
 template <bool BigEndian>
-__attribute__((target("avx512f,avx512bw"), always_inline)) inline void LoadLaneWords16(U32x16 (&w)[16], const uint8_t* const* data,
-                                                                               size_t offset) {
+__attribute__((target("avx512f,avx512bw"), always_inline)) inline void LoadLaneWords16Avx512(
+    U32x16 (&w)[16], const uint8_t* const* data, size_t offset) {
     __m512i r[16], t[16], u[16];
     const __m512i swap = _mm512_broadcast_i32x4(_mm_set_epi8(12, 13, 14, 15, 8, 9, 10, 11, 4, 5, 6, 7, 0, 1, 2, 3));
     for (int l = 0; l < 16; ++l) {

@@ -258,7 +258,7 @@ __attribute__((target("avx2"))) void Md5LanesAvx2(uint32_t* state, const uint8_t
 }
 
 __attribute__((target("avx512f,avx512bw"))) void Md5LanesAvx512(uint32_t* state, const uint8_t* const* data, size_t blocks) {
-    QUORVIX_LANE_BLOCKS(U32x16, 4, LoadLaneWords16<false>, Md5LaneBlock(w, h));
+    QUORVIX_LANE_BLOCKS(U32x16, 4, LoadLaneWords16Avx512<false>, Md5LaneBlock(w, h));
 }
 
 }  // namespace

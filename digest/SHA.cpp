@@ -790,13 +790,13 @@ __attribute__((target("avx2"))) void Sha1LanesAvx2(uint32_t* state, const uint8_
     QUORVIX_LANE_BLOCKS(U32x16, 5, LoadLaneWords16Avx2<true>, Sha1LaneBlock(w, h, std::make_index_sequence<80>{}));
 }
 __attribute__((target("avx512f,avx512bw"))) void Sha1LanesAvx512(uint32_t* state, const uint8_t* const* data, size_t blocks) {
-    QUORVIX_LANE_BLOCKS(U32x16, 5, LoadLaneWords16<true>, Sha1LaneBlock(w, h, std::make_index_sequence<80>{}));
+    QUORVIX_LANE_BLOCKS(U32x16, 5, LoadLaneWords16Avx512<true>, Sha1LaneBlock(w, h, std::make_index_sequence<80>{}));
 }
 __attribute__((target("avx2"))) void Sha256LanesAvx2(uint32_t* state, const uint8_t* const* data, size_t blocks) {
     QUORVIX_LANE_BLOCKS(U32x16, 8, LoadLaneWords16Avx2<true>, Sha256LaneBlock(w, h, std::make_index_sequence<64>{}));
 }
 __attribute__((target("avx512f,avx512bw"))) void Sha256LanesAvx512(uint32_t* state, const uint8_t* const* data, size_t blocks) {
-    QUORVIX_LANE_BLOCKS(U32x16, 8, LoadLaneWords16<true>, Sha256LaneBlock(w, h, std::make_index_sequence<64>{}));
+    QUORVIX_LANE_BLOCKS(U32x16, 8, LoadLaneWords16Avx512<true>, Sha256LaneBlock(w, h, std::make_index_sequence<64>{}));
 }
 
 }  // namespace
