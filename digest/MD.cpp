@@ -103,7 +103,7 @@ void MdUpdate(MdState& state, const uint8_t* data, uint32_t length, MdTransformF
     if (state.bitCount[0] < bits) ++state.bitCount[1];
     state.bitCount[1] += length >> 29;
     AbsorbBlocks<64>(state.buffer, fill, data, length,
-                     [&](const uint8_t* blocks, size_t count) { transform(state, blocks, count); });
+                     [&](const uint8_t* blocks, size_t count) { transform(state.hash, blocks, count); });
 }
 
 // The tail, the padding and the length field are laid out in one or two blocks on the
@@ -114,7 +114,7 @@ void MdFinal(MdState& state, MdTransformFn transform, std::string& digest) {
     const size_t blocks = LayOutTail<64>(last, state.buffer, fill, 0x80, 8);
     StoreLE32(last + blocks * 64 - 8, state.bitCount[0]);
     StoreLE32(last + blocks * 64 - 4, state.bitCount[1]);
-    transform(state, last, blocks);
+    transform(state.hash, last, blocks);
 
     WriteHexWords32(digest, state.hash, 4, false);
     Wipe(state);
@@ -148,9 +148,9 @@ void MdFinal(MdState& state, MdTransformFn transform, std::string& digest) {
 // The loop both transforms share: the chaining values stay in registers across the
 // blocks, and each block's rounds are added back into them.
 template <typename Rounds>
-__attribute__((always_inline)) inline void CompressBlocks(MdState& state, const uint8_t* data, size_t blocks,
+__attribute__((always_inline)) inline void CompressBlocks(uint32_t* hash, const uint8_t* data, size_t blocks,
                                                           Rounds rounds) {
-    uint32_t a = state.hash[0], b = state.hash[1], c = state.hash[2], d = state.hash[3];
+    uint32_t a = hash[0], b = hash[1], c = hash[2], d = hash[3];
     for (; blocks > 0; --blocks, data += 64) {
         uint32_t aa = a, bb = b, cc = c, dd = d;
         rounds(data, aa, bb, cc, dd);
@@ -159,15 +159,15 @@ __attribute__((always_inline)) inline void CompressBlocks(MdState& state, const 
         c += cc;
         d += dd;
     }
-    state.hash[0] = a;
-    state.hash[1] = b;
-    state.hash[2] = c;
-    state.hash[3] = d;
+    hash[0] = a;
+    hash[1] = b;
+    hash[2] = c;
+    hash[3] = d;
 }
 
 // RFC 1320, section 3.4.
-void Md4Transform(MdState& state, const uint8_t* data, size_t blocks) {
-    CompressBlocks(state, data, blocks, [](const uint8_t* data, uint32_t& a, uint32_t& b, uint32_t& c, uint32_t& d)
+void Md4Transform(uint32_t* hash, const uint8_t* data, size_t blocks) {
+    CompressBlocks(hash, data, blocks, [](const uint8_t* data, uint32_t& a, uint32_t& b, uint32_t& c, uint32_t& d)
                                             __attribute__((always_inline)) {
         // Message words are read where they are used, straight from the block.
         auto x = [data](int k) { return LoadLE32(data + 4 * k); };
@@ -203,8 +203,8 @@ void Md4Transform(MdState& state, const uint8_t* data, size_t blocks) {
 
 // RFC 1321, section 3.4. G's two halves cover disjoint bits, so they are added
 // separately and only (d & b) waits for b.
-void Md5Transform(MdState& state, const uint8_t* data, size_t blocks) {
-    CompressBlocks(state, data, blocks, [](const uint8_t* data, uint32_t& a, uint32_t& b, uint32_t& c, uint32_t& d)
+void Md5Transform(uint32_t* hash, const uint8_t* data, size_t blocks) {
+    CompressBlocks(hash, data, blocks, [](const uint8_t* data, uint32_t& a, uint32_t& b, uint32_t& c, uint32_t& d)
                                             __attribute__((always_inline)) {
         auto x = [data](int k) { return LoadLE32(data + 4 * k); };
 #define MD5_F(a, b, c, d, k, s, j) a = b + RotL32(a + (x(k) + kMd5T[j]) + (d ^ (b & (c ^ d))), s)
@@ -268,17 +268,8 @@ constexpr LaneFn Md5LanesAvx2 = nullptr, Md5LanesAvx512 = nullptr;
 }  // namespace
 #endif
 
-namespace {
-void Md5Single(uint32_t* hash, const uint8_t* data, size_t blocks) {
-    MdState state;
-    std::memcpy(state.hash, hash, sizeof state.hash);
-    Md5Transform(state, data, blocks);
-    std::memcpy(hash, state.hash, sizeof state.hash);
-}
-}  // namespace
-
 const LaneFamily& Md5Lanes() {
-    static constexpr LaneFamily family{4, false, kMdInitial, Md5Single, Md5LanesAvx2, Md5LanesAvx512, false};
+    static constexpr LaneFamily family{4, false, kMdInitial, Md5Transform, Md5LanesAvx2, Md5LanesAvx512, false};
     return family;
 }
 #undef MD5_STEPS

@@ -18,8 +18,9 @@ struct MdState {
     uint8_t buffer[64];    // partial block; its fill is derived from bitCount
 };
 
-// A block transform compresses `blocks` consecutive 64-byte blocks into the state.
-using MdTransformFn = void (*)(MdState& state, const uint8_t* data, size_t blocks);
+// A block transform compresses `blocks` consecutive 64-byte blocks into the chaining
+// values A, B, C, D.
+using MdTransformFn = void (*)(uint32_t* hash, const uint8_t* data, size_t blocks);
 
 void Md2Init(Md2State& state);
 void Md2AddByte(Md2State& state, uint8_t byte);
@@ -29,8 +30,8 @@ void Md2Final(Md2State& state, std::string& digest);
 void MdInit(MdState& state);
 void MdUpdate(MdState& state, const uint8_t* data, uint32_t length, MdTransformFn transform);
 void MdFinal(MdState& state, MdTransformFn transform, std::string& digest);
-void Md4Transform(MdState& state, const uint8_t* data, size_t blocks);
-void Md5Transform(MdState& state, const uint8_t* data, size_t blocks);
+void Md4Transform(uint32_t* hash, const uint8_t* data, size_t blocks);
+void Md5Transform(uint32_t* hash, const uint8_t* data, size_t blocks);
 
 // MD5 of many messages side by side (HashBatch).
 struct LaneFamily;
