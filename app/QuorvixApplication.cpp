@@ -1,10 +1,10 @@
-#include "QuorvixApplication.h"
+#include "app/QuorvixApplication.h"
 
 #include <QIcon>
 
 #include <exception>
 
-#include "ErrorReport.h"
+#include "ui/ErrorReport.h"
 #include "QuorvixVersion.h"
 
 QuorvixApplication::QuorvixApplication(int& argc, char** argv) : QApplication(argc, argv) {

@@ -8,11 +8,11 @@
 
 #include <functional>
 
-#include "AboutBox.h"
-#include "Unit1.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Unit4.h"
+#include "windows/AboutBox.h"
+#include "windows/Unit1.h"
+#include "windows/Unit2.h"
+#include "windows/Unit3.h"
+#include "windows/Unit4.h"
 
 struct QuorvixWindows {
     // `clockSeed`, when given, seeds every deal instead of the clock.

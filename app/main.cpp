@@ -1,7 +1,7 @@
 // Quorvix: the application object, the windows in their start-up order, then the
 // event loop until the main window closes.
-#include "QuorvixApplication.h"
-#include "QuorvixWindows.h"
+#include "app/QuorvixApplication.h"
+#include "app/QuorvixWindows.h"
 
 int main(int argc, char** argv) {
     QuorvixApplication app(argc, argv);

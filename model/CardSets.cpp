@@ -1,11 +1,11 @@
-#include "CardSets.h"
+#include "model/CardSets.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "SettingsStore.h"
+#include "model/SettingsStore.h"
 
 namespace {
 

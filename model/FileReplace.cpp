@@ -1,4 +1,4 @@
-#include "FileReplace.h"
+#include "model/FileReplace.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,14 +6,13 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
+#include "model/SystemError.h"
 
-QString SystemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+namespace {
 
 bool WriteAll(int fd, const char* data, qsizetype size) {
     while (size > 0) {

@@ -1,10 +1,10 @@
-#include "GameBoard.h"
+#include "model/GameBoard.h"
 
 #include <algorithm>
 #include <exception>
 #include <utility>
 
-#include "GameReady.h"
+#include "model/GameReady.h"
 
 GameBoard::GameBoard(GameView& view, std::function<uint32_t()> clockSeed, std::function<int()> turnDelay,
                      std::function<int32_t()> lowestLeaderPoints)

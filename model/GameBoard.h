@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "GameView.h"
-#include "RandomSource.h"
+#include "model/GameView.h"
+#include "model/RandomSource.h"
 
 class GameBoard {
 public:

@@ -1,4 +1,4 @@
-#include "IniText.h"
+#include "model/IniText.h"
 
 #include <QByteArrayList>
 

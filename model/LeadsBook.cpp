@@ -1,4 +1,4 @@
-#include "LeadsBook.h"
+#include "model/LeadsBook.h"
 
 LeadsTable LeadsBook::Table() const {
     LeadsTable table = file_;

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "LeadsFile.h"
+#include "model/LeadsFile.h"
 
 class LeadsBook {
 public:

@@ -1,16 +1,16 @@
-#include "LeadsFile.h"
+#include "model/LeadsFile.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "FileReplace.h"
-#include "LeadsLock.h"
+#include "model/FileReplace.h"
+#include "model/LeadsLock.h"
+#include "model/SystemError.h"
 
 namespace {
 
@@ -21,8 +21,6 @@ struct ReadResult {
     LeadsTable table;
     QString reason;
 };
-
-QString SystemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 // Opens only a regular file, and without blocking, so that a FIFO or a device in the
 // file's place is an error rather than a wait that never ends.

@@ -9,7 +9,7 @@
 #include <functional>
 #include <stdexcept>
 
-#include "LeadsTable.h"
+#include "model/LeadsTable.h"
 
 // The file could not be read, locked or written; what() names the file and gives
 // the system's reason.

@@ -1,16 +1,17 @@
-#include "LeadsLock.h"
+#include "model/LeadsLock.h"
 
 #include <QFile>
 
 #include <cerrno>
 #include <condition_variable>
-#include <cstring>
 #include <fcntl.h>
 #include <memory>
 #include <mutex>
 #include <sys/file.h>
 #include <thread>
 #include <unistd.h>
+
+#include "model/SystemError.h"
 
 namespace {
 
@@ -57,12 +58,12 @@ LeadsLock::LeadsLock(const QString& leadsPath, std::chrono::milliseconds timeout
     const QByteArray name = QFile::encodeName(leadsPath + QStringLiteral(".lock"));
     const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW, 0666);
     if (fd < 0) {
-        reason_ = QString::fromLocal8Bit(std::strerror(errno));
+        reason_ = SystemReason(errno);
         return;
     }
     if (!LockWithin(fd, timeout)) {
         reason_ = errno == ETIMEDOUT ? QStringLiteral("the leaders table is in use by another program")
-                                     : QString::fromLocal8Bit(std::strerror(errno));
+                                     : SystemReason(errno);
         ::close(fd);
         return;
     }

@@ -1,4 +1,4 @@
-#include "LeadsTable.h"
+#include "model/LeadsTable.h"
 
 #include <QList>
 #include <QStringView>

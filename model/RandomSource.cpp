@@ -1,4 +1,4 @@
-#include "RandomSource.h"
+#include "model/RandomSource.h"
 
 uint32_t RandomSource::Draw(uint32_t k) {
     seed_ = seed_ * 134775813u + 1u;

@@ -1,4 +1,4 @@
-#include "SettingsStore.h"
+#include "model/SettingsStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,10 +6,10 @@
 #include <QSettings>
 
 #include <cerrno>
-#include <cstring>
 
-#include "FileReplace.h"
-#include "IniText.h"
+#include "model/FileReplace.h"
+#include "model/IniText.h"
+#include "model/SystemError.h"
 
 namespace {
 const QString kCards = QStringLiteral("cards");
@@ -56,7 +56,7 @@ void SaveSettings(const GameSettings& settings, const QString& path, const QStri
     // lines when reading is no concern here.
     QByteArray text;
     if (const QFileInfo info(path); info.exists()) {
-        if (!info.isFile()) fail(info.isDir() ? QString::fromLocal8Bit(std::strerror(EISDIR)) : QStringLiteral("not a regular file"));
+        if (!info.isFile()) fail(info.isDir() ? SystemReason(EISDIR) : QStringLiteral("not a regular file"));
         QFile old(path);
         if (!old.open(QIODevice::ReadOnly)) fail(old.errorString());
         text = old.readAll();

@@ -1,4 +1,4 @@
-#include "CardPictures.h"
+#include "ui/CardPictures.h"
 
 #include <QFont>
 #include <QImageReader>

@@ -1,4 +1,4 @@
-#include "ErrorReport.h"
+#include "ui/ErrorReport.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "SliderGeometry.h"
+#include "widgets/SliderGeometry.h"
 
 #include <QPainter>
 

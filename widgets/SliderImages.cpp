@@ -1,4 +1,4 @@
-#include "SliderImages.h"
+#include "widgets/SliderImages.h"
 
 #include <QBitmap>
 #include <QPainter>

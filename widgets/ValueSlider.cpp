@@ -1,4 +1,4 @@
-#include "ValueSlider.h"
+#include "widgets/ValueSlider.h"
 
 #include <QAccessible>
 #include <QBackingStore>
@@ -15,8 +15,8 @@
 #include <algorithm>
 #include <limits>
 
-#include "SliderImages.h"
-#include "ValueSliderAccessible.h"
+#include "widgets/SliderImages.h"
+#include "widgets/ValueSliderAccessible.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include <optional>
 #include <stdexcept>
 
-#include "SliderGeometry.h"
+#include "widgets/SliderGeometry.h"
 
 enum TSliderOption { soShowFocus = 1, soShowPoints = 2, soSmooth = 4, soRulerOpaque = 8, soThumbOpaque = 16 };
 Q_DECLARE_FLAGS(TSliderOptions, TSliderOption)

@@ -1,8 +1,8 @@
-#include "ValueSliderAccessible.h"
+#include "widgets/ValueSliderAccessible.h"
 
 #include <QAccessibleWidget>
 
-#include "ValueSlider.h"
+#include "widgets/ValueSlider.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "AboutBox.h"
+#include "windows/AboutBox.h"
 
 #include <QDesktopServices>
 #include <QHBoxLayout>
@@ -7,8 +7,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "FormLook.h"
-#include "GameReady.h"
+#include "ui/FormLook.h"
+#include "model/GameReady.h"
 #include "QuorvixVersion.h"
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {

@@ -1,10 +1,10 @@
-#include "BoardWidget.h"
+#include "windows/BoardWidget.h"
 
 #include <QAccessible>
 #include <QLabel>
 
-#include "CardImage.h"
-#include "FormLook.h"
+#include "windows/CardImage.h"
+#include "ui/FormLook.h"
 
 namespace {
 

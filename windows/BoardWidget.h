@@ -9,8 +9,8 @@
 #include <array>
 #include <cstdint>
 
-#include "GameView.h"
-#include "RandomSource.h"
+#include "model/GameView.h"
+#include "model/RandomSource.h"
 
 class CardImage;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "CardImage.h"
+#include "windows/CardImage.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

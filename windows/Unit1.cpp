@@ -1,4 +1,4 @@
-#include "Unit1.h"
+#include "windows/Unit1.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -17,15 +17,15 @@
 #include <utility>
 #include <unistd.h>
 
-#include "BoardWidget.h"
-#include "CardImage.h"
-#include "CardSets.h"
-#include "ErrorReport.h"
-#include "FormLook.h"
-#include "GameReady.h"
-#include "LeadsFile.h"
-#include "Unit2.h"
-#include "Unit3.h"
+#include "windows/BoardWidget.h"
+#include "windows/CardImage.h"
+#include "model/CardSets.h"
+#include "ui/ErrorReport.h"
+#include "ui/FormLook.h"
+#include "model/GameReady.h"
+#include "model/LeadsFile.h"
+#include "windows/Unit2.h"
+#include "windows/Unit3.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <functional>
 #include <memory>
 
-#include "CardPictures.h"
-#include "GameBoard.h"
-#include "LeadsBook.h"
-#include "SettingsStore.h"
+#include "ui/CardPictures.h"
+#include "model/GameBoard.h"
+#include "model/LeadsBook.h"
+#include "model/SettingsStore.h"
 
 class BoardWidget;
 class QAction;

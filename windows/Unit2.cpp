@@ -1,13 +1,14 @@
-#include "Unit2.h"
+#include "windows/Unit2.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "ErrorReport.h"
-#include "FormLook.h"
-#include "GameReady.h"
-#include "Unit3.h"
+#include "ui/ErrorReport.h"
+#include "ui/FlatButton.h"
+#include "ui/FormLook.h"
+#include "model/GameReady.h"
+#include "windows/Unit3.h"
 
 TForm2::TForm2(LeadsBook& leads, TForm3& leadsWindow, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),

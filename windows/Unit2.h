@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-#include "LeadsBook.h"
+#include "model/LeadsBook.h"
 
 class QLineEdit;
 class QPushButton;

@@ -1,4 +1,4 @@
-#include "Unit3.h"
+#include "windows/Unit3.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -8,9 +8,10 @@
 
 #include <algorithm>
 
-#include "ErrorReport.h"
-#include "FormLook.h"
-#include "GameReady.h"
+#include "ui/ErrorReport.h"
+#include "ui/FlatButton.h"
+#include "ui/FormLook.h"
+#include "model/GameReady.h"
 
 namespace {
 
@@ -34,18 +35,6 @@ QLabel* MakeLabel(const QString& text, int x, int y, int width, const QColor& co
 }
 
 }  // namespace
-
-QPushButton* MakeFlatButton(const QString& text, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setFlat(true);
-    QFont font = FormFont(11, true);
-    font.setUnderline(true);
-    button->setFont(font);
-    button->setCursor(Qt::PointingHandCursor);
-    button->setAutoDefault(false);
-    button->setFocusPolicy(Qt::NoFocus);
-    return button;
-}
 
 int TForm3::NameWidth(const QFont& font) {
     const QFontMetrics metrics(font);

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "LeadsBook.h"
+#include "model/LeadsBook.h"
 
 class QLabel;
 class QPushButton;
@@ -35,6 +35,3 @@ private:
     QPushButton* SpeedButton1 = nullptr;
     QPushButton* SpeedButton2 = nullptr;
 };
-
-// A flat, bold, underlined button with a hand cursor, as both leaders windows use.
-QPushButton* MakeFlatButton(const QString& text, QWidget* parent);

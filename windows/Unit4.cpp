@@ -1,4 +1,4 @@
-#include "Unit4.h"
+#include "windows/Unit4.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -9,17 +9,17 @@
 #include <QLocale>
 #include <QPushButton>
 
-#include "CardPictures.h"
-#include "CardSets.h"
-#include "FormLook.h"
-#include "GameReady.h"
-#include "Unit1.h"
-#include "Unit3.h"
-#include "ValueSlider.h"
+#include "ui/CardPictures.h"
+#include "model/CardSets.h"
+#include "ui/FlatButton.h"
+#include "ui/FormLook.h"
+#include "model/GameReady.h"
+#include "widgets/ValueSlider.h"
 
-TForm4::TForm4(TForm1& mainWindow)
-    : QDialog(&mainWindow, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint),
-      mainWindow_(mainWindow) {
+TForm4::TForm4(QWidget* owner, OptionsLinks links)
+    : QDialog(owner, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint),
+      owner_(owner),
+      links_(std::move(links)) {
     SetUpFixedDialog(this, QStringLiteral("Form4"), QStringLiteral("Options"), QSize(315, 178));
 
     auto* GroupBox1 = new QGroupBox(QStringLiteral("Cards"), this);
@@ -107,12 +107,12 @@ QString TForm4::DelayText(int milliseconds) {
 
 void TForm4::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    move(mainWindow_.frameGeometry().center() - rect().center());
+    move(owner_->frameGeometry().center() - rect().center());
     FormShow();
 }
 
 void TForm4::FormShow() {
-    GameSettings& settings = mainWindow_.Settings();
+    GameSettings& settings = links_.settings;
     ValueSlider1->SetValue(settings.TurnDelay);
     Label3->setText(DelayText(settings.TurnDelay));
     GameReady = false;
@@ -120,7 +120,7 @@ void TForm4::FormShow() {
     SelectCurrentSet();
     previewFrame_ = 0;
     settings.CardSetName = ComboBox1->currentIndex() >= 0 ? SetNameAt(ComboBox1->currentIndex()) : QString();
-    settings.CardFolder = CardSetFolder(mainWindow_.ProgramFolder(), settings.CardSetName);
+    settings.CardFolder = CardSetFolder(links_.programFolder, settings.CardSetName);
     SetTimerEnabled(true);
     optionsChanged_ = false;
 }
@@ -131,7 +131,7 @@ void TForm4::FormShow() {
 void TForm4::FillCardSets() {
     ComboBox1->clear();
     auto* model = qobject_cast<QStandardItemModel*>(ComboBox1->model());
-    for (const CardSet& set : AllCardSets(mainWindow_.ProgramFolder())) {
+    for (const CardSet& set : AllCardSets(links_.programFolder)) {
         QString text = set.name;
         if (set.user) text += QStringLiteral(" (yours)");
         if (!set.problem.isEmpty()) text += QStringLiteral(" (unusable: %1)").arg(set.problem);
@@ -144,7 +144,7 @@ QString TForm4::SetNameAt(int index) const { return ComboBox1->itemData(index).t
 
 // The current set, matched exactly, letter case included, anywhere in the list.
 void TForm4::SelectCurrentSet() {
-    const QString& current = mainWindow_.Settings().CardSetName;
+    const QString& current = links_.settings.CardSetName;
     int index = -1;
     for (int i = 0; i < ComboBox1->count() && index < 0 && !current.isEmpty(); ++i)
         if (SetNameAt(i) == current) index = i;
@@ -153,16 +153,16 @@ void TForm4::SelectCurrentSet() {
 
 // Choosing the set already in use changes nothing, so the game in progress goes on.
 void TForm4::ComboBox1Change(int index) {
-    if (SetNameAt(index) == mainWindow_.Settings().CardSetName) return;
+    if (SetNameAt(index) == links_.settings.CardSetName) return;
     previewFrame_ = 0;
-    mainWindow_.Settings().CardSetName = SetNameAt(index);
-    mainWindow_.ApplyCardSet();  // caption "Quorvix: " + the set, and its card folder
+    links_.settings.CardSetName = SetNameAt(index);
+    links_.cardSetChanged();  // caption "Quorvix: " + the set, and its card folder
     SetTimerEnabled(true);
     optionsChanged_ = true;
 }
 
 void TForm4::ValueSlider1Change() {
-    GameSettings& settings = mainWindow_.Settings();
+    GameSettings& settings = links_.settings;
     settings.TurnDelay = ValueSlider1->Value();
     SetTimerInterval(settings.TurnDelay);
     Label3->setText(DelayText(settings.TurnDelay));
@@ -184,7 +184,7 @@ bool TForm4::ShowPreview(const QString& path) {
 }
 
 void TForm4::Timer1Timer() {
-    const QString& folder = mainWindow_.Settings().CardFolder;
+    const QString& folder = links_.settings.CardFolder;
     if (previewFrame_ == 0) {
         if (!ShowPreview(folder + QStringLiteral("space.bmp"))) return;
         QCoreApplication::processEvents();
@@ -204,7 +204,7 @@ void TForm4::FormHide() {
     SetTimerEnabled(false);
     if (optionsChanged_) {
         GameReady = false;
-        mainWindow_.NewGameOrStop();
+        links_.dealAgain();
     } else {
         GameReady = true;
     }

@@ -6,17 +6,29 @@
 #include <QDialog>
 #include <QTimer>
 
+#include <functional>
+
+#include "model/SettingsStore.h"
+
 class QComboBox;
 class QFrame;
 class QLabel;
 class QPushButton;
-class TForm1;
 class TValueSlider;
+
+// What the options window works on, given by the program that owns the game.
+struct OptionsLinks {
+    GameSettings& settings;
+    QString programFolder;
+    std::function<void()> cardSetChanged;  // the caption and the card folder follow the set
+    std::function<void()> dealAgain;       // after a change, on closing
+};
 
 class TForm4 : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm4(TForm1& mainWindow);
+    // Centred over `owner`, which stays its parent.
+    TForm4(QWidget* owner, OptionsLinks links);
 
     int PreviewFrame() const { return previewFrame_; }
     bool OptionsChanged() const { return optionsChanged_; }
@@ -40,7 +52,8 @@ private:
     bool ShowPreview(const QString& path);
     static QString DelayText(int milliseconds);
 
-    TForm1& mainWindow_;
+    QWidget* owner_;
+    OptionsLinks links_;
     QComboBox* ComboBox1 = nullptr;
     QFrame* Panel1 = nullptr;
     QLabel* Panel1Caption = nullptr;

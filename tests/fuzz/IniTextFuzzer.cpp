@@ -7,7 +7,7 @@
 
 #include <cstdlib>
 
-#include "IniText.h"
+#include "model/IniText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static QTemporaryDir dir;

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "LeadsTable.h"
+#include "model/LeadsTable.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < kLeadsRecordSize + 4) return 0;

@@ -48,7 +48,7 @@ for page in man6/quorvix.6.gz man1/qxhash.1.gz; do
 done
 
 step "the installed game and tools"
-bash "$source_dir/tests/gui/screenshot_test.sh" "$prefix/bin/quorvix" "$prefix/lib/quorvix/gfx/animals/space.bmp" \
+bash "$source_dir/tests/windows/screenshot_test.sh" "$prefix/bin/quorvix" "$prefix/lib/quorvix/gfx/animals/space.bmp" \
   || fail "the installed game did not show its board"
 bash "$source_dir/tests/install/leads_place_xtest.sh" "$prefix" || fail "leads.dat is not where it belongs"
 version=$(sed -n 's/^project(Quorvix VERSION \([0-9.]*\).*/\1/p' "$source_dir/CMakeLists.txt")
@@ -143,7 +143,7 @@ if cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$work/package" > "$w
   done
   dpkg-deb -x "$deb" "$work/unpacked"
   [ -e "$work/unpacked/usr/include" ] && fail "the game's package holds the library's headers"
-  bash "$source_dir/tests/gui/screenshot_test.sh" "$work/unpacked/usr/games/quorvix" "$work/unpacked/usr/lib/quorvix/gfx/animals/space.bmp" \
+  bash "$source_dir/tests/windows/screenshot_test.sh" "$work/unpacked/usr/games/quorvix" "$work/unpacked/usr/lib/quorvix/gfx/animals/space.bmp" \
     || fail "the packaged game did not show its board"
   [ "$("$work/unpacked/usr/bin/qxhash" -a sha256 "$work/abc" | cut -d' ' -f1)" = $expected_sha256 ] || fail "the packaged qxhash"
 else

@@ -9,7 +9,7 @@ set -euo pipefail
 prefix=$(realpath "$1")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-source "$(dirname "$(realpath "$0")")/../gui/real-x-environment.sh" "$work/home"
+source "$(dirname "$(realpath "$0")")/../windows/real-x-environment.sh" "$work/home"
 export XDG_DATA_HOME="$work/home/data" PATH="$prefix/bin:$PATH"
 mkdir -p "$HOME" "$work/folder"
 failures=0

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "GameBoard.h"
-#include "GameReady.h"
+#include "model/GameBoard.h"
+#include "model/GameReady.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 
 #include "QtPrinting.h"
-#include "LeadsBook.h"
+#include "model/LeadsBook.h"
 
 namespace {
 

@@ -16,8 +16,8 @@
 
 #include "QtPrinting.h"
 #include "ChildProcess.h"
-#include "LeadsFile.h"
-#include "LeadsLock.h"
+#include "model/LeadsFile.h"
+#include "model/LeadsLock.h"
 
 namespace {
 

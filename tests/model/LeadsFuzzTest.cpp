@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <random>
 
-#include "LeadsFile.h"
+#include "model/LeadsFile.h"
 
 TEST(LeadsFuzz, RandomFilesAreReadShownAndExtendedSafely) {
     QTemporaryDir dir;

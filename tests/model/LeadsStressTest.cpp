@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "QtPrinting.h"
-#include "LeadsFile.h"
+#include "model/LeadsFile.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "QtPrinting.h"
-#include "LeadsTable.h"
+#include "model/LeadsTable.h"
 
 TEST(LeadsRecord, DefaultTableLayout) {
     const LeadsRecord record = SerializeLeads(DefaultLeadsTable());

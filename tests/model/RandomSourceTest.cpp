@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "RandomSource.h"
+#include "model/RandomSource.h"
 
 TEST(RandomSource, DealOfSeedZero) {
     RandomSource random(0);

@@ -12,9 +12,9 @@
 #include <random>
 #include <vector>
 
-#include "IniText.h"
+#include "model/IniText.h"
 #include "QtPrinting.h"
-#include "SettingsStore.h"
+#include "model/SettingsStore.h"
 
 namespace {
 

@@ -10,10 +10,10 @@
 #include <sys/stat.h>
 
 #include "QtPrinting.h"
-#include "CardSets.h"
+#include "model/CardSets.h"
 #include "ChildProcess.h"
-#include "IniText.h"
-#include "SettingsStore.h"
+#include "model/IniText.h"
+#include "model/SettingsStore.h"
 
 namespace {
 

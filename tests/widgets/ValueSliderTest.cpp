@@ -3,8 +3,8 @@
 #include <QScreen>
 #include <QtTest>
 
-#include "SliderImages.h"
-#include "ValueSlider.h"
+#include "widgets/SliderImages.h"
+#include "widgets/ValueSlider.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QTest>
 
-#include "CardImage.h"
-#include "Unit1.h"
+#include "windows/CardImage.h"
+#include "windows/Unit1.h"
 
 inline CardImage* ImageOf(TForm1& form, int cell) {
     return form.findChild<CardImage*>(QStringLiteral("Image%1").arg(cell));

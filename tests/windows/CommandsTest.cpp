@@ -7,10 +7,10 @@
 #include <QtTest>
 
 #include "BoardDriving.h"
-#include "GameReady.h"
+#include "model/GameReady.h"
 #include "GameSandbox.h"
-#include "QuorvixApplication.h"
-#include "QuorvixWindows.h"
+#include "app/QuorvixApplication.h"
+#include "app/QuorvixWindows.h"
 #include "SandboxedTest.h"
 
 class CommandsTest : public SandboxedTest {

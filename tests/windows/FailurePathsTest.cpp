@@ -11,13 +11,13 @@
 #include <QSettings>
 #include <QtTest>
 
-#include "AboutBox.h"
+#include "windows/AboutBox.h"
 #include "BoardDriving.h"
-#include "GameReady.h"
+#include "model/GameReady.h"
 #include "GameSandbox.h"
-#include "LeadsTable.h"
-#include "QuorvixApplication.h"
-#include "QuorvixWindows.h"
+#include "model/LeadsTable.h"
+#include "app/QuorvixApplication.h"
+#include "app/QuorvixWindows.h"
 #include "SandboxedTest.h"
 
 class FailurePathsTest : public SandboxedTest {

@@ -15,11 +15,11 @@
 #include <thread>
 
 #include "BoardDriving.h"
-#include "GameReady.h"
+#include "model/GameReady.h"
 #include "GameSandbox.h"
-#include "LeadsFile.h"
-#include "QuorvixApplication.h"
-#include "QuorvixWindows.h"
+#include "model/LeadsFile.h"
+#include "app/QuorvixApplication.h"
+#include "app/QuorvixWindows.h"
 #include "SandboxedTest.h"
 
 namespace {

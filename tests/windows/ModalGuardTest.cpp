@@ -6,11 +6,11 @@
 #include <QLineEdit>
 #include <QtTest>
 
-#include "ErrorReport.h"
-#include "GameReady.h"
+#include "ui/ErrorReport.h"
+#include "model/GameReady.h"
 #include "GameSandbox.h"
-#include "QuorvixApplication.h"
-#include "QuorvixWindows.h"
+#include "app/QuorvixApplication.h"
+#include "app/QuorvixWindows.h"
 
 namespace {
 constexpr int kFailingTests = 5;

@@ -6,12 +6,12 @@
 
 #include <tuple>
 
-#include "GameReady.h"
+#include "model/GameReady.h"
 #include "GameSandbox.h"
-#include "QuorvixApplication.h"
-#include "QuorvixWindows.h"
+#include "app/QuorvixApplication.h"
+#include "app/QuorvixWindows.h"
 #include "SandboxedTest.h"
-#include "ValueSlider.h"
+#include "widgets/ValueSlider.h"
 
 namespace {
 

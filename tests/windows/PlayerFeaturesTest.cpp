@@ -15,14 +15,14 @@
 #include <tuple>
 
 #include "BoardDriving.h"
-#include "CardImage.h"
-#include "GameReady.h"
+#include "windows/CardImage.h"
+#include "model/GameReady.h"
 #include "GameSandbox.h"
-#include "LeadsFile.h"
-#include "QuorvixApplication.h"
-#include "QuorvixWindows.h"
+#include "model/LeadsFile.h"
+#include "app/QuorvixApplication.h"
+#include "app/QuorvixWindows.h"
 #include "SandboxedTest.h"
-#include "ValueSlider.h"
+#include "widgets/ValueSlider.h"
 
 #ifndef CARDGEN_PROGRAM
 #error "CARDGEN_PROGRAM names the card set tool"

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "GameReady.h"
+#include "model/GameReady.h"
 #include "GameSandbox.h"
 
 class SandboxedTest : public QObject {

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QTimer>
 
-#include "ValueSlider.h"
+#include "widgets/ValueSlider.h"
 
 namespace {
 

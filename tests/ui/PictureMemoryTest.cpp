@@ -13,7 +13,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "CardPictures.h"
+#include "ui/CardPictures.h"
 
 #ifndef PICTURE_MEMORY_PROBE
 #error "PICTURE_MEMORY_PROBE names the probe program"

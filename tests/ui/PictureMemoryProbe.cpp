@@ -5,9 +5,9 @@
 #include <QDialog>
 #include <QTimer>
 
-#include "CardImage.h"
-#include "QuorvixApplication.h"
-#include "QuorvixWindows.h"
+#include "windows/CardImage.h"
+#include "app/QuorvixApplication.h"
+#include "app/QuorvixWindows.h"
 
 int main(int argc, char** argv) {
     QuorvixApplication app(argc, argv);

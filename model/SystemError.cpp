@@ -1,0 +1,5 @@
+#include "model/SystemError.h"
+
+#include <cstring>
+
+QString SystemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
