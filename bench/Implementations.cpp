@@ -20,7 +20,10 @@ extern "C" {
 #include <cstring>
 
 #include "digest/CryptoAPI.h"
-#include "digest/CryptoUtils.h"
+#include "digest/Cpu.h"
+#include "digest/Hex.h"
+
+using namespace quorvix::digest;
 
 // mhash's HAVAL with a pass count of its own: exported by the library, not declared
 // by its public header.

@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "digest/CryptoUtils.h"
+#include "digest/Cpu.h"
+
+using namespace quorvix::digest;
 
 class Implementation {
 public:

@@ -7,7 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include "digest/CryptoUtils.h"
+#include "digest/Cpu.h"
+
+using namespace quorvix::digest;
 
 // Colours only on a terminal (the reporter given to the library is not set up from its
 // --benchmark_color flag).

@@ -29,7 +29,9 @@
 #include "Implementations.h"
 #include "Report.h"
 #include "digest/CryptoAPI.h"
-#include "digest/CryptoUtils.h"
+#include "digest/Cpu.h"
+
+using namespace quorvix::digest;
 
 namespace {
 

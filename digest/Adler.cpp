@@ -1,6 +1,12 @@
 #include "Adler.h"
 
-#include "CryptoUtils.h"  // with <immintrin.h> on x86-64
+#include <cstdint>
+#include <cstring>
+
+#include "Cpu.h"
+#include "Hex.h"
+#include "Intrinsics.h"
+#include "Words.h"
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #define QUORVIX_X86 1
@@ -10,9 +16,7 @@
 #include <emmintrin.h>
 #endif
 
-#include <cstdint>
-#include <cstring>
-
+namespace quorvix::digest {
 namespace {
 
 constexpr uint32_t kModulus = 65521;
@@ -376,7 +380,7 @@ ADLER_VNNI_TARGET void AddToLanes(AdlerState& state, const uint8_t* data, uint32
 
 }  // namespace
 
-void AdlerInit(AdlerState& state) {
+void AdlerInit(AdlerState& state, uint32_t) {
     state.sums = 1;
     state.lanesInUse = false;
 }
@@ -415,3 +419,5 @@ void AdlerFinal(AdlerState& state, std::string& digest) {
     StoreBE32(bytes, state.sums);
     WriteHexBytes(digest, bytes, 4);
 }
+
+}  // namespace quorvix::digest

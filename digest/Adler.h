@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+namespace quorvix::digest {
+
 // The sums, s1 in the low 16 bits and s2 in the high 16 bits; and, once a long message
 // is summed with AVX-512, the vector lanes behind them, which stay unreduced between
 // updates so that a message given in pieces costs the reduction once, in the final.
@@ -16,6 +18,8 @@ struct AdlerState {
     alignas(64) uint8_t lanes[3 * 64];
 };
 
-void AdlerInit(AdlerState& state);
+void AdlerInit(AdlerState& state, uint32_t variant);  // one variant
 void AdlerUpdate(AdlerState& state, const uint8_t* data, uint32_t length);
 void AdlerFinal(AdlerState& state, std::string& digest);
+
+}  // namespace quorvix::digest

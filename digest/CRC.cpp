@@ -2,13 +2,18 @@
 
 #include <array>
 
-#include "CryptoUtils.h"
+#include "Blocks.h"
+#include "Cpu.h"
+#include "Hex.h"
+#include "Intrinsics.h"
+#include "Words.h"
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #include <immintrin.h>
 #define QUORVIX_X86 1
 #endif
 
+namespace quorvix::digest {
 namespace {
 
 // Braids: the message is cut into words of 8 bytes dealt to kBraids streams in turn,
@@ -469,16 +474,19 @@ void Final(CrcState& state, std::string& digest) {
 
 }  // namespace
 
-void CrcInit(CrcState& state) {
+void CrcInit(CrcState& state, uint32_t variant) {
+    state.msbFirst = variant == kCrc32MsbFirst;
     state.crc = 0xFFFFFFFFu;
     state.waiting = 0;
     state.folding = false;
 }
 
-void Crc32Update(CrcState& state, const uint8_t* data, uint32_t length) { Update<false>(state, data, length); }
+void CrcUpdate(CrcState& state, const uint8_t* data, uint32_t length) {
+    state.msbFirst ? Update<true>(state, data, length) : Update<false>(state, data, length);
+}
 
-void Crc32MsbUpdate(CrcState& state, const uint8_t* data, uint32_t length) { Update<true>(state, data, length); }
+void CrcFinal(CrcState& state, std::string& digest) {
+    state.msbFirst ? Final<true>(state, digest) : Final<false>(state, digest);
+}
 
-void Crc32Final(CrcState& state, std::string& digest) { Final<false>(state, digest); }
-
-void Crc32MsbFinal(CrcState& state, std::string& digest) { Final<true>(state, digest); }
+}  // namespace quorvix::digest

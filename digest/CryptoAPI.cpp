@@ -1,5 +1,6 @@
 #include "CryptoAPI.h"
 
+#include <cassert>
 #include <cstddef>
 #include <iterator>
 #include <new>
@@ -7,13 +8,18 @@
 
 #include "Adler.h"
 #include "CRC.h"
-#include "CryptoUtils.h"
 #include "Gost.h"
 #include "HAVAL.h"
+#include "Lanes.h"
 #include "MD.h"
 #include "RIPEMD.h"
-#include "SHA.h"
+#include "Results.h"
+#include "Sha1.h"
+#include "Sha256.h"
+#include "Sha512.h"
 #include "Tiger.h"
+
+using namespace quorvix::digest;
 
 // The record behind HashContext::state: the type the record was made for, then the
 // algorithm's own state. Keeping the type lets a context whose hashType was changed
@@ -31,126 +37,96 @@ namespace {
 
 void FreeRecord(HashState* state) { ::operator delete(state, kRecordAlignment); }
 
-// One row per type code: everything the interface needs to run the algorithm.
+// One row per type code, in code order: everything the interface needs to run the
+// algorithm. Every unit has the same three steps; the variant (a digest length, or
+// which of the unit's algorithms) and the pass count live in the unit's state.
 struct HashAlgorithm {
     uint32_t code;
     const char* name;
     uint32_t digestBits;
+    uint32_t variant;
     size_t stateSize;
-    bool usesPasses;  // HAVAL and Tiger: HashInit sets passes to 3
-    void (*init)(void* state);
-    void (*update)(void* state, const uint8_t* data, uint32_t length, uint32_t passes);
-    void (*final)(void* state, uint32_t passes, std::string& digest);
+    void (*init)(void* state, uint32_t variant);
+    void (*update)(void* state, const uint8_t* data, uint32_t length);
+    void (*final)(void* state, std::string& digest);
+    // HAVAL and Tiger: the context's pass count, handed to the state before each step.
+    void (*setPasses)(void* state, uint32_t passes);
     // Types whose many messages HashBatch can compress side by side.
-    const LaneFamily& (*lanes)() = nullptr;
+    const LaneFamily& (*lanes)();
 };
 
-template <typename T>
-T& As(void* state) {
-    return *static_cast<T*>(state);
+template <typename State>
+concept HasPasses = requires(State state) { state.passes; };
+
+// The one adapter from a unit's typed steps to a row.
+template <typename State, void (*Init)(State&, uint32_t), void (*Update)(State&, const uint8_t*, uint32_t),
+          void (*Final)(State&, std::string&)>
+constexpr HashAlgorithm Row(uint32_t code, const char* name, uint32_t digestBits, uint32_t variant,
+                            const LaneFamily& (*lanes)()) {
+    void (*setPasses)(void*, uint32_t) = nullptr;
+    if constexpr (HasPasses<State>) setPasses = [](void* s, uint32_t passes) { static_cast<State*>(s)->passes = passes; };
+    return {code,
+            name,
+            digestBits,
+            variant,
+            sizeof(State),
+            [](void* s, uint32_t v) { Init(*static_cast<State*>(s), v); },
+            [](void* s, const uint8_t* data, uint32_t length) { Update(*static_cast<State*>(s), data, length); },
+            [](void* s, std::string& digest) { Final(*static_cast<State*>(s), digest); },
+            setPasses,
+            lanes};
 }
 
-// Adapters from the uniform row signature to each unit's operations.
-template <uint16_t Bits>
-constexpr HashAlgorithm Haval(uint32_t code, const char* name) {
-    return {code, name, Bits, sizeof(HavalState), true,
-            [](void* s) { HavalInit(As<HavalState>(s)); },
-            [](void* s, const uint8_t* d, uint32_t n, uint32_t p) { HavalUpdate(As<HavalState>(s), d, n, p); },
-            [](void* s, uint32_t p, std::string& out) { HavalFinal(As<HavalState>(s), p, Bits, out); }};
-}
+constexpr auto Md2 = Row<Md2State, Md2Init, Md2Update, Md2Final>;
+constexpr auto Md = Row<MdState, MdInit, MdUpdate, MdFinal>;
+constexpr auto Crc = Row<CrcState, CrcInit, CrcUpdate, CrcFinal>;
+constexpr auto Adler = Row<AdlerState, AdlerInit, AdlerUpdate, AdlerFinal>;
+constexpr auto Gost = Row<GostState, GostInit, GostUpdate, GostFinal>;
+constexpr auto Haval = Row<HavalState, HavalInit, HavalUpdate, HavalFinal>;
+constexpr auto Sha1 = Row<Sha32State, Sha1Init, Sha1Update, Sha1Final>;
+constexpr auto Sha256 = Row<Sha32State, Sha256Init, Sha256Update, Sha256Final>;
+constexpr auto Sha512 = Row<Sha64State, Sha512Init, Sha512Update, Sha512Final>;
+constexpr auto Tiger = Row<TigerState, TigerInit, TigerUpdate, TigerFinal>;
+constexpr auto Ripemd = Row<RipemdState, RipemdInit, RipemdUpdate, RipemdFinal>;
 
-template <uint16_t Bits>
-constexpr HashAlgorithm Tiger(uint32_t code, const char* name) {
-    return {code, name, Bits, sizeof(TigerState), true,
-            [](void* s) { TigerInit(As<TigerState>(s)); },
-            [](void* s, const uint8_t* d, uint32_t n, uint32_t p) { TigerUpdate(As<TigerState>(s), d, n, p); },
-            [](void* s, uint32_t p, std::string& out) { TigerFinal(As<TigerState>(s), Bits, p, out); }};
-}
-
-template <MdTransformFn Transform, const LaneFamily& (*Lanes)() = nullptr>
-constexpr HashAlgorithm Md(uint32_t code, const char* name) {
-    return {code, name, 128, sizeof(MdState), false,
-            [](void* s) { MdInit(As<MdState>(s)); },
-            [](void* s, const uint8_t* d, uint32_t n, uint32_t) { MdUpdate(As<MdState>(s), d, n, Transform); },
-            [](void* s, uint32_t, std::string& out) { MdFinal(As<MdState>(s), Transform, out); }, Lanes};
-}
-
-template <void (*Update)(CrcState&, const uint8_t*, uint32_t), void (*Final)(CrcState&, std::string&)>
-constexpr HashAlgorithm Crc(uint32_t code, const char* name) {
-    return {code, name, 32, sizeof(CrcState), false,
-            [](void* s) { CrcInit(As<CrcState>(s)); },
-            [](void* s, const uint8_t* d, uint32_t n, uint32_t) { Update(As<CrcState>(s), d, n); },
-            [](void* s, uint32_t, std::string& out) { Final(As<CrcState>(s), out); }};
-}
-
-template <void (*Init)(Sha32State&), uint16_t Variant, uint32_t Bits, const LaneFamily& (*Lanes)()>
-constexpr HashAlgorithm Sha32(uint32_t code, const char* name) {
-    return {code, name, Bits, sizeof(Sha32State), false,
-            [](void* s) { Init(As<Sha32State>(s)); },
-            [](void* s, const uint8_t* d, uint32_t n, uint32_t) { Sha32Update(As<Sha32State>(s), d, Variant, n); },
-            [](void* s, uint32_t, std::string& out) { Sha32Final(As<Sha32State>(s), Variant, out); }, Lanes};
-}
-
-template <void (*Init)(Sha64State&), uint16_t Variant>
-constexpr HashAlgorithm Sha64(uint32_t code, const char* name) {
-    return {code, name, Variant, sizeof(Sha64State), false,
-            [](void* s) { Init(As<Sha64State>(s)); },
-            [](void* s, const uint8_t* d, uint32_t n, uint32_t) { Sha64Update(As<Sha64State>(s), d, n); },
-            [](void* s, uint32_t, std::string& out) { Sha64Final(As<Sha64State>(s), Variant, out); }};
-}
-
-template <void (*Init)(RipemdState&), uint16_t Variant>
-constexpr HashAlgorithm Ripemd(uint32_t code, const char* name) {
-    return {code, name, Variant, sizeof(RipemdState), false,
-            [](void* s) { Init(As<RipemdState>(s)); },
-            [](void* s, const uint8_t* d, uint32_t n, uint32_t) { RipemdUpdate(As<RipemdState>(s), d, n, Variant); },
-            [](void* s, uint32_t, std::string& out) { RipemdFinal(As<RipemdState>(s), Variant, out); }};
-}
-
-const HashAlgorithm kAlgorithms[] = {
-    {HASH_MD2, "MD2", 128, sizeof(Md2State), false,
-     [](void* s) { Md2Init(As<Md2State>(s)); },
-     [](void* s, const uint8_t* d, uint32_t n, uint32_t) { Md2Update(As<Md2State>(s), d, n); },
-     [](void* s, uint32_t, std::string& out) { Md2Final(As<Md2State>(s), out); }},
-    Md<Md4Transform>(HASH_MD4, "MD4"),
-    Md<Md5Transform, Md5Lanes>(HASH_MD5, "MD5"),
-    Crc<Crc32MsbUpdate, Crc32MsbFinal>(HASH_CRC32_MSB, "CRC32-MSB"),
-    Crc<Crc32Update, Crc32Final>(HASH_CRC32, "CRC32"),
-    {HASH_ADLER32, "ADLER32", 32, sizeof(AdlerState), false,
-     [](void* s) { AdlerInit(As<AdlerState>(s)); },
-     [](void* s, const uint8_t* d, uint32_t n, uint32_t) { AdlerUpdate(As<AdlerState>(s), d, n); },
-     [](void* s, uint32_t, std::string& out) { AdlerFinal(As<AdlerState>(s), out); }},
-    {HASH_GOST, "GOST", 256, sizeof(GostState), false,
-     [](void* s) { GostInit(As<GostState>(s)); },
-     [](void* s, const uint8_t* d, uint32_t n, uint32_t) { GostUpdate(As<GostState>(s), d, n); },
-     [](void* s, uint32_t, std::string& out) { GostFinal(As<GostState>(s), out); }},
-    Haval<128>(HASH_HAVAL128, "HAVAL128"),
-    Haval<160>(HASH_HAVAL160, "HAVAL160"),
-    Haval<192>(HASH_HAVAL192, "HAVAL192"),
-    Haval<224>(HASH_HAVAL224, "HAVAL224"),
-    Haval<256>(HASH_HAVAL256, "HAVAL256"),
-    Sha32<Sha1Init, 1, 160, Sha1Lanes>(HASH_SHA1, "SHA1"),
-    Sha32<Sha256Init, 256, 256, Sha256Lanes>(HASH_SHA256, "SHA256"),
-    Sha64<Sha384Init, 384>(HASH_SHA384, "SHA384"),
-    Sha64<Sha512Init, 512>(HASH_SHA512, "SHA512"),
-    Tiger<128>(HASH_TIGER128, "TIGER128"),
-    Tiger<160>(HASH_TIGER160, "TIGER160"),
-    Tiger<192>(HASH_TIGER192, "TIGER192"),
-    Ripemd<Ripemd128Init, 128>(HASH_RIPEMD128, "RIPEMD128"),
-    Ripemd<Ripemd160Init, 160>(HASH_RIPEMD160, "RIPEMD160"),
+constexpr HashAlgorithm kAlgorithms[] = {
+    Md2(HASH_MD2, "MD2", 128, 2, nullptr),
+    Md(HASH_MD4, "MD4", 128, 4, nullptr),
+    Md(HASH_MD5, "MD5", 128, 5, Md5Lanes),
+    Crc(HASH_CRC32_MSB, "CRC32-MSB", 32, kCrc32MsbFirst, nullptr),
+    Crc(HASH_CRC32, "CRC32", 32, kCrc32Reflected, nullptr),
+    Adler(HASH_ADLER32, "ADLER32", 32, 0, nullptr),
+    Gost(HASH_GOST, "GOST", 256, 0, nullptr),
+    Haval(HASH_HAVAL128, "HAVAL128", 128, 128, nullptr),
+    Haval(HASH_HAVAL160, "HAVAL160", 160, 160, nullptr),
+    Haval(HASH_HAVAL192, "HAVAL192", 192, 192, nullptr),
+    Haval(HASH_HAVAL224, "HAVAL224", 224, 224, nullptr),
+    Haval(HASH_HAVAL256, "HAVAL256", 256, 256, nullptr),
+    Sha1(HASH_SHA1, "SHA1", 160, 1, Sha1Lanes),
+    Sha256(HASH_SHA256, "SHA256", 256, 256, Sha256Lanes),
+    Sha512(HASH_SHA384, "SHA384", 384, 384, nullptr),
+    Sha512(HASH_SHA512, "SHA512", 512, 512, nullptr),
+    Tiger(HASH_TIGER128, "TIGER128", 128, 128, nullptr),
+    Tiger(HASH_TIGER160, "TIGER160", 160, 160, nullptr),
+    Tiger(HASH_TIGER192, "TIGER192", 192, 192, nullptr),
+    Ripemd(HASH_RIPEMD128, "RIPEMD128", 128, 128, nullptr),
+    Ripemd(HASH_RIPEMD160, "RIPEMD160", 160, 160, nullptr),
 };
-static_assert(std::size(kAlgorithms) == HASH_TYPE_COUNT, "one row per type code");
+
+// Find() indexes the table by code: every row must stand at its code's place.
+constexpr bool InCodeOrder() {
+    for (size_t i = 0; i < std::size(kAlgorithms); ++i)
+        if (kAlgorithms[i].code != HASH_TYPE_FIRST + i) return false;
+    return std::size(kAlgorithms) == HASH_TYPE_COUNT;
+}
+static_assert(InCodeOrder(), "one row per type code, in code order");
 
 const HashAlgorithm* Find(uint32_t type) {
     if (type < HASH_TYPE_FIRST || type > HASH_TYPE_LAST) return nullptr;
-    return &kAlgorithms[type - HASH_TYPE_FIRST];
+    const HashAlgorithm* algorithm = &kAlgorithms[type - HASH_TYPE_FIRST];
+    assert(algorithm->code == type);
+    return algorithm;
 }
-
-// Result texts, indexed by code.
-constexpr const char* kErrorTexts[] = {
-    "No error",          "Unknown hash type",   "Hash context is null", "Invalid hash context",
-    "Could not read file", "Could not open file", "Hash test failed",
-};
 
 // Each thread keeps the last released record of every type, so that digesting many
 // short messages does not go to the allocator twice per message. The slots are plain
@@ -201,8 +177,8 @@ HashError HashInit(HashContext* context, uint32_t type) {
     const HashAlgorithm* algorithm = Find(type);
     if (!algorithm) return HASH_ERR_UNKNOWN_TYPE;
     context->state.reset(AllocateState(*algorithm));
-    if (algorithm->usesPasses) context->passes = 3;
-    algorithm->init(context->state->record);
+    if (algorithm->setPasses) context->passes = 3;  // as the unit's init sets it
+    algorithm->init(context->state->record, algorithm->variant);
     return HASH_ERR_NONE;
 }
 
@@ -224,7 +200,8 @@ HashError HashUpdate(HashContext* context, const void* data, uint32_t length) {
     if (HashError error = Check(context, algorithm)) return error;
     if (length == 0) return HASH_ERR_NONE;
     if (!data) return HASH_ERR_READ_FILE;
-    algorithm->update(context->state->record, static_cast<const uint8_t*>(data), length, context->passes);
+    if (algorithm->setPasses) algorithm->setPasses(context->state->record, context->passes);
+    algorithm->update(context->state->record, static_cast<const uint8_t*>(data), length);
     return HASH_ERR_NONE;
 }
 
@@ -232,7 +209,8 @@ HashError HashFinal(HashContext* context, std::string& digest) {
     const HashAlgorithm* algorithm = nullptr;
     if (HashError error = Check(context, algorithm)) return error;
     // The final cannot fail, so the text goes straight into the caller's string.
-    algorithm->final(context->state->record, context->passes, digest);
+    if (algorithm->setPasses) algorithm->setPasses(context->state->record, context->passes);
+    algorithm->final(context->state->record, digest);
     context->state.reset();
     return HASH_ERR_NONE;
 }
@@ -240,13 +218,7 @@ HashError HashFinal(HashContext* context, std::string& digest) {
 HashError HashString(uint32_t type, std::string_view text, std::string& digest) {
     HashContext context{};
     if (HashError error = HashInit(&context, type)) return error;
-    // A text longer than one update can take goes in several.
-    std::string_view rest = text;
-    do {
-        const uint32_t piece = rest.size() > UINT32_MAX ? UINT32_MAX : uint32_t(rest.size());
-        if (HashError error = HashUpdate(&context, rest.data(), piece)) return error;
-        rest.remove_prefix(piece);
-    } while (!rest.empty());
+    if (HashError error = UpdateWhole(&context, text.data(), text.size())) return error;
     return HashFinal(&context, digest);
 }
 
@@ -265,13 +237,7 @@ HashError HashBatch(uint32_t type, const HashMessage* messages, size_t count, st
         HashContext context{};
         HashInit(&context, type);
         if (passes) context.passes = passes;
-        const auto* data = static_cast<const uint8_t*>(messages[i].data);
-        for (uint64_t left = messages[i].length; left > 0;) {
-            const uint32_t piece = left > UINT32_MAX ? UINT32_MAX : uint32_t(left);
-            HashUpdate(&context, data, piece);
-            data += piece;
-            left -= piece;
-        }
+        UpdateWhole(&context, messages[i].data, messages[i].length);
         HashFinal(&context, digests[i]);
     }
     return HASH_ERR_NONE;
@@ -289,9 +255,7 @@ uint32_t HashListTypes(uint32_t* types, uint32_t capacity) {
     return count;
 }
 
-const char* HashErrorText(uint32_t code) {
-    return code < std::size(kErrorTexts) ? kErrorTexts[code] : "Unknown error";
-}
+const char* HashErrorText(uint32_t code) { return ResultText(code, HASH_ERR_TEST_FAILED); }
 
 const char* HashTypeName(uint32_t type) {
     const HashAlgorithm* algorithm = Find(type);

@@ -6,6 +6,9 @@
 #include <vector>
 
 #include "CryptoAPI.h"
+#include "Results.h"
+
+using quorvix::digest::UpdateWhole;
 
 struct qx_digest {
     HashContext context;  // after the final it has no state, and refuses further use
@@ -15,6 +18,8 @@ struct qx_digest {
 static_assert(uint32_t(QX_MD2) == HASH_TYPE_FIRST && uint32_t(QX_RIPEMD160) == HASH_TYPE_LAST,
               "the C codes are the library's");
 static_assert(uint32_t(QX_ERR_TEST_FAILED) == uint32_t(HASH_ERR_TEST_FAILED), "the C result codes are the library's");
+static_assert(QX_ERR_BUFFER_TOO_SMALL == quorvix::digest::kResultBufferTooSmall && QX_ERR_BAD_PASSES == quorvix::digest::kResultBadPasses,
+              "one table holds every code's text");
 
 namespace {
 
@@ -28,18 +33,6 @@ int FinalInto(HashContext& context, char* hex) {
     if (HashError error = HashFinal(&context, text)) return int(error);
     text.copy(hex, text.size());
     hex[text.size()] = '\0';
-    return QX_OK;
-}
-
-// Updates take 32-bit lengths; a longer buffer goes in several.
-int UpdateAll(HashContext& context, const void* data, size_t length) {
-    const auto* bytes = static_cast<const uint8_t*>(data);
-    do {
-        const uint32_t piece = length > UINT32_MAX ? UINT32_MAX : uint32_t(length);
-        if (HashError error = HashUpdate(&context, bytes, piece)) return int(error);
-        bytes += piece;
-        length -= piece;
-    } while (length > 0);
     return QX_OK;
 }
 
@@ -74,7 +67,7 @@ int qx_digest_update(qx_digest* digest, const void* data, size_t length) {
     if (length == 0 && digest->context.state) return QX_OK;
     if (!data && digest->context.state) return QX_ERR_READ;
     digest->hasData = true;
-    return UpdateAll(digest->context, data, length);
+    return int(UpdateWhole(&digest->context, data, length));
 }
 
 int qx_digest_final(qx_digest* digest, char* hex, size_t capacity) {
@@ -92,7 +85,7 @@ int qx_digest_buffer(uint32_t type, const void* data, size_t length, char* hex, 
     if (HashError error = HashInit(&context, type)) return int(error);
     if (!Fits(type, hex, capacity)) return QX_ERR_BUFFER_TOO_SMALL;
     if (length > 0)
-        if (int error = UpdateAll(context, data, length)) return error;
+        if (HashError error = UpdateWhole(&context, data, length)) return int(error);
     return FinalInto(context, hex);
 }
 
@@ -134,9 +127,7 @@ const char* qx_type_name(uint32_t type) { return HashTypeName(type); }
 uint32_t qx_digest_bits(uint32_t type) { return HashDigestBits(type); }
 
 const char* qx_error_text(int code) {
-    if (code == QX_ERR_BUFFER_TOO_SMALL) return "Buffer too small for the digest";
-    if (code == QX_ERR_BAD_PASSES) return "Pass count not allowed here";
-    return code < 0 ? "Unknown error" : HashErrorText(uint32_t(code));
+    return code < 0 ? "Unknown error" : quorvix::digest::ResultText(uint32_t(code), QX_ERR_BAD_PASSES);
 }
 
 int qx_self_test(void) { return int(HashSelfTest()); }

@@ -4,8 +4,11 @@
 #include <cstring>
 #include <utility>
 
-#include "CryptoUtils.h"
+#include "Blocks.h"
+#include "Hex.h"
+#include "Words.h"
 
+namespace quorvix::digest {
 namespace {
 
 // S-boxes K1..K8 of the test parameter set; K1 substitutes the lowest nibble.
@@ -203,7 +206,7 @@ void GostCompressBlock(GostState& state, const uint8_t* block, uint32_t bits) {
     Add256(state.length, count);
 }
 
-void GostInit(GostState& state) { Wipe(state); }
+void GostInit(GostState& state, uint32_t) { Wipe(state); }
 
 // A last whole block stays in partial until the next update or the final.
 void GostUpdate(GostState& state, const uint8_t* data, uint32_t length) {
@@ -221,3 +224,5 @@ void GostFinal(GostState& state, std::string& digest) {
     GostStep(state.hash, state.sum);
     WriteHexWords32(digest, state.hash, 8, false);
 }
+
+}  // namespace quorvix::digest

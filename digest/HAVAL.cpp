@@ -3,8 +3,12 @@
 #include <cstring>
 #include <utility>
 
-#include "CryptoUtils.h"
+#include "Blocks.h"
+#include "Cpu.h"
+#include "Hex.h"
+#include "Words.h"
 
+namespace quorvix::digest {
 namespace {
 
 // The first eight words of the fraction of pi.
@@ -155,13 +159,15 @@ void HavalTransform(uint32_t* hash, const uint8_t* block, uint32_t passes) {
     passes == 3 ? CompressPortable<3>(hash, block) : passes == 4 ? CompressPortable<4>(hash, block) : CompressPortable<5>(hash, block);
 }
 
-void HavalInit(HavalState& state) {
+void HavalInit(HavalState& state, uint32_t bits) {
+    state.passes = 3;
+    state.bits = bits;
     state.bitCount[0] = state.bitCount[1] = 0;
     std::memcpy(state.hash, kInitial, sizeof kInitial);
 }
 
-void HavalUpdate(HavalState& state, const uint8_t* data, uint32_t length, uint32_t passes) {
-    passes = ClampPasses(passes);
+void HavalUpdate(HavalState& state, const uint8_t* data, uint32_t length) {
+    const uint32_t passes = ClampPasses(state.passes);
     const uint32_t filled = (state.bitCount[0] >> 3) & 127;
     const uint32_t bits = length << 3;
     state.bitCount[0] += bits;
@@ -236,8 +242,11 @@ void HavalEnd(HavalState& state, uint8_t* digest, uint16_t bits, uint32_t passes
     Wipe(state);
 }
 
-void HavalFinal(HavalState& state, uint32_t passes, uint16_t bits, std::string& digest) {
+void HavalFinal(HavalState& state, std::string& digest) {
+    const uint16_t bits = uint16_t(state.bits);
     uint8_t bytes[32];
-    HavalEnd(state, bytes, bits, passes);
+    HavalEnd(state, bytes, bits, state.passes);
     WriteHexBytes(digest, bytes, bits / 8u);
 }
+
+}  // namespace quorvix::digest

@@ -2,8 +2,12 @@
 
 #include <cstring>
 
-#include "CryptoUtils.h"
+#include "Blocks.h"
+#include "Hex.h"
+#include "Lanes.h"
+#include "Words.h"
 
+namespace quorvix::digest {
 namespace {
 
 // RFC 1319, section 3.2: the permutation S built from the digits of pi.
@@ -61,7 +65,7 @@ void Md2Compress(Md2State& state) {
 
 }  // namespace
 
-void Md2Init(Md2State& state) {
+void Md2Init(Md2State& state, uint32_t) {
     std::memset(state.x, 0, 16);
     std::memset(state.checksum, 0, sizeof state.checksum);
     state.bufferFill = 0;
@@ -91,30 +95,31 @@ void Md2Final(Md2State& state, std::string& digest) {
     WriteHexBytes(digest, state.x, 16);
 }
 
-void MdInit(MdState& state) {
+void MdInit(MdState& state, uint32_t variant) {
+    state.transform = variant == 4 ? Md4Transform : Md5Transform;
     std::memcpy(state.hash, kMdInitial, sizeof state.hash);
     state.bitCount[0] = state.bitCount[1] = 0;
 }
 
-void MdUpdate(MdState& state, const uint8_t* data, uint32_t length, MdTransformFn transform) {
+void MdUpdate(MdState& state, const uint8_t* data, uint32_t length) {
     uint32_t fill = (state.bitCount[0] >> 3) & 63;
     const uint32_t bits = length << 3;
     state.bitCount[0] += bits;
     if (state.bitCount[0] < bits) ++state.bitCount[1];
     state.bitCount[1] += length >> 29;
     AbsorbBlocks<64>(state.buffer, fill, data, length,
-                     [&](const uint8_t* blocks, size_t count) { transform(state.hash, blocks, count); });
+                     [&](const uint8_t* blocks, size_t count) { state.transform(state.hash, blocks, count); });
 }
 
 // The tail, the padding and the length field are laid out in one or two blocks on the
 // stack and compressed in a single call.
-void MdFinal(MdState& state, MdTransformFn transform, std::string& digest) {
+void MdFinal(MdState& state, std::string& digest) {
     const uint32_t fill = (state.bitCount[0] >> 3) & 63;
     alignas(64) uint8_t last[128];
     const size_t blocks = LayOutTail<64>(last, state.buffer, fill, 0x80, 8);
     StoreLE32(last + blocks * 64 - 8, state.bitCount[0]);
     StoreLE32(last + blocks * 64 - 4, state.bitCount[1]);
-    transform(state.hash, last, blocks);
+    state.transform(state.hash, last, blocks);
 
     WriteHexWords32(digest, state.hash, 4, false);
     Wipe(state);
@@ -273,3 +278,5 @@ const LaneFamily& Md5Lanes() {
     return family;
 }
 #undef MD5_STEPS
+
+}  // namespace quorvix::digest

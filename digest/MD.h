@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+namespace quorvix::digest {
+
 struct Md2State {
     uint8_t x[48];         // running digest, current block, block XOR digest
     uint8_t checksum[16];
@@ -12,27 +14,32 @@ struct Md2State {
     uint8_t checksumLast;  // L of RFC 1319
 };
 
-struct MdState {
-    uint32_t hash[4];      // A, B, C, D
-    uint32_t bitCount[2];  // message bits modulo 2^64, low word first
-    uint8_t buffer[64];    // partial block; its fill is derived from bitCount
-};
-
 // A block transform compresses `blocks` consecutive 64-byte blocks into the chaining
 // values A, B, C, D.
 using MdTransformFn = void (*)(uint32_t* hash, const uint8_t* data, size_t blocks);
 
-void Md2Init(Md2State& state);
+struct MdState {
+    uint32_t hash[4];      // A, B, C, D
+    uint32_t bitCount[2];  // message bits modulo 2^64, low word first
+    uint8_t buffer[64];    // partial block; its fill is derived from bitCount
+    MdTransformFn transform;  // MD4's or MD5's
+};
+
+
+void Md2Init(Md2State& state, uint32_t variant);
 void Md2AddByte(Md2State& state, uint8_t byte);
 void Md2Update(Md2State& state, const uint8_t* data, uint32_t length);
 void Md2Final(Md2State& state, std::string& digest);
 
-void MdInit(MdState& state);
-void MdUpdate(MdState& state, const uint8_t* data, uint32_t length, MdTransformFn transform);
-void MdFinal(MdState& state, MdTransformFn transform, std::string& digest);
+// Variant 4 is MD4, any other value MD5.
+void MdInit(MdState& state, uint32_t variant);
+void MdUpdate(MdState& state, const uint8_t* data, uint32_t length);
+void MdFinal(MdState& state, std::string& digest);
 void Md4Transform(uint32_t* hash, const uint8_t* data, size_t blocks);
 void Md5Transform(uint32_t* hash, const uint8_t* data, size_t blocks);
 
 // MD5 of many messages side by side (HashBatch).
 struct LaneFamily;
 const LaneFamily& Md5Lanes();
+
+}  // namespace quorvix::digest

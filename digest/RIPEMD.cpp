@@ -3,8 +3,12 @@
 #include <cstring>
 #include <utility>
 
-#include "CryptoUtils.h"
+#include "Blocks.h"
+#include "Cpu.h"
+#include "Hex.h"
+#include "Words.h"
 
+namespace quorvix::digest {
 namespace {
 
 // Word selection and rotation of the left and right lines, steps 0..79.
@@ -138,19 +142,15 @@ void Compress(uint32_t* hash, const uint8_t* data, size_t blocks, uint16_t varia
 
 }  // namespace
 
-void Ripemd128Init(RipemdState& state) {
-    std::memcpy(state.hash, kInitial, 4 * sizeof(uint32_t));
+void RipemdInit(RipemdState& state, uint32_t variant) {
+    state.variant = variant == 160 ? 160 : 128;
+    std::memcpy(state.hash, kInitial, state.variant == 160 ? sizeof kInitial : 4 * sizeof(uint32_t));
     state.byteCount = 0;
     state.bufferFill = 0;
 }
 
-void Ripemd160Init(RipemdState& state) {
-    std::memcpy(state.hash, kInitial, sizeof kInitial);
-    state.byteCount = 0;
-    state.bufferFill = 0;
-}
-
-void RipemdUpdate(RipemdState& state, const uint8_t* data, uint32_t length, uint16_t variant) {
+void RipemdUpdate(RipemdState& state, const uint8_t* data, uint32_t length) {
+    const uint16_t variant = uint16_t(state.variant);
     AbsorbBlocks<64>(state.buffer, state.bufferFill, data, length, [&](const uint8_t* blocks, size_t count) {
         Compress(state.hash, blocks, count, variant);
         state.byteCount += 64 * uint64_t(count);
@@ -174,8 +174,11 @@ void RipemdPad(uint32_t* hash, const uint8_t* buffered, uint32_t lowCount, uint3
     compress(block);
 }
 
-void RipemdFinal(RipemdState& state, uint16_t variant, std::string& digest) {
+void RipemdFinal(RipemdState& state, std::string& digest) {
+    const uint16_t variant = uint16_t(state.variant);
     state.byteCount += state.bufferFill;
     RipemdPad(state.hash, state.buffer, uint32_t(state.byteCount), uint32_t(state.byteCount >> 32), variant);
     WriteHexWords32(digest, state.hash, variant == 160 ? 5 : 4, false);
 }
+
+}  // namespace quorvix::digest

@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <cstring>
 
-#include "CryptoUtils.h"
+#include "Blocks.h"
+#include "Hex.h"
+#include "Words.h"
 
+namespace quorvix::digest {
 namespace {
 
 // The S-boxes t1..t4 of the Tiger reference implementation, 256 entries each.
@@ -405,7 +408,9 @@ inline void TigerKeySchedule(uint64_t* x) {
 
 }  // namespace
 
-void TigerInit(TigerState& state) {
+void TigerInit(TigerState& state, uint32_t bits) {
+    state.passes = 3;
+    state.bits = bits;
     std::memcpy(state.hash, kInitial, sizeof kInitial);
     state.bitCount = 0;
     state.bufferFill = 0;
@@ -454,14 +459,16 @@ void TigerTransform(const uint8_t* block, TigerState& state, uint32_t passes) {
     TigerBlocks(block, 1, state.hash, passes);
 }
 
-void TigerUpdate(TigerState& state, const uint8_t* data, uint32_t length, uint32_t passes) {
+void TigerUpdate(TigerState& state, const uint8_t* data, uint32_t length) {
+    const uint32_t passes = state.passes;
     AbsorbBlocks<64>(state.buffer, state.bufferFill, data, length, [&](const uint8_t* blocks, size_t count) {
         TigerBlocks(blocks, count, state.hash, passes);
         state.bitCount += 512 * uint64_t(count);
     });
 }
 
-void TigerFinal(TigerState& state, uint16_t bits, uint32_t passes, std::string& digest) {
+void TigerFinal(TigerState& state, std::string& digest) {
+    const uint32_t passes = state.passes, bits = state.bits;
     state.bitCount += uint64_t(state.bufferFill) * 8;
     uint32_t fill = state.bufferFill;
     state.buffer[fill++] = 0x01;
@@ -479,3 +486,5 @@ void TigerFinal(TigerState& state, uint16_t bits, uint32_t passes, std::string& 
     WriteHexWords64(digest, state.hash, 3, true);
     digest.resize(std::min<size_t>(bits / 4u, digest.size()));
 }
+
+}  // namespace quorvix::digest

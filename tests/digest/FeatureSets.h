@@ -3,7 +3,9 @@
 
 #include <vector>
 
-#include "digest/CryptoUtils.h"
+#include "digest/Cpu.h"
+
+using namespace quorvix::digest;
 
 // Restricts the features for the life of the object.
 class Restricted {

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "digest/CryptoUtils.h"
+#include "digest/Blocks.h"
+#include "digest/Hex.h"
+#include "digest/Words.h"
+
+using namespace quorvix::digest;
 
 TEST(HexDigits, FixedWidthLowercase) {
     struct Row {

@@ -14,7 +14,9 @@
 
 #include "Qxhash.h"
 #include "digest/CryptoAPI.h"
-#include "digest/CryptoUtils.h"
+#include "digest/Cpu.h"
+
+using namespace quorvix::digest;
 
 namespace fs = std::filesystem;
 
