@@ -8,14 +8,6 @@
 #include "Intrinsics.h"
 #include "Words.h"
 
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-#define QUORVIX_X86 1
-#endif
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 namespace quorvix::digest {
 namespace {
 

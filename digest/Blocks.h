@@ -2,6 +2,7 @@
 // message's end, and clearing a finished state.
 #pragma once
 
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -34,6 +35,7 @@ template <size_t Block>
 inline size_t LayOutTail(uint8_t (&last)[2 * Block], const uint8_t* buffer, size_t fill, uint8_t mark,
                          size_t lengthBytes) {
     static_assert(2 * Block <= 256, "byte positions are compared as 8-bit numbers");
+    assert(fill <= Block);
     const size_t blocks = fill + 1 + lengthBytes <= Block ? 1 : 2;
 #if defined(__SSE2__)
     const __m128i fillAt = _mm_set1_epi8(char(fill)), markByte = _mm_set1_epi8(char(mark));
@@ -70,6 +72,7 @@ inline size_t LayOutTail(uint8_t (&last)[2 * Block], const uint8_t* buffer, size
 // buffer (fill == Block), so that the final can compress it together with the padding.
 template <size_t Block, bool KeepLast = false, typename Fill, typename Compress>
 void AbsorbBlocks(uint8_t* buffer, Fill& fill, const uint8_t* data, uint64_t length, Compress&& compress) {
+    assert(uint64_t(fill) < Block || (KeepLast && uint64_t(fill) == Block));
     if (length == 0) return;
     if (fill > 0) {
         const uint64_t take = length < Block - uint64_t(fill) ? length : Block - uint64_t(fill);

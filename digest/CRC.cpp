@@ -8,11 +8,6 @@
 #include "Intrinsics.h"
 #include "Words.h"
 
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-#include <immintrin.h>
-#define QUORVIX_X86 1
-#endif
-
 namespace quorvix::digest {
 namespace {
 

@@ -1,6 +1,7 @@
 #include "Lanes.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstring>
 
 #include "Blocks.h"
@@ -36,21 +37,47 @@ void LayOutLaneTail(const LaneFamily& family, const HashMessage& message, LaneJo
     family.bigEndian ? StoreBE64(field, bits) : StoreLE64(field, bits);
 }
 
-void RunLanes(const LaneFamily& family, LaneFn compress, const HashMessage* messages, size_t count,
-              std::string* digests) {
-    alignas(64) uint32_t state[8 * kLanes];
-    LaneJob jobs[kLanes];
-    size_t nextMessage = 0;
-    const auto start = [&](unsigned lane) {
-        LaneJob& job = jobs[lane];
-        if (nextMessage == count) {
+// Feeds the messages through the lanes: a lane whose message ends takes the next one,
+// so the lanes stay busy until the last few messages.
+class LaneScheduler {
+public:
+    LaneScheduler(const LaneFamily& family, LaneFn compress, const HashMessage* messages, size_t count,
+                  std::string* digests)
+        : family_(family), compress_(compress), messages_(messages), count_(count), digests_(digests) {
+        assert(family.words <= 8);
+        for (unsigned lane = 0; lane < kLanes; ++lane) Start(lane);
+    }
+
+    void Run() {
+        for (;;) {
+            unsigned busy = 0;
+            size_t stretch = SIZE_MAX;
+            const uint8_t* anyBlocks = nullptr;
+            for (const LaneJob& job : jobs_)
+                if (job.message != LaneJob::kIdle) {
+                    ++busy;
+                    stretch = std::min(stretch, job.left);
+                    anyBlocks = job.next;
+                }
+            if (busy == 0) return;
+            // A few long messages left: a lane costs a good part of a whole vector's
+            // work, so each goes on alone.
+            if (nextMessage_ == count_ && busy < kLanes / 4) return FinishAlone();
+            Compress(stretch, anyBlocks);
+        }
+    }
+
+private:
+    void Start(unsigned lane) {
+        LaneJob& job = jobs_[lane];
+        if (nextMessage_ == count_) {
             job.message = LaneJob::kIdle;
             return;
         }
-        job.message = nextMessage++;
-        const HashMessage& message = messages[job.message];
-        for (unsigned w = 0; w < family.words; ++w) state[w * kLanes + lane] = family.initial[w];
-        LayOutLaneTail(family, message, job);
+        job.message = nextMessage_++;
+        const HashMessage& message = messages_[job.message];
+        for (unsigned w = 0; w < family_.words; ++w) state_[w * kLanes + lane] = family_.initial[w];
+        LayOutLaneTail(family_, message, job);
         job.next = static_cast<const uint8_t*>(message.data);
         job.left = size_t(message.length / 64);
         job.inTail = job.left == 0;
@@ -58,43 +85,26 @@ void RunLanes(const LaneFamily& family, LaneFn compress, const HashMessage* mess
             job.next = job.tail;
             job.left = job.tailBlocks;
         }
-    };
-    const auto write = [&](const LaneJob& job, const uint32_t* hash) {
-        WriteHexWords32(digests[job.message], hash, family.words, family.bigEndian);
-    };
-    for (unsigned lane = 0; lane < kLanes; ++lane) start(lane);
-    for (;;) {
-        unsigned busy = 0;
-        size_t stretch = SIZE_MAX;
-        const uint8_t* anyBlocks = nullptr;
-        for (const LaneJob& job : jobs)
-            if (job.message != LaneJob::kIdle) {
-                ++busy;
-                stretch = std::min(stretch, job.left);
-                anyBlocks = job.next;
-            }
-        if (busy == 0) return;
-        // A few long messages left: a lane costs a good part of a whole vector's work,
-        // so each goes on alone.
-        if (nextMessage == count && busy < kLanes / 4) {
-            for (unsigned lane = 0; lane < kLanes; ++lane) {
-                LaneJob& job = jobs[lane];
-                if (job.message == LaneJob::kIdle) continue;
-                uint32_t hash[8];
-                for (unsigned w = 0; w < family.words; ++w) hash[w] = state[w * kLanes + lane];
-                family.single(hash, job.next, job.left);
-                if (!job.inTail) family.single(hash, job.tail, job.tailBlocks);
-                write(job, hash);
-            }
-            return;
-        }
-        // An idle lane repeats a busy lane's blocks, which are there for the whole stretch.
+    }
+
+    void Write(unsigned lane, const uint32_t* hash) {
+        WriteHexWords32(digests_[jobs_[lane].message], hash, family_.words, family_.bigEndian);
+    }
+
+    void LaneHash(unsigned lane, uint32_t (&hash)[8]) const {
+        for (unsigned w = 0; w < family_.words; ++w) hash[w] = state_[w * kLanes + lane];
+    }
+
+    // `stretch` blocks of every lane; an idle lane repeats a busy lane's blocks, which
+    // are there for the whole stretch. Then each lane moves on: to its tail, or to the
+    // next message.
+    void Compress(size_t stretch, const uint8_t* anyBlocks) {
         const uint8_t* data[kLanes];
         for (unsigned lane = 0; lane < kLanes; ++lane)
-            data[lane] = jobs[lane].message != LaneJob::kIdle ? jobs[lane].next : anyBlocks;
-        compress(state, data, stretch);
+            data[lane] = jobs_[lane].message != LaneJob::kIdle ? jobs_[lane].next : anyBlocks;
+        compress_(state_, data, stretch);
         for (unsigned lane = 0; lane < kLanes; ++lane) {
-            LaneJob& job = jobs[lane];
+            LaneJob& job = jobs_[lane];
             if (job.message == LaneJob::kIdle) continue;
             job.next += 64 * stretch;
             job.left -= stretch;
@@ -106,12 +116,33 @@ void RunLanes(const LaneFamily& family, LaneFn compress, const HashMessage* mess
                 continue;
             }
             uint32_t hash[8];
-            for (unsigned w = 0; w < family.words; ++w) hash[w] = state[w * kLanes + lane];
-            write(job, hash);
-            start(lane);
+            LaneHash(lane, hash);
+            Write(lane, hash);
+            Start(lane);
         }
     }
-}
+
+    void FinishAlone() {
+        for (unsigned lane = 0; lane < kLanes; ++lane) {
+            const LaneJob& job = jobs_[lane];
+            if (job.message == LaneJob::kIdle) continue;
+            uint32_t hash[8];
+            LaneHash(lane, hash);
+            family_.single(hash, job.next, job.left);
+            if (!job.inTail) family_.single(hash, job.tail, job.tailBlocks);
+            Write(lane, hash);
+        }
+    }
+
+    const LaneFamily& family_;
+    const LaneFn compress_;
+    const HashMessage* messages_;
+    const size_t count_;
+    std::string* digests_;
+    alignas(64) uint32_t state_[8 * kLanes];
+    LaneJob jobs_[kLanes];
+    size_t nextMessage_ = 0;
+};
 
 }  // namespace
 
@@ -126,7 +157,7 @@ LaneFn LanesInUse(const LaneFamily& family) {
 unsigned LaneCount(const LaneFamily& family) { return LanesInUse(family) ? kLanes : 1; }
 
 void DigestInLanes(const LaneFamily& family, const HashMessage* messages, size_t count, std::string* digests) {
-    RunLanes(family, LanesInUse(family), messages, count, digests);
+    LaneScheduler(family, LanesInUse(family), messages, count, digests).Run();
 }
 
 }  // namespace quorvix::digest

@@ -8,10 +8,6 @@
 #include "Lanes.h"
 #include "ShaBlocks.h"
 
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-#define QUORVIX_X86 1
-#endif
-
 namespace quorvix::digest {
 
 namespace {

@@ -7,10 +7,6 @@
 #include "Intrinsics.h"
 #include "ShaBlocks.h"
 
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-#define QUORVIX_X86 1
-#endif
-
 namespace quorvix::digest {
 
 namespace {

@@ -154,84 +154,99 @@ QByteArray EncodeIniString(const QString& value) {
     return value.startsWith(QLatin1Char('@')) ? '@' + result : result;
 }
 
-QByteArray SetIniValues(const QByteArray& text, const IniValues& values) {
-    const QByteArray newline = text.contains("\r\n") ? "\r\n" : "\n";
-    const std::vector<IniLine> lines = SplitLines(text);
-    const auto content = [&](size_t i) { return text.mid(lines[i].start, lines[i].end - lines[i].start); };
-    const auto isGroup = [&](size_t i) { return text[lines[i].start] == '['; };
+namespace {
 
-    // Each line is kept, replaced (the first line of one of our keys in the General
-    // group) or dropped (a later one, which would win when read).
-    enum class Fate { Keep, Replace, Drop };
-    std::vector<Fate> fates(lines.size(), Fate::Keep);
-    std::vector<QByteArray> replacements(lines.size());
-    QList<QByteArray> written;
+// Each line is kept, replaced (the first line of one of our keys in the General
+// group) or dropped (a later one, which would win when read).
+enum class Fate { Keep, Replace, Drop };
+
+struct IniPlan {
+    std::vector<Fate> fates;
+    std::vector<QByteArray> replacements;
+    QByteArrayList missing;  // "key=value" of the keys the file does not have
     // Missing keys go after the last line of the first General part: the keys before
     // the first group, or else the first "[General]" group.
     std::optional<size_t> anchor, firstGroup;
+};
+
+IniPlan PlanLines(const QByteArray& text, const std::vector<IniLine>& lines, const IniValues& values) {
+    IniPlan plan{std::vector<Fate>(lines.size(), Fate::Keep), std::vector<QByteArray>(lines.size()), {}, {}, {}};
+    QList<QByteArray> written;
     bool firstGeneralEnded = false, inGeneral = true;
     for (size_t i = 0; i < lines.size(); ++i) {
-        if (isGroup(i)) {
-            if (!firstGroup) firstGroup = i;
-            if (anchor) firstGeneralEnded = true;
+        if (text[lines[i].start] == '[') {
+            if (!plan.firstGroup) plan.firstGroup = i;
+            if (plan.anchor) firstGeneralEnded = true;
             inGeneral = OpensGeneral(text, lines[i]);
-            if (inGeneral && !anchor) anchor = i;
+            if (inGeneral && !plan.anchor) plan.anchor = i;
             continue;
         }
         const QByteArray key = inGeneral ? KeyOf(text, lines[i]) : QByteArray();
         if (key.isEmpty()) continue;
-        if (!firstGeneralEnded) anchor = i;
+        if (!firstGeneralEnded) plan.anchor = i;
         const auto match = std::find_if(values.begin(), values.end(), [&](const auto& value) { return value.first == key; });
         if (match == values.end()) continue;
-        fates[i] = written.contains(key) ? Fate::Drop : Fate::Replace;
-        replacements[i] = key + '=' + match->second;
+        plan.fates[i] = written.contains(key) ? Fate::Drop : Fate::Replace;
+        plan.replacements[i] = key + '=' + match->second;
         written << key;
     }
-    QByteArrayList missing;
     for (const auto& [key, value] : values)
-        if (!written.contains(key)) missing << key + '=' + value;
+        if (!written.contains(key)) plan.missing << key + '=' + value;
+    return plan;
+}
 
-    // Where the missing keys go: on the line after the anchor's; before a line whose
-    // quotes never close or whose last backslash waits for a character, as everything
-    // after it would be part of its value; with a group header of their own when the
-    // file has no General keys.
-    const auto keptOpen = [&](size_t i) {
-        return fates[i] == Fate::Keep && (lines[i].endsInQuotes || lines[i].endsInEscape);
-    };
+bool KeptOpen(const IniPlan& plan, const std::vector<IniLine>& lines, size_t i) {
+    return plan.fates[i] == Fate::Keep && (lines[i].endsInQuotes || lines[i].endsInEscape);
+}
+
+// Where the missing keys go: on the line after the anchor's; before a line whose
+// quotes never close or whose last backslash waits for a character, as everything
+// after it would be part of its value; with a group header of their own when the
+// file has no General keys.
+struct IniPlacement {
     std::optional<size_t> before, after;
-    const bool header = !anchor;
-    if (!missing.isEmpty()) {
-        if (anchor && keptOpen(*anchor))
-            before = anchor;
-        else if (anchor)
-            after = anchor;
-        else if (firstGroup)
-            before = firstGroup;
-        else if (!lines.empty() && keptOpen(lines.size() - 1))
-            before = lines.size() - 1;
-    }
-    QByteArray block = (header ? "[General]" + newline : QByteArray()) + missing.join(newline) + newline;
+    bool header;
+};
 
-    // A line's end stays where it was, right after the line: a backslash last on the
-    // line may have taken a lone CR or LF, and a line end written next to that one would
-    // pair with it and join the next line to the value.
-    const auto terminatorLength = [](const QByteArray& gap, qsizetype at) -> qsizetype {
-        if (at >= gap.size() || (gap[at] != '\n' && gap[at] != '\r')) return 0;
-        return at + 1 < gap.size() && gap[at] == '\r' && gap[at + 1] == '\n' ? 2 : 1;
-    };
+IniPlacement PlaceMissing(const IniPlan& plan, const std::vector<IniLine>& lines) {
+    IniPlacement place{{}, {}, !plan.anchor};
+    if (plan.missing.isEmpty()) return place;
+    if (plan.anchor && KeptOpen(plan, lines, *plan.anchor))
+        place.before = plan.anchor;
+    else if (plan.anchor)
+        place.after = plan.anchor;
+    else if (plan.firstGroup)
+        place.before = plan.firstGroup;
+    else if (!lines.empty() && KeptOpen(plan, lines, lines.size() - 1))
+        place.before = lines.size() - 1;
+    return place;
+}
+
+// The length of the line end at `at`: 0, 1 or 2 (CR LF).
+qsizetype TerminatorLength(const QByteArray& gap, qsizetype at) {
+    if (at >= gap.size() || (gap[at] != '\n' && gap[at] != '\r')) return 0;
+    return at + 1 < gap.size() && gap[at] == '\r' && gap[at + 1] == '\n' ? 2 : 1;
+}
+
+// The lines with their fates, the text between them (blanks, comments) as it is, and
+// the block of missing keys in its place. A line's end stays where it was, right after
+// the line: a backslash last on the line may have taken a lone CR or LF, and a line end
+// written next to that one would pair with it and join the next line to the value.
+QByteArray Assemble(const QByteArray& text, const std::vector<IniLine>& lines, const IniPlan& plan,
+                    const IniPlacement& place, const QByteArray& block, const QByteArray& newline) {
     QByteArray result;
-    qsizetype copied = 0;  // the text between lines (blanks, comments) is copied as it is
+    qsizetype copied = 0;
     bool pending = false;  // the block waits for the end of the anchor's line
     bool dropped = false;  // the line just passed was dropped: its line end goes too
     const auto copyGap = [&](QByteArray gap) {
         const bool afterDropped = std::exchange(dropped, false);
-        if (afterDropped) gap.remove(0, terminatorLength(gap, 0));
+        if (afterDropped) gap.remove(0, TerminatorLength(gap, 0));
         if (pending) {  // after the anchor's line end: where a dropped anchor was, or past its end
             qsizetype at = 0;
             QByteArray lead;
             if (!afterDropped) {
                 while (at < gap.size() && gap[at] != '\n' && gap[at] != '\r') ++at;
-                const qsizetype length = terminatorLength(gap, at);
+                const qsizetype length = TerminatorLength(gap, at);
                 if (length == 0) lead = newline;  // the file's end: the anchor's line gets an end
                 at += length;
             }
@@ -243,24 +258,37 @@ QByteArray SetIniValues(const QByteArray& text, const IniValues& values) {
     for (size_t i = 0; i < lines.size(); ++i) {
         QByteArray gap = text.mid(copied, lines[i].start - copied);
         copied = lines[i].end;
-        if (fates[i] == Fate::Drop) {  // its indent goes, and its line end after it
+        if (plan.fates[i] == Fate::Drop) {  // its indent goes, and its line end after it
             qsizetype cut = gap.size();
             while (cut > 0 && (gap[cut - 1] == ' ' || gap[cut - 1] == '\t')) --cut;
             gap.truncate(cut);
         }
         copyGap(gap);
-        if (before == i) result += block + (header && firstGroup == i ? newline : QByteArray());
-        if (fates[i] == Fate::Keep) result += content(i);
-        if (fates[i] == Fate::Replace) result += replacements[i];
-        dropped = fates[i] == Fate::Drop;
-        if (after == i) pending = true;
+        if (place.before == i) result += block + (place.header && plan.firstGroup == i ? newline : QByteArray());
+        if (plan.fates[i] == Fate::Keep) result += text.mid(lines[i].start, lines[i].end - lines[i].start);
+        if (plan.fates[i] == Fate::Replace) result += plan.replacements[i];
+        dropped = plan.fates[i] == Fate::Drop;
+        if (place.after == i) pending = true;
     }
     copyGap(text.mid(copied));
-    if (!missing.isEmpty() && !before && !after) {
+    return result;
+}
+
+}  // namespace
+
+QByteArray SetIniValues(const QByteArray& text, const IniValues& values) {
+    const QByteArray newline = text.contains("\r\n") ? "\r\n" : "\n";
+    const std::vector<IniLine> lines = SplitLines(text);
+    const IniPlan plan = PlanLines(text, lines, values);
+    const IniPlacement place = PlaceMissing(plan, lines);
+    const QByteArray block =
+        (place.header ? "[General]" + newline : QByteArray()) + plan.missing.join(newline) + newline;
+    QByteArray result = Assemble(text, lines, plan, place, block, newline);
+    if (!plan.missing.isEmpty() && !place.before && !place.after) {
         if (!result.isEmpty() && !result.endsWith('\n')) result += newline;
         result += block;
     }
-    const bool openAtEnd = !lines.empty() && keptOpen(lines.size() - 1) && lines.back().end == text.size();
+    const bool openAtEnd = !lines.empty() && KeptOpen(plan, lines, lines.size() - 1) && lines.back().end == text.size();
     if (!result.isEmpty() && !result.endsWith('\n') && !result.endsWith('\r') && !openAtEnd) result += newline;
     return result;
 }

@@ -15,6 +15,7 @@
 #include "Qxhash.h"
 #include "digest/CryptoAPI.h"
 #include "digest/Cpu.h"
+#include "ScratchFolder.h"
 
 using namespace quorvix::digest;
 
@@ -24,20 +25,12 @@ namespace {
 
 class QxhashGroups : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("qxhash-groups-" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
-    }
-    void TearDown() override {
-        HashRestrictFeatures(nullptr);
-        fs::remove_all(dir_);
-    }
+    void TearDown() override { HashRestrictFeatures(nullptr); }
 
     std::string Add(const std::string& name, size_t size, std::mt19937& random) {
         std::string content(size, '\0');
         for (char& c : content) c = char(random());
-        const std::string path = (dir_ / name).string();
-        std::ofstream(path, std::ios::binary) << content;
+        const std::string path = scratch_.Write(name, content);
         files_.push_back(path);
         return path;
     }
@@ -51,7 +44,8 @@ protected:
         return digest + "  " + path + "\n";
     }
 
-    fs::path dir_;
+    ScratchFolder scratch_{"qxhash-groups"};
+    const fs::path& dir_ = scratch_.Folder();
     std::vector<std::string> files_;
 };
 

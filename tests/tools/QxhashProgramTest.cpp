@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "Program.h"
+#include "ScratchFolder.h"
 
 #ifndef QXHASH_PROGRAM
 #error "QXHASH_PROGRAM names the program"
@@ -21,17 +22,11 @@ namespace {
 class QxhashProgram : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("qxhash-program-" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
         Write("abc.txt", "abc");
         Write("with space.txt", std::string(5000, 'q'));
         Write("nine.txt", "123456789");
     }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    void Write(const std::string& name, const std::string& content) const {
-        std::ofstream(dir_ / name, std::ios::binary) << content;
-    }
+    void Write(const std::string& name, const std::string& content) const { scratch_.Write(name, content); }
     ProgramResult Qxhash(std::vector<std::string> args, ProgramRun how = {}) const {
         args.insert(args.begin(), QXHASH_PROGRAM);
         how.args = args;
@@ -46,7 +41,8 @@ protected:
         return RunProgram(how);
     }
 
-    fs::path dir_;
+    ScratchFolder scratch_{"qxhash-program"};
+    const fs::path& dir_ = scratch_.Folder();
 };
 
 }  // namespace

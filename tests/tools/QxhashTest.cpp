@@ -12,6 +12,7 @@
 #include "Algorithms.h"
 #include "Options.h"
 #include "Qxhash.h"
+#include "ScratchFolder.h"
 
 namespace fs = std::filesystem;
 
@@ -20,18 +21,12 @@ namespace {
 class Qxhash : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("qxhash-test-" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
         Write("abc.txt", "abc");
         Write("empty.txt", "");
         Write("alphabet.txt", "abcdefghijklmnopqrstuvwxyz");
     }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-    void Write(const std::string& name, const std::string& content) const {
-        std::ofstream(Path(name), std::ios::binary) << content;
-    }
+    std::string Path(const std::string& name) const { return scratch_.Path(name); }
+    void Write(const std::string& name, const std::string& content) const { scratch_.Write(name, content); }
 
     int Run(std::vector<std::string> args) {
         out_.str("");
@@ -52,7 +47,7 @@ protected:
         return status;
     }
 
-    fs::path dir_;
+    ScratchFolder scratch_{"qxhash-test"};
     std::ostringstream out_, err_;
 };
 
@@ -112,7 +107,7 @@ TEST_F(Qxhash, TheOptionsPeopleType) {
 }
 
 TEST_F(Qxhash, RecursiveOverFolders) {
-    fs::create_directories(dir_ / "tree" / "sub");
+    fs::create_directories(scratch_.Folder() / "tree" / "sub");
     Write("tree/b.txt", "abc");
     Write("tree/sub/a.txt", "");
     Write("tree/a.txt", "abc");
@@ -142,7 +137,7 @@ TEST_F(Qxhash, ReadsStandardInput) {
 }
 
 TEST_F(Qxhash, UnreadableFilesAreReportedAndTheRestDone) {
-    fs::create_directories(dir_ / "folder");
+    fs::create_directories(scratch_.Folder() / "folder");
     EXPECT_EQ(Run({"-a", "md5", Path("missing"), Path("folder"), Path("abc.txt")}), 1);
     EXPECT_EQ(out_.str(), "900150983cd24fb0d6963f7d28e17f72  " + Path("abc.txt") + "\n");
     EXPECT_NE(err_.str().find(Path("missing") + ": Could not open file (No such file or directory)"),

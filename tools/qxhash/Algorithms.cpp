@@ -132,7 +132,7 @@ std::vector<uint32_t> PassesToTry(const Variant& variant) {
 
 uint32_t ComputedType(uint32_t code) { return IsTiger(code) ? uint32_t(HASH_TIGER192) : code; }
 
-size_t HexDigits(uint32_t code) { return HashDigestBits(code) / 4; }
+size_t DigestHexLength(uint32_t code) { return HashDigestBits(code) / 4; }
 
 std::string ShownDigest(uint32_t code, const std::string& computed) {
     std::string shown = computed;
@@ -143,10 +143,10 @@ std::string ShownDigest(uint32_t code, const std::string& computed) {
     if (IsCrc(code)) reverseBytes(0, 4);
     if (IsTiger(code))
         for (size_t word = 0; word < 3; ++word) reverseBytes(16 * word, 8);
-    if (shown.size() > HexDigits(code)) shown.resize(HexDigits(code));
+    if (shown.size() > DigestHexLength(code)) shown.resize(DigestHexLength(code));
     return shown;
 }
 
 bool DigestMatches(uint32_t code, std::string_view listed, const std::string& computed) {
-    return listed == ShownDigest(code, computed) || listed == std::string_view(computed).substr(0, HexDigits(code));
+    return listed == ShownDigest(code, computed) || listed == std::string_view(computed).substr(0, DigestHexLength(code));
 }

@@ -54,4 +54,4 @@ std::string ShownDigest(uint32_t code, const std::string& computed);
 // in the library's own, which lists made by earlier versions hold.
 bool DigestMatches(uint32_t code, std::string_view listed, const std::string& computed);
 // The number of hex digits the type's digest has.
-size_t HexDigits(uint32_t code);
+size_t DigestHexLength(uint32_t code);

@@ -25,101 +25,138 @@
 // system call only when someone does wait) only when nothing is there to claim.
 // `work` writes into a Result that is reused from item to item.
 template <typename Item, typename Result>
-void RunInOrder(unsigned threads, size_t window, const std::function<std::optional<Item>()>& next,
-                const std::function<void(const Item&, Result&, ReadBuffer&)>& work,
-                const std::function<bool(Item&, Result&)>& deliver) {
-    ReadBuffer ownBuffer;
-    if (threads <= 1) {
-        Result result;
-        while (std::optional<Item> item = next()) {
-            work(*item, result, ownBuffer);
-            if (!deliver(*item, result)) return;
+class OrderedRing {
+public:
+    using Next = std::function<std::optional<Item>()>;
+    using Work = std::function<void(const Item&, Result&, ReadBuffer&)>;
+    using Deliver = std::function<bool(Item&, Result&)>;
+
+    OrderedRing(size_t window, const Work& work) : size_(window), slots_(std::make_unique<Slot[]>(window)), work_(work) {}
+
+    // A helper thread: works on whatever can be claimed, sleeps while nothing can, and
+    // goes when the run is finished.
+    void Help() {
+        ReadBuffer buffer;
+        for (;;) {
+            const size_t seen = produced_.load(std::memory_order_acquire);
+            if (const std::optional<size_t> number = Claim()) {
+                RunItem(*number, buffer);
+                continue;
+            }
+            if (finished_.load(std::memory_order_acquire)) return;
+            produced_.wait(seen, std::memory_order_acquire);  // until more items come, or the end
         }
-        return;
     }
+
+    // This thread's part: reads ahead, works while the next result is not there, and
+    // delivers in order.
+    void Lead(const Next& next, const Deliver& deliver) {
+        ReadBuffer buffer;
+        for (;;) {
+            ReadAhead(next);
+            const size_t p = produced_.load(std::memory_order_relaxed);
+            if (delivered_ == p) break;
+            Slot& front = slots_[delivered_ % size_];
+            WaitFor(front, buffer);
+            const bool go = deliver(*front.item, front.result);
+            front.item.reset();
+            ++delivered_;
+            if (!go) break;
+        }
+    }
+
+    // Nothing further can be claimed (claimed is put past anything produced), the
+    // helpers are woken (produced changes, so no wait misses it) and go; the items they
+    // had started finish before they do.
+    void Stop() {
+        const size_t placed = produced_.load();
+        size_t started = claimed_.load();
+        while (!claimed_.compare_exchange_weak(started, placed + size_ + 1)) {
+        }
+        finished_.store(true, std::memory_order_release);
+        produced_.fetch_add(1, std::memory_order_release);
+        produced_.notify_all();
+    }
+
+private:
     struct Slot {
         std::optional<Item> item;
         Result result;
         std::atomic<bool> done{false};
     };
-    const size_t size = window;
-    const auto slots = std::make_unique<Slot[]>(size);
-    std::atomic<size_t> produced{0};  // items placed in the ring
-    std::atomic<size_t> claimed{0};   // items started
-    std::atomic<bool> finished{false};
 
     // Claims the next item if there is one; its number, or none.
-    const auto claim = [&]() -> std::optional<size_t> {
-        size_t c = claimed.load(std::memory_order_relaxed);
-        while (c < produced.load(std::memory_order_acquire))
-            if (claimed.compare_exchange_weak(c, c + 1, std::memory_order_acq_rel)) return c;
+    std::optional<size_t> Claim() {
+        size_t c = claimed_.load(std::memory_order_relaxed);
+        while (c < produced_.load(std::memory_order_acquire))
+            if (claimed_.compare_exchange_weak(c, c + 1, std::memory_order_acq_rel)) return c;
         return std::nullopt;
-    };
-    const auto run = [&](size_t number, ReadBuffer& buffer) {
-        Slot& slot = slots[number % size];
-        work(*slot.item, slot.result, buffer);
+    }
+
+    void RunItem(size_t number, ReadBuffer& buffer) {
+        Slot& slot = slots_[number % size_];
+        work_(*slot.item, slot.result, buffer);
         slot.done.store(true, std::memory_order_release);
         slot.done.notify_one();
-    };
-    const auto helper = [&] {
-        ReadBuffer buffer;
-        for (;;) {
-            const size_t seen = produced.load(std::memory_order_acquire);
-            if (const std::optional<size_t> number = claim()) {
-                run(*number, buffer);
-                continue;
-            }
-            if (finished.load(std::memory_order_acquire)) return;
-            produced.wait(seen, std::memory_order_acquire);  // until more items come, or the end
-        }
-    };
-    std::vector<std::thread> helpers;
-    for (unsigned i = 1; i < threads; ++i) helpers.emplace_back(helper);
+    }
 
-    size_t delivered = 0;
-    bool more = true;
-    for (;;) {
-        // Read ahead, the ring's free slots being those already delivered: refilled once
-        // half of it is free, so that a helper out of work sleeps once per half ring,
-        // not once per item.
-        size_t p = produced.load(std::memory_order_relaxed);
+    // Fills the ring's free slots, those already delivered: refilled once half of it is
+    // free, so that a helper out of work sleeps once per half ring, not once per item.
+    void ReadAhead(const Next& next) {
+        size_t p = produced_.load(std::memory_order_relaxed);
         const size_t before = p;
-        while (more && p < delivered + size && (p != before || p - delivered <= size / 2)) {
+        while (more_ && p < delivered_ + size_ && (p != before || p - delivered_ <= size_ / 2)) {
             std::optional<Item> item = next();
             if (!item) {
-                more = false;
+                more_ = false;
                 break;
             }
-            Slot& slot = slots[p % size];
+            Slot& slot = slots_[p % size_];
             slot.item = std::move(item);
             slot.done.store(false, std::memory_order_relaxed);
-            produced.store(++p, std::memory_order_release);
-            if (p - before == 16) produced.notify_all();  // the first few wake the others early
+            produced_.store(++p, std::memory_order_release);
+            if (p - before == 16) produced_.notify_all();  // the first few wake the others early
         }
-        if (p != before) produced.notify_all();
-        if (delivered == p) break;
-        // Until the next result is there, work on whatever is left to claim.
-        Slot& front = slots[delivered % size];
-        while (!front.done.load(std::memory_order_acquire)) {
-            if (const std::optional<size_t> number = claim())
-                run(*number, ownBuffer);
+        if (p != before) produced_.notify_all();
+    }
+
+    // Until the slot's result is there, works on whatever is left to claim.
+    void WaitFor(Slot& slot, ReadBuffer& buffer) {
+        while (!slot.done.load(std::memory_order_acquire)) {
+            if (const std::optional<size_t> number = Claim())
+                RunItem(*number, buffer);
             else
-                front.done.wait(false, std::memory_order_acquire);
+                slot.done.wait(false, std::memory_order_acquire);
         }
-        const bool go = deliver(*front.item, front.result);
-        front.item.reset();
-        ++delivered;
-        if (!go) break;
     }
-    // Stop: nothing further can be claimed (claimed is put past anything produced), the
-    // helpers are woken (produced changes, so no wait misses it) and go; the items they
-    // had started finish first.
-    const size_t placed = produced.load();
-    size_t started = claimed.load();
-    while (!claimed.compare_exchange_weak(started, placed + size + 1)) {
+
+    const size_t size_;
+    const std::unique_ptr<Slot[]> slots_;
+    const Work& work_;
+    std::atomic<size_t> produced_{0};  // items placed in the ring
+    std::atomic<size_t> claimed_{0};   // items started
+    std::atomic<bool> finished_{false};
+    size_t delivered_ = 0;  // this thread's alone
+    bool more_ = true;
+};
+
+template <typename Item, typename Result>
+void RunInOrder(unsigned threads, size_t window, const std::function<std::optional<Item>()>& next,
+                const std::function<void(const Item&, Result&, ReadBuffer&)>& work,
+                const std::function<bool(Item&, Result&)>& deliver) {
+    if (threads <= 1) {
+        ReadBuffer buffer;
+        Result result;
+        while (std::optional<Item> item = next()) {
+            work(*item, result, buffer);
+            if (!deliver(*item, result)) return;
+        }
+        return;
     }
-    finished.store(true, std::memory_order_release);
-    produced.fetch_add(1, std::memory_order_release);
-    produced.notify_all();
+    OrderedRing<Item, Result> ring(window, work);
+    std::vector<std::thread> helpers;
+    for (unsigned i = 1; i < threads; ++i) helpers.emplace_back([&ring] { ring.Help(); });
+    ring.Lead(next, deliver);
+    ring.Stop();
     for (std::thread& thread : helpers) thread.join();
 }

@@ -131,25 +131,20 @@ struct FileGroupItem {
     int listError = 0;
 };
 
-int PrintDigests(const Run& run, std::vector<Variant> variants) {
-    std::vector<DigestType> types;
-    for (Variant& variant : variants) {
-        if (variant.algorithm.usesPasses && !variant.passes) variant.passes = run.options.passes.value_or(kDefaultPasses);
-        types.push_back({ComputedType(variant.algorithm.code), variant.passes});
-    }
-    const bool sideBySide = types.size() == 1 && HashBatchLanes(types[0].code) > 1;
-    const size_t groupFiles = sideBySide ? kGroupFiles : 1;
-    int status = 0;
-    FileWalk walk(run.options.files, run.options.recursive);
-    std::optional<FileWalk::Entry> held;  // taken from the walk for the next group
-    const auto next = [&]() -> std::optional<FileGroupItem> {
+// Takes the walk's files into groups of up to `size`; a folder that could not be
+// listed ends the group before it and makes one of its own.
+class FileGrouper {
+public:
+    FileGrouper(FileWalk& walk, size_t size) : walk_(walk), size_(size) {}
+
+    std::optional<FileGroupItem> Next() {
         FileGroupItem group;
-        while (group.paths.size() < groupFiles) {
-            std::optional<FileWalk::Entry> entry = held ? std::exchange(held, std::nullopt) : walk.Next();
+        while (group.paths.size() < size_) {
+            std::optional<FileWalk::Entry> entry = held_ ? std::exchange(held_, std::nullopt) : walk_.Next();
             if (!entry) break;
             if (entry->listError) {
                 if (!group.paths.empty()) {
-                    held = std::move(entry);
+                    held_ = std::move(entry);
                     break;
                 }
                 group.paths.push_back(std::move(entry->path));
@@ -160,7 +155,39 @@ int PrintDigests(const Run& run, std::vector<Variant> variants) {
         }
         if (group.paths.empty()) return std::nullopt;
         return group;
-    };
+    }
+
+private:
+    FileWalk& walk_;
+    size_t size_;
+    std::optional<FileWalk::Entry> held_;  // taken from the walk for the next group
+};
+
+// The file's lines, one per variant, appended to `line`.
+void AppendDigestLines(const Run& run, const std::vector<Variant>& variants, const std::string& path,
+                       const FileDigestResult& result, std::string& line) {
+    std::string prefix;
+    const std::string name = ShownName(run, path, prefix);
+    for (size_t i = 0; i < variants.size(); ++i) {
+        const std::string digest = ShownDigest(variants[i].algorithm.code, result.digests[i]);
+        line += prefix;
+        if (run.options.tag)
+            line.append(TagOf(variants[i])).append(" (").append(name).append(") = ").append(digest);
+        else
+            line.append(digest).append(run.options.binary ? " *" : "  ").append(name);
+        line += run.end;
+    }
+}
+
+int PrintDigests(const Run& run, std::vector<Variant> variants) {
+    std::vector<DigestType> types;
+    for (Variant& variant : variants) {
+        if (variant.algorithm.usesPasses && !variant.passes) variant.passes = run.options.passes.value_or(kDefaultPasses);
+        types.push_back({ComputedType(variant.algorithm.code), variant.passes});
+    }
+    const bool sideBySide = types.size() == 1 && HashBatchLanes(types[0].code) > 1;
+    FileWalk walk(run.options.files, run.options.recursive);
+    FileGrouper groups(walk, sideBySide ? kGroupFiles : 1);
     const auto work = [&](const FileGroupItem& group, std::vector<FileDigestResult>& results, ReadBuffer& buffer) {
         results.resize(group.paths.size());
         if (group.listError) return Fail(results[0], HASH_ERR_OPEN_FILE, group.listError);
@@ -170,35 +197,24 @@ int PrintDigests(const Run& run, std::vector<Variant> variants) {
                             run.DigestOpened(path, file, info, types, buffer, result);
                         });
     };
-    std::string line;
-    const auto print = [&](const std::string& path, const FileDigestResult& result) {
-        if (result.error != HASH_ERR_NONE) {
-            ReportFailure(run.io.err, path, result);
-            status = 1;
-            return true;
+    int status = 0;
+    std::string line;  // each file's lines made in one reused string and written in one go
+    const auto print = [&](FileGroupItem& group, std::vector<FileDigestResult>& results) {
+        for (size_t i = 0; i < group.paths.size(); ++i) {
+            if (results[i].error != HASH_ERR_NONE) {
+                ReportFailure(run.io.err, group.paths[i], results[i]);
+                status = 1;
+                continue;
+            }
+            line.clear();
+            AppendDigestLines(run, variants, group.paths[i], results[i], line);
+            run.io.out.write(line.data(), std::streamsize(line.size()));
+            if (run.WriteFailed()) return false;
         }
-        // Each line made in one reused string and written in one go.
-        std::string prefix;
-        const std::string name = ShownName(run, path, prefix);
-        line.clear();
-        for (size_t i = 0; i < variants.size(); ++i) {
-            const std::string digest = ShownDigest(variants[i].algorithm.code, result.digests[i]);
-            line += prefix;
-            if (run.options.tag)
-                line.append(TagOf(variants[i])).append(" (").append(name).append(") = ").append(digest);
-            else
-                line.append(digest).append(run.options.binary ? " *" : "  ").append(name);
-            line += run.end;
-        }
-        run.io.out.write(line.data(), std::streamsize(line.size()));
-        return !run.WriteFailed();
+        return true;
     };
     RunInOrder<FileGroupItem, std::vector<FileDigestResult>>(
-        run.workers, sideBySide ? 16 : 256, next, work, [&](FileGroupItem& group, std::vector<FileDigestResult>& results) {
-            for (size_t i = 0; i < group.paths.size(); ++i)
-                if (!print(group.paths[i], results[i])) return false;
-            return true;
-        });
+        run.workers, sideBySide ? 16 : 256, [&] { return groups.Next(); }, work, print);
     return status;
 }
 
@@ -231,9 +247,9 @@ struct CheckItem {
 const std::vector<Algorithm>& TypesOfLength(size_t digits) {
     static const std::vector<std::vector<Algorithm>> byLength = [] {
         std::vector<std::vector<Algorithm>> table(129);
-        for (const Algorithm& algorithm : AllAlgorithms()) table[HexDigits(algorithm.code)].push_back(algorithm);
+        for (const Algorithm& algorithm : AllAlgorithms()) table[DigestHexLength(algorithm.code)].push_back(algorithm);
         for (const char* usual : {"crc32", "md5", "sha1", "tiger192", "haval224", "sha256", "sha384", "sha512"}) {
-            auto& list = table[HexDigits(FindVariant(usual)->algorithm.code)];
+            auto& list = table[DigestHexLength(FindVariant(usual)->algorithm.code)];
             std::stable_partition(list.begin(), list.end(), [usual](const Algorithm& a) { return a.name == usual; });
         }
         return table;
@@ -265,10 +281,10 @@ CheckItem MakeCheckItem(const Options& options, size_t lineNumber, const std::st
         Expectation expectation{digest, {}, line->tag.empty() && options.algorithms.empty()};
         if (!line->tag.empty()) {
             const Variant variant = *FindVariantByTag(line->tag);
-            if (HexDigits(variant.algorithm.code) == digest.size()) AddCandidates(expectation, variant, options.passes, all);
+            if (DigestHexLength(variant.algorithm.code) == digest.size()) AddCandidates(expectation, variant, options.passes, all);
         } else if (!options.algorithms.empty()) {
             for (const Variant& variant : options.algorithms)
-                if (HexDigits(variant.algorithm.code) == digest.size()) AddCandidates(expectation, variant, options.passes, all);
+                if (DigestHexLength(variant.algorithm.code) == digest.size()) AddCandidates(expectation, variant, options.passes, all);
         } else {
             for (const Algorithm& algorithm : TypesOfLength(digest.size()))
                 AddCandidates(expectation, {algorithm, 0}, options.passes, all);
@@ -379,98 +395,81 @@ struct CheckCounts {
 
 const char* Plural(size_t n, const char* one, const char* many) { return n == 1 ? one : many; }
 
-int CheckList(const Run& run, const std::string& list) {
-    const Report report = run.options.report;
-    std::ifstream file;
-    if (list != "-") {
-        file.open(list, std::ios::binary);
-        if (!file) {
-            run.io.err << "qxhash: " << list << ": " << HashErrorText(HASH_ERR_OPEN_FILE) << " (" << std::strerror(errno) << ")\n";
-            return 1;
-        }
-    }
-    std::istream& in = list == "-" ? std::cin : file;
-    const std::string listName = list == "-" ? "standard input" : list;
-    const Options& options = run.options;
-    CheckCounts counts;
-    size_t lineNumber = 0;
-    const auto next = [&]() -> std::optional<CheckItem> {
-        std::string text;
-        while (std::getline(in, text)) {
-            ++lineNumber;
-            if (!IsCommentLine(text)) return MakeCheckItem(options, lineNumber, text);
-        }
-        return std::nullopt;
-    };
-    // Lines in groups, so that their files can be digested side by side.
-    const auto nextGroup = [&]() -> std::optional<std::vector<CheckItem>> {
+// The list's lines that are not comments, in groups, so that their files can be
+// digested side by side.
+class CheckLines {
+public:
+    CheckLines(const Options& options, std::istream& in) : options_(options), in_(in) {}
+
+    std::optional<std::vector<CheckItem>> NextGroup() {
         std::vector<CheckItem> group;
-        while (group.size() < kGroupFiles)
-            if (std::optional<CheckItem> item = next())
-                group.push_back(std::move(*item));
-            else
-                break;
+        std::string text;
+        while (group.size() < kGroupFiles && std::getline(in_, text)) {
+            ++lineNumber_;
+            if (!IsCommentLine(text)) group.push_back(MakeCheckItem(options_, lineNumber_, text));
+        }
         if (group.empty()) return std::nullopt;
         return group;
-    };
+    }
+
+private:
+    const Options& options_;
+    std::istream& in_;
+    size_t lineNumber_ = 0;
+};
+
+// Says what became of one line, as the report level asks, and counts it. False when
+// the output could not be written.
+bool ReportCheck(const Run& run, const std::string& listName, const CheckItem& item, const FileDigestResult& result,
+                 CheckCounts& counts) {
+    const Report report = run.options.report;
     std::ostream& out = run.io.out;
     std::ostream& err = run.io.err;
-    const auto deliver = [&](CheckItem& item, FileDigestResult& result) {
-        if (!item.line) {
-            ++counts.malformed;
-            if (report == Report::Warn) err << "qxhash: " << listName << ": " << item.lineNumber << ": improperly formatted checksum line\n";
-            return true;
-        }
-        ++counts.formatted;
-        const std::string& path = item.line->file;
-        std::string prefix;
-        const std::string name = ShownName(run, path, prefix);
-        if (result.error != HASH_ERR_NONE) {
-            if (options.ignoreMissing && result.systemError == ENOENT) return true;
-            ++counts.unreadable;
-            ReportFailure(err, path, result);
-            if (report != Report::Status) out << prefix << name << ": FAILED open or read\n";
-            return !run.WriteFailed();
-        }
-        const auto failed = std::find_if(item.expectations.begin(), item.expectations.end(),
-                                         [&](const Expectation& e) { return !Matches(e, result); });
-        if (failed == item.expectations.end()) {
-            ++counts.matched;
-            if (report == Report::Normal || report == Report::Warn) out << prefix << name << ": OK\n";
-        } else {
-            ++counts.mismatched;
-            if (report != Report::Status) {
-                out << prefix << name << ": FAILED\n";
-                // The type came from the digest's length alone: say what was tried.
-                if (failed->guessed)
-                    err << "qxhash: " << listName << ": " << item.lineNumber << ": no type of " << failed->digest.size()
-                        << " hex digits gives the listed digest (tried " << TriedTypes(*failed)
-                        << "); if the list was made with other types or pass counts, give them with -a and --passes\n";
-            }
-        }
-        return !run.WriteFailed();
-    };
-    RunInOrder<std::vector<CheckItem>, std::vector<FileDigestResult>>(
-        run.workers, 16, nextGroup,
-        [&](const std::vector<CheckItem>& group, std::vector<FileDigestResult>& results, ReadBuffer& buffer) {
-            DigestCheckGroup(run, group, results, buffer);
-        },
-        [&](std::vector<CheckItem>& group, std::vector<FileDigestResult>& results) {
-            for (size_t i = 0; i < group.size(); ++i)
-                if (!deliver(group[i], results[i])) return false;
-            return true;
-        });
-    if (run.WriteFailed()) return 1;
-    if (in.bad()) {
-        err << "qxhash: " << listName << ": " << HashErrorText(HASH_ERR_READ_FILE) << "\n";
-        return 1;
+    if (!item.line) {
+        ++counts.malformed;
+        if (report == Report::Warn) err << "qxhash: " << listName << ": " << item.lineNumber << ": improperly formatted checksum line\n";
+        return true;
     }
+    ++counts.formatted;
+    const std::string& path = item.line->file;
+    std::string prefix;
+    const std::string name = ShownName(run, path, prefix);
+    if (result.error != HASH_ERR_NONE) {
+        if (run.options.ignoreMissing && result.systemError == ENOENT) return true;
+        ++counts.unreadable;
+        ReportFailure(err, path, result);
+        if (report != Report::Status) out << prefix << name << ": FAILED open or read\n";
+        return !run.WriteFailed();
+    }
+    const auto failed = std::find_if(item.expectations.begin(), item.expectations.end(),
+                                     [&](const Expectation& e) { return !Matches(e, result); });
+    if (failed == item.expectations.end()) {
+        ++counts.matched;
+        if (report == Report::Normal || report == Report::Warn) out << prefix << name << ": OK\n";
+    } else {
+        ++counts.mismatched;
+        if (report != Report::Status) {
+            out << prefix << name << ": FAILED\n";
+            // The type came from the digest's length alone: say what was tried.
+            if (failed->guessed)
+                err << "qxhash: " << listName << ": " << item.lineNumber << ": no type of " << failed->digest.size()
+                    << " hex digits gives the listed digest (tried " << TriedTypes(*failed)
+                    << "); if the list was made with other types or pass counts, give them with -a and --passes\n";
+        }
+    }
+    return !run.WriteFailed();
+}
+
+// The warnings after a checked list, and the run's exit status.
+int SummarizeCheck(const Run& run, const std::string& listName, const CheckCounts& counts) {
+    const Options& options = run.options;
+    std::ostream& err = run.io.err;
     if (counts.formatted == 0) {
         err << "qxhash: " << listName << ": no properly formatted checksum lines found\n";
         return 1;
     }
     int status = 0;
-    if (report != Report::Status) {
+    if (options.report != Report::Status) {
         if (counts.malformed)
             err << "qxhash: WARNING: " << counts.malformed << Plural(counts.malformed, " line is", " lines are")
                 << " improperly formatted\n";
@@ -487,6 +486,37 @@ int CheckList(const Run& run, const std::string& list) {
     }
     if (counts.unreadable || counts.mismatched || (options.strict && counts.malformed)) status = 1;
     return status;
+}
+
+int CheckList(const Run& run, const std::string& list) {
+    std::ifstream file;
+    if (list != "-") {
+        file.open(list, std::ios::binary);
+        if (!file) {
+            run.io.err << "qxhash: " << list << ": " << HashErrorText(HASH_ERR_OPEN_FILE) << " (" << std::strerror(errno) << ")\n";
+            return 1;
+        }
+    }
+    std::istream& in = list == "-" ? std::cin : file;
+    const std::string listName = list == "-" ? "standard input" : list;
+    CheckLines lines(run.options, in);
+    CheckCounts counts;
+    RunInOrder<std::vector<CheckItem>, std::vector<FileDigestResult>>(
+        run.workers, 16, [&] { return lines.NextGroup(); },
+        [&](const std::vector<CheckItem>& group, std::vector<FileDigestResult>& results, ReadBuffer& buffer) {
+            DigestCheckGroup(run, group, results, buffer);
+        },
+        [&](std::vector<CheckItem>& group, std::vector<FileDigestResult>& results) {
+            for (size_t i = 0; i < group.size(); ++i)
+                if (!ReportCheck(run, listName, group[i], results[i], counts)) return false;
+            return true;
+        });
+    if (run.WriteFailed()) return 1;
+    if (in.bad()) {
+        run.io.err << "qxhash: " << listName << ": " << HashErrorText(HASH_ERR_READ_FILE) << "\n";
+        return 1;
+    }
+    return SummarizeCheck(run, listName, counts);
 }
 
 // --- The other commands ----------------------------------------------------------------
