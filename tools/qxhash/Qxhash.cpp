@@ -16,6 +16,7 @@
 #include "CheckList.h"
 #include "FileDigest.h"
 #include "FileGroup.h"
+#include "FileWalk.h"
 #include "Options.h"
 #include "OrderedWork.h"
 #include "Output.h"
@@ -91,77 +92,6 @@ std::string ShownName(const Run& run, const std::string& file, std::string& pref
 }
 
 // --- Printing digests ----------------------------------------------------------------
-
-// The files named, with the files in folders and their subfolders when recursive, in
-// name order; a folder that cannot be listed is an item of its own, for its error.
-class FileWalk {
-public:
-    FileWalk(const std::vector<std::string>& files, bool recursive) : pending_(files.rbegin(), files.rend()), recursive_(recursive) {}
-
-    struct Entry {
-        std::string path;
-        int listError = 0;
-    };
-
-    std::optional<Entry> Next() {
-        while (!pending_.empty()) {
-            std::string path = std::move(pending_.back());
-            pending_.pop_back();
-            std::error_code error;
-            if (!recursive_ || path == "-" || !fs::is_directory(fs::symlink_status(path, error))) return Entry{path};
-            std::vector<std::string> children;
-            for (fs::directory_iterator it(path, error), end; !error && it != end; it.increment(error))
-                children.push_back(it->path().string());
-            if (error) return Entry{path, error.value()};
-            std::sort(children.begin(), children.end(), std::greater<>());
-            pending_.insert(pending_.end(), children.begin(), children.end());
-        }
-        return std::nullopt;
-    }
-
-private:
-    std::vector<std::string> pending_;  // the next one last
-    bool recursive_;
-};
-
-// Files taken together: small ones of a type the library digests side by side go in
-// groups; a folder that could not be listed is a group of its own, for its error.
-struct FileGroupItem {
-    std::vector<std::string> paths;
-    int listError = 0;
-};
-
-// Takes the walk's files into groups of up to `size`; a folder that could not be
-// listed ends the group before it and makes one of its own.
-class FileGrouper {
-public:
-    FileGrouper(FileWalk& walk, size_t size) : walk_(walk), size_(size) {}
-
-    std::optional<FileGroupItem> Next() {
-        FileGroupItem group;
-        while (group.paths.size() < size_) {
-            std::optional<FileWalk::Entry> entry = held_ ? std::exchange(held_, std::nullopt) : walk_.Next();
-            if (!entry) break;
-            if (entry->listError) {
-                if (!group.paths.empty()) {
-                    held_ = std::move(entry);
-                    break;
-                }
-                group.paths.push_back(std::move(entry->path));
-                group.listError = entry->listError;
-                break;
-            }
-            group.paths.push_back(std::move(entry->path));
-        }
-        if (group.paths.empty()) return std::nullopt;
-        return group;
-    }
-
-private:
-    FileWalk& walk_;
-    size_t size_;
-    std::optional<FileWalk::Entry> held_;  // taken from the walk for the next group
-};
 
 // The file's lines, one per variant, appended to `line`.
 void AppendDigestLines(const Run& run, const std::vector<Variant>& variants, const std::string& path,
