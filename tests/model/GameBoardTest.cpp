@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "SeedZeroDeal.h"
 #include "model/GameBoard.h"
 #include "model/GameReady.h"
 
@@ -70,16 +71,13 @@ protected:
         board.NewGame();
         view.events.clear();
     }
-    // The partner of a cell on the seed-0 deal.
-    int Partner(int cell) const {
+    // The partner of a cell on the seed-0 deal, and a cell that does not match it,
+    // from the deal as written down rather than from the board.
+    static int Partner(int cell) { return Find(cell, true); }
+    static int Other(int cell) { return Find(cell, false); }
+    static int Find(int cell, bool same) {
         for (int j = 1; j <= kCells; ++j)
-            if (j != cell && board.CardValue(j) == board.CardValue(cell)) return j;
-        return 0;
-    }
-    // A cell that does not match `cell`.
-    int Other(int cell) const {
-        for (int j = 1; j <= kCells; ++j)
-            if (j != cell && board.CardValue(j) != board.CardValue(cell)) return j;
+            if (j != cell && (kSeedZeroDeal[size_t(j - 1)] == kSeedZeroDeal[size_t(cell - 1)]) == same) return j;
         return 0;
     }
     void MatchAll() {

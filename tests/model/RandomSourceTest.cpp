@@ -2,13 +2,12 @@
 
 #include <algorithm>
 
+#include "SeedZeroDeal.h"
 #include "model/RandomSource.h"
 
 TEST(RandomSource, DealOfSeedZero) {
     RandomSource random(0);
-    const CardValues expected = {5, 16, 2,  8,  18, 8, 14, 17, 15, 16, 13, 4, 4,  12, 7,  10, 13, 14,
-                                 15, 18, 6, 6,  1,  17, 9, 3,  12, 11, 5,  10, 3, 9,  7, 11, 2,  1};
-    EXPECT_EQ(Deal(random), expected);
+    EXPECT_EQ(Deal(random), kSeedZeroDeal);
 }
 
 TEST(RandomSource, ClockSeedIsMillisecondsSinceMidnight) {
