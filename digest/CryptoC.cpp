@@ -1,6 +1,7 @@
 // The C interface over the C++ one: a handle holds a HashContext.
 #include "CryptoC.h"
 
+#include <cstdint>
 #include <new>
 #include <string>
 #include <vector>
@@ -56,8 +57,11 @@ int qx_digest_new(qx_digest** digest, uint32_t type) {
 int qx_digest_set_passes(qx_digest* digest, uint32_t passes) {
     if (!digest) return QX_ERR_NULL_CONTEXT;
     if (!digest->context.state) return QX_ERR_INVALID_CONTEXT;
-    // Only types with passes have a count (3 from the start); others keep 0.
-    if (digest->context.passes == 0 || passes < 3 || passes > 5 || digest->hasData) return QX_ERR_BAD_PASSES;
+    // Only types with passes have a count (3 from the start); others keep 0. Tiger's
+    // rounds run any number of times; HAVAL is defined for three counts.
+    const uint32_t type = digest->context.hashType;
+    const bool tiger = type >= HASH_TIGER128 && type <= HASH_TIGER192;
+    if (digest->context.passes == 0 || digest->hasData || (!tiger && (passes < 3 || passes > 5))) return QX_ERR_BAD_PASSES;
     digest->context.passes = passes;
     return QX_OK;
 }
@@ -95,6 +99,8 @@ int qx_digest_batch(uint32_t type, const void* const* data, const size_t* length
     if (count == 0) return QX_OK;
     if (!data || !lengths) return QX_ERR_NULL_CONTEXT;
     if (!Fits(type, hex, stride)) return QX_ERR_BUFFER_TOO_SMALL;
+    // The last text must start inside the address space, or hex + i * stride is wild.
+    if ((count - 1) > (UINTPTR_MAX - reinterpret_cast<uintptr_t>(hex)) / stride) return QX_ERR_BUFFER_TOO_SMALL;
     for (size_t i = 0; i < count; ++i)
         if (!data[i] && lengths[i]) return QX_ERR_READ;
     // A few thousand at a time: the texts in between take little memory however many come.

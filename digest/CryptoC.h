@@ -45,7 +45,7 @@ enum {
     QX_ERR_OPEN = 5,
     QX_ERR_TEST_FAILED = 6,
     QX_ERR_BUFFER_TOO_SMALL = 7, /* the caller's buffer cannot hold the digest's text */
-    QX_ERR_BAD_PASSES = 8        /* passes other than 3..5, for a type without them, or after data */
+    QX_ERR_BAD_PASSES = 8        /* HAVAL passes other than 3..5, for a type without them, or after data */
 };
 
 /* The largest digest's hex text with its terminating NUL (SHA-512: 128 digits). */
@@ -55,7 +55,8 @@ typedef struct qx_digest qx_digest;
 
 /* A new digest of the type; *digest is NULL on failure. */
 QX_API int qx_digest_new(qx_digest** digest, uint32_t type);
-/* HAVAL and Tiger: the pass count (3, 4 or 5; 3 by default), before any data. */
+/* HAVAL and Tiger: the pass count, before any data; 3 by default. HAVAL has 3, 4 or 5;
+ * Tiger takes any count (0 runs one pass). */
 QX_API int qx_digest_set_passes(qx_digest* digest, uint32_t passes);
 /* Any length, in any number of calls; NULL data with a length is QX_ERR_READ. */
 QX_API int qx_digest_update(qx_digest* digest, const void* data, size_t length);
@@ -72,7 +73,9 @@ QX_API int qx_digest_buffer(uint32_t type, const void* data, size_t length, char
  * its digest's text goes to hex + i * stride, which must hold it with its NUL
  * (qx_digest_bits(type) / 4 + 1 bytes; QX_MAX_HEX for any type). MD5, SHA-1 and SHA-256
  * are compressed sixteen side by side where the processor allows, several times faster
- * than one after another. A bad argument is reported before anything is written. */
+ * than one after another. A bad argument is reported before anything is written, and a
+ * stride times count beyond the address space is QX_ERR_BUFFER_TOO_SMALL. The texts'
+ * buffer must not overlap the messages. */
 QX_API int qx_digest_batch(uint32_t type, const void* const* data, const size_t* lengths, size_t count, char* hex,
                            size_t stride);
 

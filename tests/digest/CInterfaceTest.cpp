@@ -81,6 +81,16 @@ TEST(CInterface, PassCountsOnlyWhereTheyBelongAndBeforeData) {
     ASSERT_EQ(qx_digest_new(&digest, QX_MD5), QX_OK);
     EXPECT_EQ(qx_digest_set_passes(digest, 4), QX_ERR_BAD_PASSES);
     qx_digest_free(digest);
+
+    // Tiger takes any count the library computes, as HashContext::passes does.
+    for (uint32_t passes : {1u, 2u, 6u}) {
+        ASSERT_EQ(qx_digest_new(&digest, QX_TIGER192), QX_OK);
+        ASSERT_EQ(qx_digest_set_passes(digest, passes), QX_OK) << passes;
+        ASSERT_EQ(qx_digest_update(digest, message.data(), message.size()), QX_OK);
+        ASSERT_EQ(qx_digest_final(digest, hex, sizeof hex), QX_OK);
+        EXPECT_EQ(hex, Digest(HASH_TIGER192, message, passes)) << passes;
+        qx_digest_free(digest);
+    }
 }
 
 TEST(CInterface, MisuseIsReportedNotFollowed) {
@@ -156,6 +166,9 @@ TEST(CInterface, BatchesWriteEachDigestInItsStride) {
               QX_ERR_BUFFER_TOO_SMALL);
     EXPECT_EQ(qx_digest_batch(999, data.data(), lengths.data(), data.size(), hex.data(), QX_MAX_HEX),
               QX_ERR_UNKNOWN_TYPE);
+    for (size_t stride : {SIZE_MAX / 2, SIZE_MAX})  // strides past the address space
+        EXPECT_EQ(qx_digest_batch(QX_MD5, data.data(), lengths.data(), data.size(), hex.data(), stride),
+                  QX_ERR_BUFFER_TOO_SMALL);
     lengths[3] = 5;  // no data, but a length
     EXPECT_EQ(qx_digest_batch(QX_MD5, data.data(), lengths.data(), data.size(), hex.data(), QX_MAX_HEX), QX_ERR_READ);
     EXPECT_EQ(hex, untouched);

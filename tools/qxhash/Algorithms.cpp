@@ -66,9 +66,7 @@ std::optional<Variant> SplitPasses(std::string_view text, Find find) {
     const std::string_view count = text.substr(comma + 1);
     uint32_t passes = 0;
     const auto [end, error] = std::from_chars(count.data(), count.data() + count.size(), passes);
-    if (!algorithm->usesPasses || error != std::errc() || end != count.data() + count.size() || passes < kMinPasses ||
-        passes > kMaxPasses)
-        return std::nullopt;
+    if (error != std::errc() || end != count.data() + count.size() || !PassesAllowed(*algorithm, passes)) return std::nullopt;
     return Variant{*algorithm, passes};
 }
 
@@ -105,6 +103,11 @@ const std::vector<Algorithm>& AllAlgorithms() {
         return list;
     }();
     return all;
+}
+
+bool PassesAllowed(const Algorithm& algorithm, uint32_t passes) {
+    if (!algorithm.usesPasses) return false;
+    return IsTiger(algorithm.code) ? passes >= 1 : passes >= kMinPasses && passes <= kMaxPasses;
 }
 
 std::optional<Variant> FindVariant(std::string_view nameOrCode) {

@@ -24,11 +24,14 @@ struct Variant {
     bool operator==(const Variant& other) const { return algorithm.code == other.algorithm.code && passes == other.passes; }
 };
 
-// Pass counts are kept to those of HAVAL's design, so that a list which does not
-// name its count can be checked by trying each of them.
+// HAVAL has 3, 4 or 5 passes by design; Tiger any number from 1. A list that does
+// not name its count is checked by trying each of 3, 4 and 5.
 constexpr uint32_t kDefaultPasses = 3;
 constexpr uint32_t kMinPasses = 3;
 constexpr uint32_t kMaxPasses = 5;
+
+// Whether the type can be computed with that pass count.
+bool PassesAllowed(const Algorithm& algorithm, uint32_t passes);
 
 const std::vector<Algorithm>& AllAlgorithms();
 

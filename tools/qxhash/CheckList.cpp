@@ -54,34 +54,66 @@ bool IsCommentLine(std::string_view line) {
     return line.empty() || line.front() == ';' || line.front() == '#';
 }
 
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// BSD tags: "TAG (FILE) = DIGEST", the tag padded with spaces as rhash pads it, or
+// OpenSSL's "TAG(FILE)= DIGEST". The file may itself hold ") = ": it ends at the last
+// ')', after which come blanks, '=', blanks and the digest, as md5sum reads it.
+std::optional<CheckLine> ParseTagged(std::string_view line, const std::function<bool(std::string_view)>& isTag,
+                                     bool escaped) {
+    const size_t tagEnd = line.find_first_of(" (");
+    if (tagEnd == 0 || tagEnd == std::string_view::npos || !isTag(line.substr(0, tagEnd))) return std::nullopt;
+    size_t open = tagEnd;
+    while (open < line.size() && line[open] == ' ') ++open;
+    const size_t close = line.rfind(')');
+    if (open >= line.size() || line[open] != '(' || close == std::string_view::npos || close <= open) return std::nullopt;
+    size_t equals = close + 1;
+    while (equals < line.size() && IsBlank(line[equals])) ++equals;
+    if (equals >= line.size() || line[equals] != '=') return std::nullopt;
+    size_t digest = equals + 1;
+    while (digest < line.size() && IsBlank(line[digest])) ++digest;
+    const auto file = escaped ? Unescape(line.substr(open + 1, close - open - 1))
+                              : std::optional(std::string(line.substr(open + 1, close - open - 1)));
+    if (!IsHex(line.substr(digest)) || !file || file->empty()) return std::nullopt;
+    return CheckLine{std::string(line.substr(0, tagEnd)), {Lowercase(line.substr(digest))}, *file};
+}
+
+}  // namespace
+
 std::optional<CheckLine> ParseCheckLine(std::string_view line, const std::function<bool(size_t)>& isDigestLength,
-                                        const std::function<bool(std::string_view)>& isTag) {
+                                        const std::function<bool(std::string_view)>& isTag, UntaggedForm& form) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    while (!line.empty() && IsBlank(line.front())) line.remove_prefix(1);  // as md5sum does
     const bool escaped = !line.empty() && line.front() == '\\';
     if (escaped) line.remove_prefix(1);
     auto name = [&](std::string_view raw) { return escaped ? Unescape(raw) : std::optional(std::string(raw)); };
     const auto isDigest = [&](std::string_view text) { return IsHex(text) && isDigestLength(text.size()); };
 
-    // coreutils: a digest, a space, a space or '*', the file; anything may follow, even
-    // " (" and ") = ", which would otherwise read as a tag.
-    const size_t space = line.find(' ');
-    if (space != std::string_view::npos && space + 1 < line.size() && isDigest(line.substr(0, space)) &&
-        (line[space + 1] == ' ' || line[space + 1] == '*')) {
-        if (const auto file = name(line.substr(space + 2)); file && !file->empty())
-            return CheckLine{"", {Lowercase(line.substr(0, space))}, *file};
+    // coreutils: a digest, a blank, then a space or '*' and the file; anything may
+    // follow, even " (" and ") = ", which would otherwise read as a tag. BSD's reversed
+    // form has the file right after the one blank. The list's first such line decides
+    // which form its lines are in, as md5sum decides, so that in a reversed list the
+    // files " b" and "*c" keep their names.
+    const size_t blank = line.find_first_of(" \t");
+    if (blank != std::string_view::npos && blank + 1 < line.size() && isDigest(line.substr(0, blank))) {
+        const std::string_view rest = line.substr(blank + 1);
+        const bool standard = rest.size() > 1 && (rest[0] == ' ' || rest[0] == '*');
+        if (standard && form != UntaggedForm::Reversed) {
+            if (const auto file = name(rest.substr(1)); file && !file->empty()) {
+                form = UntaggedForm::Standard;
+                return CheckLine{"", {Lowercase(line.substr(0, blank))}, *file};
+            }
+        } else if (form != UntaggedForm::Standard) {
+            if (const auto file = name(rest); file && !file->empty()) {
+                form = UntaggedForm::Reversed;
+                return CheckLine{"", {Lowercase(line.substr(0, blank))}, *file};
+            }
+        }
     }
 
-    // BSD tags: the file may itself hold ") = ", so split at the last.
-    const size_t open = line.find(" (");
-    const size_t close = line.rfind(") = ");
-    if (open != std::string_view::npos && close != std::string_view::npos && close > open) {
-        std::string_view tag = line.substr(0, open);
-        while (!tag.empty() && tag.back() == ' ') tag.remove_suffix(1);
-        const std::string_view digest = line.substr(close + 4);
-        const auto file = name(line.substr(open + 2, close - open - 2));
-        if (!tag.empty() && isTag(tag) && IsHex(digest) && file && !file->empty())
-            return CheckLine{std::string(tag), {Lowercase(digest)}, *file};
-    }
+    if (auto tagged = ParseTagged(line, isTag, escaped)) return tagged;
 
     // rhash: the file, then digests each after two spaces; SFV: the file, a space, a CRC.
     CheckLine rhash;
@@ -99,4 +131,10 @@ std::optional<CheckLine> ParseCheckLine(std::string_view line, const std::functi
     if (!file || file->empty()) return std::nullopt;
     rhash.file = *file;
     return rhash;
+}
+
+std::optional<CheckLine> ParseCheckLine(std::string_view line, const std::function<bool(size_t)>& isDigestLength,
+                                        const std::function<bool(std::string_view)>& isTag) {
+    UntaggedForm form = UntaggedForm::Undecided;
+    return ParseCheckLine(line, isDigestLength, isTag, form);
 }

@@ -1,7 +1,10 @@
 // Lines of a checksum list, in every form the common tools write:
 //   coreutils    "<hex>  <file>" or "<hex> *<file>", with backslash escapes;
-//   BSD tags     "<TAG> (<file>) = <hex>", the tag padded with spaces as rhash pads it;
+//   BSD reversed "<hex> <file>" (md5 -r), one blank;
+//   BSD tags     "<TAG> (<file>) = <hex>", the tag padded with spaces as rhash pads it,
+//                and OpenSSL's "<TAG>(<file>)= <hex>";
 //   rhash        "<file>  <hex>  <hex>..." (its default form), or "<file> <crc32>" (SFV).
+// Leading blanks are skipped, as md5sum skips them.
 #pragma once
 
 #include <functional>
@@ -20,8 +23,16 @@ struct CheckLine {
 // empty: such lines are neither checked nor counted as badly formed.
 bool IsCommentLine(std::string_view line);
 
+// Whether a list's untagged lines are in the coreutils form or BSD's reversed one:
+// the first such line decides for the whole list, as in md5sum.
+enum class UntaggedForm { Undecided, Standard, Reversed };
+
 // `isDigestLength` tells whether some type's digest has that many hex digits, and
 // `isTag` whether a tag names a type: a line is read in the first form it fits.
+// `form` carries the list's untagged form from line to line.
+std::optional<CheckLine> ParseCheckLine(std::string_view line, const std::function<bool(size_t)>& isDigestLength,
+                                        const std::function<bool(std::string_view)>& isTag, UntaggedForm& form);
+// One line on its own.
 std::optional<CheckLine> ParseCheckLine(std::string_view line, const std::function<bool(size_t)>& isDigestLength,
                                         const std::function<bool(std::string_view)>& isTag);
 

@@ -12,7 +12,7 @@
 // name order; a folder that cannot be listed is an item of its own, for its error.
 class FileWalk {
 public:
-    FileWalk(const std::vector<std::string>& files, bool recursive) : pending_(files.rbegin(), files.rend()), recursive_(recursive) {}
+    FileWalk(const std::vector<std::string>& files, bool recursive);
 
     struct Entry {
         std::string path;
@@ -22,7 +22,11 @@ public:
     std::optional<Entry> Next();
 
 private:
-    std::vector<std::string> pending_;  // the next one last
+    struct Pending {
+        std::string path;
+        bool named;  // on the command line
+    };
+    std::vector<Pending> pending_;  // the next one last
     bool recursive_;
 };
 

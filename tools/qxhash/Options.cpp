@@ -4,6 +4,8 @@
 #include <charconv>
 #include <iterator>
 
+namespace {
+
 const char* const kUsage = R"(Usage: qxhash [OPTION]... [FILE]...
 Print or check message digests. With no FILE, or when FILE is -, read standard input.
 
@@ -11,7 +13,8 @@ Print or check message digests. With no FILE, or when FILE is -, read standard i
                         pass count after a comma for HAVAL and Tiger (haval256,5);
                         may be given several times to digest each file once with all
                         of them (default: sha256)
-      --passes=N        pass count for HAVAL and Tiger: 3, 4 or 5 (default 3)
+      --passes=N        pass count for HAVAL (3, 4 or 5) and Tiger (1 or more);
+                        default 3
       --tag             print BSD-style lines: NAME (FILE) = DIGEST
   -b, --binary          mark files with '*' in untagged lines (as md5sum -b)
   -t, --text            mark files with ' ' in untagged lines (the default)
@@ -33,15 +36,16 @@ The following five options are useful only when checking:
   -h, --help            show this help and exit
       --version         show the version and exit
 
-Lists may be in the coreutils form (DIGEST  FILE), in BSD tags (rhash's spellings
-included) or in rhash's own form (FILE  DIGEST...). CRC-32 and Tiger are printed in
-the byte order other tools use; lists in the library's own order check as well.
+Lists may be in the coreutils form (DIGEST  FILE, DIGEST *FILE), BSD's reversed
+form (DIGEST FILE), in BSD tags (rhash's spellings included, and OpenSSL's
+NAME(FILE)= DIGEST), or in rhash's own forms (FILE  DIGEST..., FILE CRC32). CRC-32
+and Tiger are printed in the byte order other tools use; lists in the library's own
+order check as well. Started as md5sum, sha1sum, sha256sum, sha384sum or sha512sum
+it acts as that program.
 
 Exit status: 0 on success, 1 if a file could not be read or a digest did not match,
 or on a usage error.
 )";
-
-namespace {
 
 uint32_t WholeNumber(const std::string& text, const std::string& option, uint32_t low, uint32_t high) {
     uint32_t number = 0;
@@ -96,10 +100,55 @@ std::vector<std::string> Words(const std::vector<std::string>& args) {
     return words;
 }
 
+// The combinations md5sum refuses, in the order it checks them.
+void CheckCombinations(const Options& options) {
+    if (options.help || options.version || options.list || options.selfTest) return;
+    if (options.zero && options.check) throw UsageError{"the --zero option is not supported when verifying checksums"};
+    if (options.tag && options.markGiven && !options.binary) throw UsageError{"--tag does not support --text mode"};
+    if (options.tag && options.check) throw UsageError{"the --tag option is meaningless when verifying checksums"};
+    if (options.markGiven && options.check)
+        throw UsageError{"the --binary and --text options are meaningless when verifying checksums"};
+    const auto onlyWhenChecking = [](const char* option) {
+        return UsageError{std::string("the ") + option + " option is meaningful only when verifying checksums"};
+    };
+    if (!options.check) {
+        if (options.ignoreMissing) throw onlyWhenChecking("--ignore-missing");
+        if (options.report == Options::Report::Status) throw onlyWhenChecking("--status");
+        if (options.report == Options::Report::Warn) throw onlyWhenChecking("--warn");
+        if (options.report == Options::Report::Quiet) throw onlyWhenChecking("--quiet");
+        if (options.strict) throw onlyWhenChecking("--strict");
+    }
+    // A count given for all: HAVAL has only three.
+    if (options.passes)
+        for (const Variant& variant : options.algorithms)
+            if (variant.algorithm.usesPasses && !variant.passes && !PassesAllowed(variant.algorithm, *options.passes))
+                throw UsageError{"--passes " + std::to_string(*options.passes) + " is not a pass count of " +
+                                 std::string(variant.algorithm.name) + ": 3, 4 or 5"};
+}
+
 }  // namespace
 
-Options ParseOptions(const std::vector<std::string>& args) {
+Personality PersonalityOf(const std::string& startedAs) {
+    const std::string name = startedAs.substr(startedAs.rfind('/') + 1);
+    for (const char* algorithm : {"md5", "sha1", "sha256", "sha384", "sha512"})
+        if (name == std::string(algorithm) + "sum") return {startedAs, algorithm};  // named as coreutils names itself
+    return {};
+}
+
+std::string UsageText(const Options& options) {
+    std::string text = kUsage;
+    if (options.program != "qxhash") {
+        text.replace(text.find("qxhash"), 6, options.program);
+        const std::string name = options.program.substr(options.program.rfind('/') + 1);
+        const std::string algorithm = name.substr(0, name.size() - 3);
+        text.replace(text.find("(default: sha256)"), 17, "(default: " + algorithm + ")");
+    }
+    return text;
+}
+
+Options ParseOptions(const std::vector<std::string>& args, const Personality& personality) {
     Options options;
+    options.program = personality.program;
     const std::vector<std::string> words = Words(args);
     bool filesOnly = false;
     for (size_t i = 0; i < words.size(); ++i) {
@@ -120,11 +169,12 @@ Options ParseOptions(const std::vector<std::string>& args) {
             if (!variant) throw UsageError{"unknown digest type '" + text + "' (see --list)"};
             options.algorithms.push_back(*variant);
         } else if (word == "--passes") {
-            options.passes = WholeNumber(value(), "--passes", kMinPasses, kMaxPasses);
+            options.passes = WholeNumber(value(), "--passes", 1, UINT32_MAX);
         } else if (word == "-j" || word == "--jobs") {
             options.jobs = WholeNumber(value(), "--jobs", 1, 1024);
         } else if (word == "-t" || word == "--text") {
             options.binary = false;
+            options.markGiven = true;
         } else if (word == "--quiet") {
             options.report = Options::Report::Quiet;
         } else if (word == "--status") {
@@ -135,8 +185,11 @@ Options ParseOptions(const std::vector<std::string>& args) {
             const auto flag = std::find_if(std::begin(kFlags), std::end(kFlags), [&](const auto& f) { return word == f.first; });
             if (flag == std::end(kFlags)) throw UsageError{"unknown option '" + word + "'"};
             options.*(flag->second) = true;
+            if (flag->second == &Options::binary) options.markGiven = true;
         }
     }
-    if (options.zero && options.check) throw UsageError{"the --zero option is not supported when verifying checksums"};
+    if (options.algorithms.empty() && !personality.algorithm.empty())
+        options.algorithms.push_back(*FindVariant(personality.algorithm));
+    CheckCombinations(options);
     return options;
 }

@@ -7,11 +7,23 @@
 
 #include "Algorithms.h"
 
+// What the program acts as: qxhash, or md5sum, sha1sum, sha256sum, sha384sum or
+// sha512sum when started under that name (a link), with that program's algorithm and
+// its name in messages and usage.
+struct Personality {
+    std::string program = "qxhash";  // as started, like coreutils' messages name it
+    std::string algorithm;  // empty for qxhash: sha256 to print, any type to check
+};
+// From the name the program was started under (argv[0]).
+Personality PersonalityOf(const std::string& startedAs);
+
 struct Options {
+    std::string program = "qxhash";  // the name in messages
     std::vector<Variant> algorithms;  // as given; the pass count 0 when not given
     std::optional<uint32_t> passes;
     bool tag = false;
     bool binary = false;     // "*" before the file name
+    bool markGiven = false;  // -b or -t given
     bool zero = false;       // lines end with NUL, file names unescaped
     bool recursive = false;
     bool check = false;
@@ -31,7 +43,7 @@ struct UsageError {
     std::string message;
 };
 
-// Throws UsageError.
-Options ParseOptions(const std::vector<std::string>& args);
+// Throws UsageError, also for the combinations md5sum refuses.
+Options ParseOptions(const std::vector<std::string>& args, const Personality& personality = {});
 
-extern const char* const kUsage;
+std::string UsageText(const Options& options);

@@ -77,11 +77,11 @@ struct Run {
     }
 };
 
-// Reports a file that could not be digested, with the library's text and the system's reason.
-void ReportFailure(std::ostream& err, const std::string& file, const FileDigestResult& result) {
-    err << "qxhash: " << file << ": " << HashErrorText(result.error);
-    if (!result.reason.empty()) err << " (" << result.reason << ")";
-    err << "\n";
+// Reports a file that could not be digested as coreutils does: the system's reason,
+// or the library's text where the system gave none.
+void ReportFailure(const Run& run, const std::string& file, const FileDigestResult& result) {
+    run.io.err << run.options.program << ": " << file << ": "
+               << (result.reason.empty() ? std::string(HashErrorText(result.error)) : result.reason) << "\n";
 }
 
 // How a file name is shown in an output line, and the mark the line then starts with.
@@ -132,7 +132,7 @@ int PrintDigests(const Run& run, std::vector<Variant> variants) {
     const auto print = [&](FileGroupItem& group, std::vector<FileDigestResult>& results) {
         for (size_t i = 0; i < group.paths.size(); ++i) {
             if (results[i].error != HASH_ERR_NONE) {
-                ReportFailure(run.io.err, group.paths[i], results[i]);
+                ReportFailure(run, group.paths[i], results[i]);
                 status = 1;
                 continue;
             }
@@ -191,7 +191,8 @@ const std::vector<Algorithm>& TypesOfLength(size_t digits) {
 void AddCandidates(Expectation& expectation, const Variant& variant, std::optional<uint32_t> passes,
                    std::vector<DigestType>& types) {
     Variant tried = variant;
-    if (!tried.passes && tried.algorithm.usesPasses && passes) tried.passes = *passes;
+    // A count HAVAL does not have (one given for Tiger) leaves HAVAL's usual ones to try.
+    if (!tried.passes && passes && PassesAllowed(tried.algorithm, *passes)) tried.passes = *passes;
     for (uint32_t count : PassesToTry(tried)) {
         const DigestType type{ComputedType(variant.algorithm.code), count};
         auto found = std::find(types.begin(), types.end(), type);
@@ -200,11 +201,16 @@ void AddCandidates(Expectation& expectation, const Variant& variant, std::option
     }
 }
 
-CheckItem MakeCheckItem(const Options& options, size_t lineNumber, const std::string& text) {
+CheckItem MakeCheckItem(const Options& options, size_t lineNumber, const std::string& text, UntaggedForm& form) {
     CheckItem item{lineNumber, std::nullopt, {}, {}, 0};
-    const auto isLength = [](size_t digits) { return !TypesOfLength(digits).empty(); };
+    // Untagged digests of the types asked for, or of any type.
+    const auto isLength = [&](size_t digits) {
+        if (options.algorithms.empty()) return !TypesOfLength(digits).empty();
+        return std::any_of(options.algorithms.begin(), options.algorithms.end(),
+                           [&](const Variant& v) { return DigestHexLength(v.algorithm.code) == digits; });
+    };
     const auto isTag = [](std::string_view tag) { return FindVariantByTag(tag).has_value(); };
-    std::optional<CheckLine> line = ParseCheckLine(text, isLength, isTag);
+    std::optional<CheckLine> line = ParseCheckLine(text, isLength, isTag, form);
     if (!line) return item;
     std::vector<DigestType> all;  // in the order the candidates came
     for (const std::string& digest : line->digests) {
@@ -336,7 +342,7 @@ public:
         std::string text;
         while (group.size() < kGroupFiles && std::getline(in_, text)) {
             ++lineNumber_;
-            if (!IsCommentLine(text)) group.push_back(MakeCheckItem(options_, lineNumber_, text));
+            if (!IsCommentLine(text)) group.push_back(MakeCheckItem(options_, lineNumber_, text, form_));
         }
         if (group.empty()) return std::nullopt;
         return group;
@@ -346,6 +352,7 @@ private:
     const Options& options_;
     std::istream& in_;
     size_t lineNumber_ = 0;
+    UntaggedForm form_ = UntaggedForm::Undecided;
 };
 
 // Says what became of one line, as the report level asks, and counts it. False when
@@ -357,7 +364,10 @@ bool ReportCheck(const Run& run, const std::string& listName, const CheckItem& i
     std::ostream& err = run.io.err;
     if (!item.line) {
         ++counts.malformed;
-        if (report == Report::Warn) err << "qxhash: " << listName << ": " << item.lineNumber << ": improperly formatted checksum line\n";
+        if (report == Report::Warn)
+            err << run.options.program << ": " << listName << ": " << item.lineNumber << ": improperly formatted "
+                << (run.options.algorithms.size() == 1 ? TagOf(run.options.algorithms[0]) + " " : std::string())
+                << "checksum line\n";
         return true;
     }
     ++counts.formatted;
@@ -367,7 +377,7 @@ bool ReportCheck(const Run& run, const std::string& listName, const CheckItem& i
     if (result.error != HASH_ERR_NONE) {
         if (run.options.ignoreMissing && result.systemError == ENOENT) return true;
         ++counts.unreadable;
-        ReportFailure(err, path, result);
+        ReportFailure(run, path, result);
         if (report != Report::Status) out << prefix << name << ": FAILED open or read\n";
         return !run.WriteFailed();
     }
@@ -382,7 +392,7 @@ bool ReportCheck(const Run& run, const std::string& listName, const CheckItem& i
             out << prefix << name << ": FAILED\n";
             // The type came from the digest's length alone: say what was tried.
             if (failed->guessed)
-                err << "qxhash: " << listName << ": " << item.lineNumber << ": no type of " << failed->digest.size()
+                err << run.options.program << ": " << listName << ": " << item.lineNumber << ": no type of " << failed->digest.size()
                     << " hex digits gives the listed digest (tried " << TriedTypes(*failed)
                     << "); if the list was made with other types or pass counts, give them with -a and --passes\n";
         }
@@ -395,23 +405,23 @@ int SummarizeCheck(const Run& run, const std::string& listName, const CheckCount
     const Options& options = run.options;
     std::ostream& err = run.io.err;
     if (counts.formatted == 0) {
-        err << "qxhash: " << listName << ": no properly formatted checksum lines found\n";
+        err << run.options.program << ": " << listName << ": no properly formatted checksum lines found\n";
         return 1;
     }
     int status = 0;
     if (options.report != Report::Status) {
         if (counts.malformed)
-            err << "qxhash: WARNING: " << counts.malformed << Plural(counts.malformed, " line is", " lines are")
+            err << run.options.program << ": WARNING: " << counts.malformed << Plural(counts.malformed, " line is", " lines are")
                 << " improperly formatted\n";
         if (counts.unreadable)
-            err << "qxhash: WARNING: " << counts.unreadable << Plural(counts.unreadable, " listed file", " listed files")
+            err << run.options.program << ": WARNING: " << counts.unreadable << Plural(counts.unreadable, " listed file", " listed files")
                 << " could not be read\n";
         if (counts.mismatched)
-            err << "qxhash: WARNING: " << counts.mismatched
+            err << run.options.program << ": WARNING: " << counts.mismatched
                 << Plural(counts.mismatched, " computed checksum", " computed checksums") << " did NOT match\n";
     }
     if (options.ignoreMissing && counts.matched == 0) {
-        err << "qxhash: " << listName << ": no file was verified\n";
+        err << run.options.program << ": " << listName << ": no file was verified\n";
         status = 1;
     }
     if (counts.unreadable || counts.mismatched || (options.strict && counts.malformed)) status = 1;
@@ -423,7 +433,7 @@ int CheckList(const Run& run, const std::string& list) {
     if (list != "-") {
         file.open(list, std::ios::binary);
         if (!file) {
-            run.io.err << "qxhash: " << list << ": " << HashErrorText(HASH_ERR_OPEN_FILE) << " (" << std::strerror(errno) << ")\n";
+            run.io.err << run.options.program << ": " << list << ": " << std::strerror(errno) << "\n";
             return 1;
         }
     }
@@ -443,7 +453,7 @@ int CheckList(const Run& run, const std::string& list) {
         });
     if (run.WriteFailed()) return 1;
     if (in.bad()) {
-        run.io.err << "qxhash: " << listName << ": " << HashErrorText(HASH_ERR_READ_FILE) << "\n";
+        run.io.err << run.options.program << ": " << listName << ": read error\n";
         return 1;
     }
     return SummarizeCheck(run, listName, counts);
@@ -458,11 +468,11 @@ void ListTypes(std::ostream& out) {
 
 int Commands(const Options& options, QxhashIo io) {
     if (options.help) {
-        io.out << kUsage;
+        io.out << UsageText(options);
         return 0;
     }
     if (options.version) {
-        io.out << "qxhash (Quorvix) " << QUORVIX_VERSION << "\n";
+        io.out << options.program << " (Quorvix) " << QUORVIX_VERSION << "\n";
         return 0;
     }
     if (options.list) {
@@ -495,19 +505,20 @@ int Commands(const Options& options, QxhashIo io) {
 
 }  // namespace
 
-int RunQxhash(const std::vector<std::string>& args, QxhashIo io) {
+int RunQxhash(const std::vector<std::string>& args, QxhashIo io, const Personality& personality) {
     Options options;
     try {
-        options = ParseOptions(args);
+        options = ParseOptions(args, personality);
     } catch (const UsageError& error) {
-        io.err << "qxhash: " << error.message << "\nTry 'qxhash --help' for more information.\n";
+        io.err << personality.program << ": " << error.message << "\nTry '" << personality.program
+               << " --help' for more information.\n";
         return 1;
     }
     int status = Commands(options, io);
     // Every line is checked, and the last of them reach the output only here.
     io.out.flush();
     if (!io.out) {
-        io.err << "qxhash: write error: " << WriteErrorReason(io.out) << "\n";
+        io.err << options.program << ": write error: " << WriteErrorReason(io.out) << "\n";
         status = 1;
     }
     return status;

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "Options.h"
+
 struct QxhashIo {
     std::ostream& out;
     std::ostream& err;
@@ -13,4 +15,4 @@ struct QxhashIo {
 
 // args excludes the program name. Returns the exit status: 0 success; 1 a file
 // failed or did not match, the output could not be written, or a usage error.
-int RunQxhash(const std::vector<std::string>& args, QxhashIo io);
+int RunQxhash(const std::vector<std::string>& args, QxhashIo io, const Personality& personality = {});

@@ -12,10 +12,11 @@ int main(int argc, char** argv) {
     const bool terminal = ::isatty(STDOUT_FILENO) && ::isatty(STDERR_FILENO);
     FdOutputBuffer buffer(STDOUT_FILENO);
     std::ostream out(&buffer);
-    int status = RunQxhash(std::vector<std::string>(argv + 1, argv + argc), {out, std::cerr, terminal});
+    const Personality personality = PersonalityOf(argc > 0 ? argv[0] : "qxhash");
+    int status = RunQxhash(std::vector<std::string>(argv + 1, argv + argc), {out, std::cerr, terminal}, personality);
     // Closing is the last write: some filesystems report a failed write only here.
     if (::close(STDOUT_FILENO) != 0 && errno != EBADF && status == 0) {
-        std::cerr << "qxhash: write error: " << std::strerror(errno) << "\n";
+        std::cerr << personality.program << ": write error: " << std::strerror(errno) << "\n";
         status = 1;
     }
     return status;
