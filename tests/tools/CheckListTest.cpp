@@ -43,6 +43,7 @@ TEST(CheckLine, EveryForm) {
         {"SFV", "abc.txt CBF43926", "", {"cbf43926"}, "abc.txt"},
         {"BSD reversed", kMd5 + " abc.txt", "", {kMd5}, "abc.txt"},
         {"BSD reversed, rhash's CRC first", "cbf43926 abc.txt", "", {"cbf43926"}, "abc.txt"},
+        {"SFV of a file named like a CRC", "20261207 CBF43926", "", {"cbf43926"}, "20261207"},
         {"OpenSSL", "MD5(abc.txt)= " + kMd5, "MD5", {kMd5}, "abc.txt"},
         {"leading blanks", " \t" + kMd5 + "  abc.txt", "", {kMd5}, "abc.txt"},
         {"leading blanks before an escape", "  \\" + kMd5 + "  a\\\\b", "", {kMd5}, "a\\b"},

@@ -80,6 +80,13 @@ std::optional<CheckLine> ParseTagged(std::string_view line, const std::function<
     return CheckLine{std::string(line.substr(0, tagEnd)), {Lowercase(line.substr(digest))}, *file};
 }
 
+// Two words of eight hex digits: an SFV line of a file named like a CRC ("20261207
+// 1a2b3c4d") as much as a reversed one. Until the list has shown reversed lines, it
+// is read as SFV, as rhash reads it.
+bool LooksLikeSfv(std::string_view line) {
+    return line.size() == 17 && line[8] == ' ' && IsHex(line.substr(0, 8)) && IsHex(line.substr(9));
+}
+
 }  // namespace
 
 std::optional<CheckLine> ParseCheckLine(std::string_view line, const std::function<bool(size_t)>& isDigestLength,
@@ -105,7 +112,7 @@ std::optional<CheckLine> ParseCheckLine(std::string_view line, const std::functi
                 form = UntaggedForm::Standard;
                 return CheckLine{"", {Lowercase(line.substr(0, blank))}, *file};
             }
-        } else if (form != UntaggedForm::Standard) {
+        } else if (form != UntaggedForm::Standard && !(form == UntaggedForm::Undecided && LooksLikeSfv(line))) {
             if (const auto file = name(rest); file && !file->empty()) {
                 form = UntaggedForm::Reversed;
                 return CheckLine{"", {Lowercase(line.substr(0, blank))}, *file};
