@@ -21,6 +21,7 @@ bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 struct IniLine {
     qsizetype start;
     qsizetype end;
+    qsizetype keyStart;   // where its key begins: before `start` only on the first line after a BOM
     qsizetype equals;     // -1 when the line has none
     bool endsInQuotes;    // the text ended inside a quoted value
     bool endsInEscape;    // the text ended in a backslash's escape: what follows would join it
@@ -29,7 +30,10 @@ struct IniLine {
 std::vector<IniLine> SplitLines(const QByteArray& text) {
     std::vector<IniLine> lines;
     const qsizetype size = text.size();
-    qsizetype position = 0;
+    // QSettings skips a UTF-8 byte-order mark at the file's start; it stays in the
+    // text before the first line, copied as it is.
+    const bool bom = text.startsWith("\xEF\xBB\xBF");
+    qsizetype position = bom ? 3 : 0;
     for (;;) {
         qsizetype start = position;
         while (start < size && IsSpace(text[start])) ++start;
@@ -77,7 +81,13 @@ std::vector<IniLine> SplitLines(const QByteArray& text) {
         }
         position = i;
         if (i <= start) return lines;
-        lines.push_back({start, i, equals, inQuotes, escapeAtEnd && i >= size});
+        // After a BOM, QSettings keeps the blanks before the first line's key in the key.
+        qsizetype keyStart = start;
+        if (bom && lines.empty() && start > 3) {
+            const QByteArray lead = text.mid(3, start - 3);
+            if (std::all_of(lead.begin(), lead.end(), [](char c) { return c == ' ' || c == '\t'; })) keyStart = 3;
+        }
+        lines.push_back({start, i, keyStart, equals, inQuotes, escapeAtEnd && i >= size});
     }
 }
 
@@ -85,8 +95,11 @@ std::vector<IniLine> SplitLines(const QByteArray& text) {
 // escapes, '\' for '/'); empty for other lines.
 QByteArray KeyOf(const QByteArray& text, const IniLine& line) {
     if (line.equals < 0 || text[line.start] == '[') return {};
-    // Trimmed of every ASCII white space, form feeds and vertical tabs included.
-    const QByteArray raw = text.mid(line.start, line.equals - line.start).trimmed();
+    // Trimmed of every ASCII white space, form feeds and vertical tabs included; the
+    // blanks kept before a key right after a BOM stay.
+    QByteArray raw = text.mid(line.keyStart, line.equals - line.keyStart);
+    const qsizetype lead = line.start - line.keyStart;
+    raw = raw.left(lead) + raw.mid(lead).trimmed();
     QString key;
     for (qsizetype i = 0; i < raw.size(); ++i) {
         if (raw[i] == '\\') {
@@ -263,8 +276,16 @@ QByteArray Assemble(const QByteArray& text, const std::vector<IniLine>& lines, c
             while (cut > 0 && (gap[cut - 1] == ' ' || gap[cut - 1] == '\t')) --cut;
             gap.truncate(cut);
         }
+        // The blanks that begin the key of a first line after a BOM would begin the
+        // block's first key instead: the line keeps them, escaped, as its own.
+        QByteArray keptLead;
+        if (place.before == i && lines[i].keyStart < lines[i].start) {
+            for (const char c : gap.mid(lines[i].keyStart)) keptLead += c == '\t' ? "%09" : "%20";
+            gap.truncate(lines[i].keyStart);
+        }
         copyGap(gap);
         if (place.before == i) result += block + (place.header && plan.firstGroup == i ? newline : QByteArray());
+        result += keptLead;
         if (plan.fates[i] == Fate::Keep) result += text.mid(lines[i].start, lines[i].end - lines[i].start);
         if (plan.fates[i] == Fate::Replace) result += plan.replacements[i];
         dropped = plan.fates[i] == Fate::Drop;

@@ -23,17 +23,16 @@ clear_leaders_from() {
     set -euo pipefail
     "$@" & pid=$!
     trap "kill $pid 2>/dev/null || true" EXIT
-    find() { timeout 30 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
-    board=$(find "^Quorvix: ") || { echo "the game window did not appear"; exit 1; }
-    xdotool windowfocus --sync "$board" key F3
-    leads=$(find "^Leads$") || { echo "the leaders window did not appear"; exit 1; }
+    board=$(find_window "^Quorvix: ") || { echo "the game window did not appear"; exit 1; }
+    send_keys "$board" F3
+    leads=$(find_window "^Leads$") || { echo "the leaders window did not appear"; exit 1; }
     xdotool mousemove --window "$leads" 44 212 click 1   # Clear
-    question=$(find "^Quorvix$") || { echo "no question before clearing"; exit 1; }
-    xdotool windowfocus --sync "$question" key alt+y
+    question=$(find_window "^Quorvix$") || { echo "no question before clearing"; exit 1; }
+    send_keys "$question" alt+y
     sleep 0.5
-    xdotool windowfocus --sync "$leads" key Escape
+    send_keys "$leads" Escape
     sleep 0.3
-    xdotool windowfocus --sync "$board" key F10
+    send_keys "$board" F10
     for _ in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
     kill -0 $pid 2>/dev/null && { echo "the game did not close"; exit 1; }
     trap - EXIT

@@ -26,8 +26,10 @@ public:
         static const std::vector<QByteArray> keys = {"cards", "delay", "path", "Cards", " cards ", "car%64s", "x", "a/b", ""};
         static const std::vector<QByteArray> lines = {
             "[General]", "[general]", "[Other]", "[General", "; note", "# note", "", "   ", "no equals sign", "=", "\\",
+            "[Sound]",
         };
-        QByteArray text;
+        // A byte-order mark first, as editors on other systems write one.
+        QByteArray text = Pick(6) == 0 ? "\xEF\xBB\xBF" : "";
         for (int n = Pick(12); n > 0; --n) {
             if (Pick(3) == 0) {
                 text += lines[size_t(Pick(int(lines.size())))];
@@ -108,5 +110,21 @@ TEST(SettingsFuzz, SavedValuesReadBackFromAnyFile) {
         ASSERT_EQ(read.value(QStringLiteral("cards")).toString(), cards) << before.toStdString() << "\n--\n" << after.toStdString();
         ASSERT_EQ(read.value(QStringLiteral("delay")).toInt(), delay) << after.toStdString();
         ASSERT_EQ(read.value(QStringLiteral("path")).toString(), path) << after.toStdString();
+        // Every other key, of every group, reads as it read before: none changed, none
+        // lost, none made.
+        const QString original = dir.filePath(QStringLiteral("%1.before.ini").arg(run));
+        QFile in(original);
+        ASSERT_TRUE(in.open(QIODevice::WriteOnly));
+        in.write(before);
+        in.close();
+        QSettings was(original, QSettings::IniFormat);
+        QStringList others = read.allKeys(), wasOthers = was.allKeys();
+        for (QStringList* keys : {&others, &wasOthers})
+            keys->removeIf([](const QString& key) { return key.isEmpty() || key == u"cards" || key == u"delay" || key == u"path"; });
+        others.sort();
+        wasOthers.sort();
+        ASSERT_EQ(others, wasOthers) << before.toStdString() << "\n--\n" << after.toStdString();
+        for (const QString& key : others)
+            ASSERT_EQ(read.value(key), was.value(key)) << key.toStdString() << "\n" << before.toStdString() << "\n--\n" << after.toStdString();
     }
 }

@@ -198,6 +198,14 @@ TEST(IniText, SetValuesInPlace) {
         {"new keys where a dropped last key was", "cards=1\ncards=2\n;note", "cards=fruit\ndelay=50\n;note\n"},
         {"keys trimmed of form feeds too", "[General]\n\vcards\f=x\n", "[General]\ncards=fruit\ndelay=50\n"},
         {"a backslash and a CR last", "[General]\nx=a\\\r", "[General]\ncards=fruit\ndelay=50\nx=a\\\r"},
+        // QSettings skips a byte-order mark first in the file, but keeps the blanks
+        // after it in the first key.
+        {"a group right after a BOM", "\xEF\xBB\xBF[Sound]\ndelay=1\n[General]\ncards=x\n",
+         "\xEF\xBB\xBF[Sound]\ndelay=1\n[General]\ncards=fruit\ndelay=50\n"},
+        {"a key right after a BOM", "\xEF\xBB\xBF" "cards=x\n", "\xEF\xBB\xBF" "cards=fruit\ndelay=50\n"},
+        {"blanks before the first key after a BOM", "\xEF\xBB\xBF cards=x\n", "\xEF\xBB\xBF cards=x\ncards=fruit\ndelay=50\n"},
+        {"the same, its quote left open", "\xEF\xBB\xBF cards=\"x\n",
+         "\xEF\xBB\xBF" "cards=fruit\ndelay=50\n%20cards=\"x\n"},
     };
     for (const Row& row : rows) EXPECT_EQ(SetIniValues(row.before, values), row.after) << row.name;
 }

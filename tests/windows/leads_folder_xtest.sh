@@ -15,14 +15,14 @@ source "$here/real-x-environment.sh" "$work"
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   set -euo pipefail
   "$1" & pid=$!
-  report=$(timeout 30 xdotool search --sync --onlyvisible --name "^Quorvix$" | head -n 1 || true)
+  report=$(find_window "^Quorvix$" || true)
   if [ -z "$report" ]; then echo "no report of the unreadable leaders file"; kill $pid; exit 1; fi
-  xdotool windowfocus --sync "$report" key Return
-  board=$(timeout 30 xdotool search --sync --onlyvisible --name "^Quorvix: animals$" | head -n 1 || true)
+  send_keys "$report" Return
+  board=$(find_window "^Quorvix: animals$" || true)
   if [ -z "$board" ]; then echo "the game window did not appear"; kill $pid; exit 1; fi
   sleep 0.5
-  if xdotool search --onlyvisible --name "^Quorvix$" >/dev/null; then echo "the report came back"; kill $pid; exit 1; fi
-  xdotool windowfocus --sync "$board" key F10
+  if xdotool search --onlyvisible --name "^Quorvix$" >/dev/null 2>&1; then echo "the report came back"; kill $pid; exit 1; fi
+  send_keys "$board" F10
   for i in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
   if kill -0 $pid 2>/dev/null; then echo "the game did not close"; kill $pid; exit 1; fi
   wait $pid' _ "$game"

@@ -14,11 +14,11 @@ source "$here/real-x-environment.sh" "$work"
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   set -euo pipefail
   "$1" & pid=$!
-  wid=$(timeout 30 xdotool search --sync --onlyvisible --name "^Quorvix: animals$" | head -n 1 || true)
+  wid=$(find_window "^Quorvix: animals$" || true)
   if [ -z "$wid" ]; then echo "the game window did not appear"; kill $pid; exit 1; fi
   sleep 0.5
   import -window "$wid" shot.png
-  xdotool windowfocus "$wid" key F10
+  send_keys "$wid" F10
   wait $pid' _ "$game"
 
 height=$(identify -format '%h' shot.png)
