@@ -21,6 +21,7 @@ clear_leaders_from() {
   shift
   (cd "$folder" && xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     set -euo pipefail
+    source "$QUORVIX_X_HELPERS"
     "$@" & pid=$!
     trap "kill $pid 2>/dev/null || true" EXIT
     board=$(find_window "^Quorvix: ") || { echo "the game window did not appear"; exit 1; }

@@ -14,6 +14,7 @@ source "$here/real-x-environment.sh" "$work"
 
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   set -euo pipefail
+  source "$QUORVIX_X_HELPERS"
   "$1" & pid=$!
   report=$(find_window "^Quorvix$" || true)
   if [ -z "$report" ]; then echo "no report of the unreadable leaders file"; kill $pid; exit 1; fi

@@ -9,26 +9,6 @@ unset QT_QPA_PLATFORM  # the test runner's offscreen platform would hide the win
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}intercept_strndup=0:fast_unwind_on_malloc=0"
 export LSAN_OPTIONS="suppressions=$here/x11-libraries.supp:print_suppressions=0"
 
-# xdotool gives up with an X error (BadWindow) when a window it looks at goes away
-# meanwhile, as the program's short-lived windows do at start-up on a loaded machine:
-# these look again until the window is there or 30 s have passed.
-find_window() {
-  local id=
-  for _ in $(seq 150); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.2
-  done
-  return 1
-}
-# Focuses the window and types the keys, again after an X error.
-send_keys() {
-  local window=$1
-  shift
-  for _ in 1 2 3 4 5; do
-    xdotool windowfocus --sync "$window" key "$@" 2>/dev/null && return 0
-    sleep 0.2
-  done
-  return 1
-}
-export -f find_window send_keys
+# The helpers for what runs on the virtual X server: xvfb-run starts it through sh,
+# which passes on no shell functions, so it sources them from here.
+export QUORVIX_X_HELPERS="$here/x-helpers.sh"

@@ -13,6 +13,7 @@ source "$here/real-x-environment.sh" "$work"
 
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   set -euo pipefail
+  source "$QUORVIX_X_HELPERS"
   "$1" & pid=$!
   wid=$(find_window "^Quorvix: animals$" || true)
   if [ -z "$wid" ]; then echo "the game window did not appear"; kill $pid; exit 1; fi
