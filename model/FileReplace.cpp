@@ -1,5 +1,6 @@
 #include "model/FileReplace.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -51,17 +52,36 @@ void SyncFolder(const QString& target) {
     ::close(fd);
 }
 
+// The file a replacement writes: `path`, or the file its symbolic links lead to when
+// every link on the way is the user's own, so that a link planted by someone else in
+// a folder others can write to never turns a save into an overwrite of another file.
+// A link to a file not there yet leads to it; a loop is an error.
+QString FollowOwnLinks(const QString& path, QString& target) {
+    target = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat link{};
+        if (::lstat(QFile::encodeName(target).constData(), &link) != 0 || !S_ISLNK(link.st_mode)) return {};
+        if (link.st_uid != ::geteuid()) return QStringLiteral("it is a symbolic link of another user");
+        target = QFileInfo(target).symLinkTarget();
+    }
+    return SystemReason(ELOOP);
+}
+
 }  // namespace
 
 QString ReplaceFileContents(const QString& path, const QByteArray& contents) {
-    QString target = path;
-    const QFileInfo info(path);
-    if (info.isSymLink() && info.exists()) target = info.canonicalFilePath();
+    QString target;
+    if (const QString refused = FollowOwnLinks(path, target); !refused.isEmpty()) return refused;
 
     struct stat old{};
     const QByteArray targetName = QFile::encodeName(target);
     const bool exists = ::stat(targetName.constData(), &old) == 0;
     if (exists && !S_ISREG(old.st_mode)) return S_ISDIR(old.st_mode) ? SystemReason(EISDIR) : QStringLiteral("not a regular file");
+    // A file made read-only stays as it is: the rename would need only the folder.
+    if (exists) {
+        const int refused = ::access(targetName.constData(), W_OK) != 0 ? errno : (old.st_mode & 0222) == 0 ? EACCES : 0;
+        if (refused) return SystemReason(refused);
+    }
 
     QByteArray temporary;
     const int fd = CreateSibling(target, temporary);
@@ -87,9 +107,11 @@ QString ReplaceFileContents(const QString& path, const QByteArray& contents) {
     return {};
 }
 
-void RemoveUnfinishedReplacements(const QString& path) {
+void RemoveUnfinishedReplacements(const QString& path, std::chrono::seconds olderThan) {
     const QFileInfo info(path);
     QDir folder = info.dir();
     const QString pattern = SiblingPrefix(info) + QStringLiteral("????????");
-    for (const QString& name : folder.entryList({pattern}, QDir::Files | QDir::Hidden | QDir::System)) folder.remove(name);
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-olderThan.count());
+    for (const QString& name : folder.entryList({pattern}, QDir::Files | QDir::Hidden | QDir::System))
+        if (olderThan.count() == 0 || QFileInfo(folder.filePath(name)).lastModified().toUTC() < before) folder.remove(name);
 }

@@ -56,7 +56,9 @@ bool LockWithin(int fd, std::chrono::milliseconds timeout) {
 
 LeadsLock::LeadsLock(const QString& leadsPath, std::chrono::milliseconds timeout) {
     const QByteArray name = QFile::encodeName(leadsPath + QStringLiteral(".lock"));
-    const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW, 0666);
+    // Read-only: flock needs no more, and another user's lock file in a shared folder
+    // (0644 by the umask) can then be locked by everyone.
+    const int fd = ::open(name.constData(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW, 0666);
     if (fd < 0) {
         reason_ = SystemReason(errno);
         return;

@@ -66,6 +66,9 @@ void SaveSettings(const GameSettings& settings, const QString& path, const QStri
     const QByteArray saved = SetIniValues(text, {{kCards.toLatin1(), EncodeIniString(settings.CardSetName)},
                                                  {kDelay.toLatin1(), QByteArray::number(settings.TurnDelay)},
                                                  {"path", EncodeIniString(programFolder)}});
+    // A game killed while saving left its new file behind; one still saving has had no
+    // minute to do it in.
+    RemoveUnfinishedReplacements(path, std::chrono::minutes(1));
     if (const QString reason = ReplaceFileContents(path, saved); !reason.isEmpty()) fail(reason);
 }
 
