@@ -1,5 +1,6 @@
 #include "ui/CardPictures.h"
 
+#include <QFile>
 #include <QFont>
 #include <QImageReader>
 #include <QPainter>
@@ -9,9 +10,37 @@ namespace {
 // A second guard for formats whose header gives no size: no decode above this.
 constexpr int kAllocationLimitMB = 32;
 
+uint32_t LittleEndian(const QByteArray& bytes, int at, int size) {
+    uint32_t value = 0;
+    for (int i = size - 1; i >= 0; --i) value = value << 8 | uint8_t(bytes[at + i]);
+    return value;
+}
+
+// Whether a BMP file holds less than its header says: the file's size it gives, or
+// for uncompressed pixels the rows it needs. Qt's reader would draw the missing rows
+// black without a word.
+bool BmpCutShort(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;  // the reader says why
+    const QByteArray header = file.read(34);
+    if (header.size() < 34 || !header.startsWith("BM")) return false;
+    const qint64 size = file.size();
+    const uint32_t stated = LittleEndian(header, 2, 4), pixelsAt = LittleEndian(header, 10, 4);
+    const int64_t width = int32_t(LittleEndian(header, 18, 4)), height = int32_t(LittleEndian(header, 22, 4));
+    const uint32_t bits = LittleEndian(header, 28, 2), compression = LittleEndian(header, 30, 4);
+    if (stated > size) return true;
+    if (compression != 0 || width <= 0 || bits == 0) return false;
+    const int64_t rowBytes = (width * bits + 31) / 32 * 4;
+    return int64_t(pixelsAt) + rowBytes * (height < 0 ? -height : height) > size;
+}
+
 }  // namespace
 
 QImage ReadCardPicture(const QString& path, QSize size, QString* error) {
+    if (BmpCutShort(path)) {
+        *error = QStringLiteral("Cannot load the card picture %1: the file is cut short").arg(path);
+        return {};
+    }
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     reader.setDecideFormatFromContent(true);  // any format Qt reads, under the set's file names

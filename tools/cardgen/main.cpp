@@ -17,8 +17,11 @@
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
+#include <QTemporaryDir>
 
 #include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "CardArt.h"
 
@@ -68,8 +71,38 @@ int Icons(const QString& folder) {
     return Save(Back(animals, 96, true), QDir(folder).filePath(QStringLiteral("../quorvix.png")), "PNG") ? 0 : 1;
 }
 
+// Writes a file whole and makes sure it reached the disk: a full disk is caught here,
+// not in a picture cut short.
+bool SaveWhole(const QImage& image, const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "BMP") || !file.flush() || ::fsync(file.handle()) != 0) {
+        std::fprintf(stderr, "cardgen: cannot write %s: %s\n", qPrintable(path), qPrintable(file.errorString()));
+        return false;
+    }
+    file.close();
+    return file.error() == QFile::NoError;
+}
+
+// Puts the made set where the old one (if any) was, in two renames; the old set goes
+// only once the new one is in place.
+bool MoveIntoPlace(const QString& made, const QString& folder) {
+    const QFileInfo target(folder);
+    const QString old = target.path() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".old");
+    QDir(old).removeRecursively();
+    const bool hadOne = target.exists();
+    if (hadOne && !QDir().rename(folder, old)) return false;
+    if (!QDir().rename(made, folder)) {
+        if (hadOne) QDir().rename(old, folder);
+        return false;
+    }
+    QDir(old).removeRecursively();
+    return true;
+}
+
 // A player's pictures, each scaled to fill the card (cut to a square from its middle).
-// All are read before any is written, so a bad picture leaves no half-made set.
+// All are read before any is written, and the set is made in a hidden folder beside
+// its place and moved there only when every file is on the disk: a bad picture or a
+// full disk leaves no half-made set for the game to deal.
 int Make(const QString& folder, const QStringList& pictures) {
     if (pictures.size() != 19) return Usage();
     QList<QImage> cards;
@@ -83,10 +116,26 @@ int Make(const QString& folder, const QStringList& pictures) {
         }
         cards << FitToCard(picture);
     }
+    const QFileInfo target(folder);
+    if (!QDir().mkpath(target.path())) {
+        std::fprintf(stderr, "cardgen: cannot make the folder %s\n", qPrintable(target.path()));
+        return 1;
+    }
+    QTemporaryDir making(target.path() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".making-XXXXXX"));
+    if (!making.isValid()) {
+        std::fprintf(stderr, "cardgen: cannot write in %s: %s\n", qPrintable(target.path()), qPrintable(making.errorString()));
+        return 1;
+    }
     for (int i = 0; i < 19; ++i) {
         const QString name = i == 0 ? QStringLiteral("space.bmp") : QStringLiteral("%1.bmp").arg(i);
-        if (!Save(cards[i], QDir(folder).filePath(name), "BMP")) return 1;
+        if (!SaveWhole(cards[i], making.filePath(name))) return 1;  // the hidden folder goes with `making`
     }
+    ::chmod(QFile::encodeName(making.path()).constData(), 0755);  // as a folder made by mkdir
+    if (!MoveIntoPlace(making.path(), folder)) {
+        std::fprintf(stderr, "cardgen: cannot put the set in place at %s\n", qPrintable(folder));
+        return 1;
+    }
+    making.setAutoRemove(false);
     std::printf("cardgen: made the card set %s\n", qPrintable(QDir(folder).absolutePath()));
     return 0;
 }
