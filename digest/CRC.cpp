@@ -469,19 +469,18 @@ void Final(CrcState& state, std::string& digest) {
 
 }  // namespace
 
-void CrcInit(CrcState& state, uint32_t variant) {
-    state.msbFirst = variant == kCrc32MsbFirst;
+void CrcInit(CrcState& state, uint32_t) {
     state.crc = 0xFFFFFFFFu;
     state.waiting = 0;
     state.folding = false;
 }
 
-void CrcUpdate(CrcState& state, const uint8_t* data, uint32_t length) {
-    state.msbFirst ? Update<true>(state, data, length) : Update<false>(state, data, length);
-}
+void Crc32Update(CrcState& state, const uint8_t* data, uint32_t length) { Update<false>(state, data, length); }
 
-void CrcFinal(CrcState& state, std::string& digest) {
-    state.msbFirst ? Final<true>(state, digest) : Final<false>(state, digest);
-}
+void Crc32MsbUpdate(CrcState& state, const uint8_t* data, uint32_t length) { Update<true>(state, data, length); }
+
+void Crc32Final(CrcState& state, std::string& digest) { Final<false>(state, digest); }
+
+void Crc32MsbFinal(CrcState& state, std::string& digest) { Final<true>(state, digest); }
 
 }  // namespace quorvix::digest

@@ -15,18 +15,16 @@ struct CrcState {
     uint32_t crc;
     uint32_t waiting;  // bytes in `pending`, while folding
     bool folding;
-    bool msbFirst;  // CRC-32/BZIP2 rather than the reflected form
     alignas(64) uint8_t lanes[256];
     alignas(64) uint8_t pending[256];
 };
 
-// The variants: the reflected form, and most significant bit first.
-constexpr uint32_t kCrc32Reflected = 0;
-constexpr uint32_t kCrc32MsbFirst = 1;
-
+// Both forms start alike; each has its own update and final.
 void CrcInit(CrcState& state, uint32_t variant);
-void CrcUpdate(CrcState& state, const uint8_t* data, uint32_t length);
-// Both forms print the checksum's bytes least significant first.
-void CrcFinal(CrcState& state, std::string& digest);
+void Crc32MsbUpdate(CrcState& state, const uint8_t* data, uint32_t length);
+void Crc32Update(CrcState& state, const uint8_t* data, uint32_t length);
+// Both print the checksum's bytes least significant first.
+void Crc32MsbFinal(CrcState& state, std::string& digest);
+void Crc32Final(CrcState& state, std::string& digest);
 
 }  // namespace quorvix::digest

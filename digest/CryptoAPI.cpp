@@ -2,6 +2,8 @@
 
 #include <cassert>
 #include <cstddef>
+#include <cstring>
+#include <type_traits>
 #include <iterator>
 #include <new>
 #include <utility>
@@ -49,22 +51,27 @@ struct HashAlgorithm {
     void (*init)(void* state, uint32_t variant);
     void (*update)(void* state, const uint8_t* data, uint32_t length);
     void (*final)(void* state, std::string& digest);
-    // HAVAL and Tiger: the context's pass count, handed to the state before each step.
-    void (*setPasses)(void* state, uint32_t passes);
+    // HAVAL and Tiger: where the state keeps its pass count, which the context's is
+    // copied into before each step (a plain store, so that the step stays a tail call).
+    size_t passesAt;
     // Types whose many messages HashBatch can compress side by side.
     const LaneFamily& (*lanes)();
 };
 
 template <typename State>
 concept HasPasses = requires(State state) { state.passes; };
+constexpr size_t kNoPasses = SIZE_MAX;
 
 // The one adapter from a unit's typed steps to a row.
 template <typename State, void (*Init)(State&, uint32_t), void (*Update)(State&, const uint8_t*, uint32_t),
           void (*Final)(State&, std::string&)>
 constexpr HashAlgorithm Row(uint32_t code, const char* name, uint32_t digestBits, uint32_t variant,
                             const LaneFamily& (*lanes)()) {
-    void (*setPasses)(void*, uint32_t) = nullptr;
-    if constexpr (HasPasses<State>) setPasses = [](void* s, uint32_t passes) { static_cast<State*>(s)->passes = passes; };
+    size_t passesAt = kNoPasses;
+    if constexpr (HasPasses<State>) {
+        static_assert(std::is_same_v<decltype(State::passes), uint32_t>);
+        passesAt = offsetof(State, passes);
+    }
     return {code,
             name,
             digestBits,
@@ -73,13 +80,14 @@ constexpr HashAlgorithm Row(uint32_t code, const char* name, uint32_t digestBits
             [](void* s, uint32_t v) { Init(*static_cast<State*>(s), v); },
             [](void* s, const uint8_t* data, uint32_t length) { Update(*static_cast<State*>(s), data, length); },
             [](void* s, std::string& digest) { Final(*static_cast<State*>(s), digest); },
-            setPasses,
+            passesAt,
             lanes};
 }
 
 constexpr auto Md2 = Row<Md2State, Md2Init, Md2Update, Md2Final>;
 constexpr auto Md = Row<MdState, MdInit, MdUpdate, MdFinal>;
-constexpr auto Crc = Row<CrcState, CrcInit, CrcUpdate, CrcFinal>;
+constexpr auto Crc32 = Row<CrcState, CrcInit, Crc32Update, Crc32Final>;
+constexpr auto Crc32Msb = Row<CrcState, CrcInit, Crc32MsbUpdate, Crc32MsbFinal>;
 constexpr auto Adler = Row<AdlerState, AdlerInit, AdlerUpdate, AdlerFinal>;
 constexpr auto Gost = Row<GostState, GostInit, GostUpdate, GostFinal>;
 constexpr auto Haval = Row<HavalState, HavalInit, HavalUpdate, HavalFinal>;
@@ -93,8 +101,8 @@ constexpr HashAlgorithm kAlgorithms[] = {
     Md2(HASH_MD2, "MD2", 128, 2, nullptr),
     Md(HASH_MD4, "MD4", 128, 4, nullptr),
     Md(HASH_MD5, "MD5", 128, 5, Md5Lanes),
-    Crc(HASH_CRC32_MSB, "CRC32-MSB", 32, kCrc32MsbFirst, nullptr),
-    Crc(HASH_CRC32, "CRC32", 32, kCrc32Reflected, nullptr),
+    Crc32Msb(HASH_CRC32_MSB, "CRC32-MSB", 32, 0, nullptr),
+    Crc32(HASH_CRC32, "CRC32", 32, 0, nullptr),
     Adler(HASH_ADLER32, "ADLER32", 32, 0, nullptr),
     Gost(HASH_GOST, "GOST", 256, 0, nullptr),
     Haval(HASH_HAVAL128, "HAVAL128", 128, 128, nullptr),
@@ -177,12 +185,18 @@ HashError HashInit(HashContext* context, uint32_t type) {
     const HashAlgorithm* algorithm = Find(type);
     if (!algorithm) return HASH_ERR_UNKNOWN_TYPE;
     context->state.reset(AllocateState(*algorithm));
-    if (algorithm->setPasses) context->passes = 3;  // as the unit's init sets it
+    if (algorithm->passesAt != kNoPasses) context->passes = 3;  // as the unit's init sets it
     algorithm->init(context->state->record, algorithm->variant);
     return HASH_ERR_NONE;
 }
 
 namespace {
+void SetPasses(const HashAlgorithm& algorithm, HashContext& context) {
+    if (algorithm.passesAt != kNoPasses)
+        std::memcpy(static_cast<unsigned char*>(static_cast<void*>(context.state->record)) + algorithm.passesAt, &context.passes,
+                    sizeof context.passes);
+}
+
 // The checks shared by HashUpdate and HashFinal, in the order the codes rank.
 HashError Check(const HashContext* context, const HashAlgorithm*& algorithm) {
     if (!context) return HASH_ERR_NULL_CONTEXT;
@@ -200,7 +214,7 @@ HashError HashUpdate(HashContext* context, const void* data, uint32_t length) {
     if (HashError error = Check(context, algorithm)) return error;
     if (length == 0) return HASH_ERR_NONE;
     if (!data) return HASH_ERR_READ_FILE;
-    if (algorithm->setPasses) algorithm->setPasses(context->state->record, context->passes);
+    SetPasses(*algorithm, *context);
     algorithm->update(context->state->record, static_cast<const uint8_t*>(data), length);
     return HASH_ERR_NONE;
 }
@@ -209,7 +223,7 @@ HashError HashFinal(HashContext* context, std::string& digest) {
     const HashAlgorithm* algorithm = nullptr;
     if (HashError error = Check(context, algorithm)) return error;
     // The final cannot fail, so the text goes straight into the caller's string.
-    if (algorithm->setPasses) algorithm->setPasses(context->state->record, context->passes);
+    SetPasses(*algorithm, *context);
     algorithm->final(context->state->record, digest);
     context->state.reset();
     return HASH_ERR_NONE;
