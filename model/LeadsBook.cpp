@@ -23,7 +23,7 @@ QString LeadsBook::Load() {
     return {};
 }
 
-QString LeadsBook::Insert(const QString& name, int32_t points) {
+QString LeadsBook::Insert(const QString& name, int32_t points, const std::function<void()>& whileWaiting) {
     auto pending = unsaved_;
     pending.emplace_back(name, points);
     try {
@@ -31,7 +31,7 @@ QString LeadsBook::Insert(const QString& name, int32_t points) {
             bool changed = false;
             for (const auto& [pendingName, pendingPoints] : pending) changed |= RankLead(table, pendingName, pendingPoints);
             return changed;
-        }, path_);
+        }, path_, whileWaiting);
     } catch (const LeadsError& error) {
         unsaved_ = std::move(pending);
         told_ = QString::fromStdString(error.what());

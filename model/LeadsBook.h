@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -22,7 +23,8 @@ public:
     // Each returns what to tell the player: empty when all went well or when the
     // player already knows of the problem.
     QString Load();
-    QString Insert(const QString& name, int32_t points);
+    // `whileWaiting` is called while another game holds the file's lock.
+    QString Insert(const QString& name, int32_t points, const std::function<void()>& whileWaiting = {});
     QString Clear();
 
 private:

@@ -81,8 +81,9 @@ void LoadLeads(LeadsTable& table, const QString& path) {
         UpdateLeads(table, nullptr, path);
 }
 
-void UpdateLeads(LeadsTable& table, const std::function<bool(LeadsTable&)>& change, const QString& path) {
-    const LeadsLock lock(path);
+void UpdateLeads(LeadsTable& table, const std::function<bool(LeadsTable&)>& change, const QString& path,
+                 const std::function<void()>& whileWaiting) {
+    const LeadsLock lock(path, std::chrono::milliseconds(3000), whileWaiting);
     if (!lock.IsHeld()) FailToSave(path, lock.Reason());
     const ReadResult result = ReadLeadsFile(path);
     if (result.outcome == Outcome::Failed) FailToRead(path, result.reason);

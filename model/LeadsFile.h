@@ -28,7 +28,9 @@ void LoadLeads(LeadsTable& table, const QString& path = kLeadsFileName);
 // Applies `change` to the table in the file as it is now and writes the result back
 // when `change` returns true (or the file was missing or short). `table` receives
 // what the file then holds; on a failure it is left as it was, and LeadsError says why.
-void UpdateLeads(LeadsTable& table, const std::function<bool(LeadsTable&)>& change, const QString& path = kLeadsFileName);
+// `whileWaiting` is called while another program holds the file's lock.
+void UpdateLeads(LeadsTable& table, const std::function<bool(LeadsTable&)>& change, const QString& path = kLeadsFileName,
+                 const std::function<void()>& whileWaiting = {});
 
 // Ranks the result in below any equal points and rewrites the file when it beats
 // entry 10. When the file cannot be read or written the result is still ranked into

@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <condition_variable>
 #include <fcntl.h>
@@ -28,7 +29,7 @@ struct Waiting {
 // to a descriptor: what the helper takes, this thread holds. A wait given up on is
 // abandoned to the helper, whose duplicate is by then the file's last descriptor:
 // when the lock does come, closing it releases the lock at once.
-bool LockWithin(int fd, std::chrono::milliseconds timeout) {
+bool LockWithin(int fd, std::chrono::milliseconds timeout, const std::function<void()>& whileWaiting) {
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return true;
     if (errno != EWOULDBLOCK) return false;
     const int helperFd = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
@@ -47,14 +48,23 @@ bool LockWithin(int fd, std::chrono::milliseconds timeout) {
         waiting->done.notify_one();
     }).detach();
     std::unique_lock<std::mutex> guard(waiting->mutex);
-    waiting->done.wait_for(guard, timeout, [&] { return waiting->finished; });
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    constexpr std::chrono::milliseconds kBeat(30);
+    while (!waiting->done.wait_for(guard, std::min<std::chrono::steady_clock::duration>(kBeat, deadline - std::chrono::steady_clock::now()),
+                                   [&] { return waiting->finished; }) &&
+           std::chrono::steady_clock::now() < deadline) {
+        if (!whileWaiting) continue;
+        guard.unlock();
+        whileWaiting();
+        guard.lock();
+    }
     errno = waiting->finished ? waiting->error : ETIMEDOUT;
     return waiting->locked;
 }
 
 }  // namespace
 
-LeadsLock::LeadsLock(const QString& leadsPath, std::chrono::milliseconds timeout) {
+LeadsLock::LeadsLock(const QString& leadsPath, std::chrono::milliseconds timeout, const std::function<void()>& whileWaiting) {
     const QByteArray name = QFile::encodeName(leadsPath + QStringLiteral(".lock"));
     // Read-only: flock needs no more, and another user's lock file in a shared folder
     // (0644 by the umask) can then be locked by everyone.
@@ -63,7 +73,7 @@ LeadsLock::LeadsLock(const QString& leadsPath, std::chrono::milliseconds timeout
         reason_ = SystemReason(errno);
         return;
     }
-    if (!LockWithin(fd, timeout)) {
+    if (!LockWithin(fd, timeout, whileWaiting)) {
         reason_ = errno == ETIMEDOUT ? QStringLiteral("the leaders table is in use by another program")
                                      : SystemReason(errno);
         ::close(fd);

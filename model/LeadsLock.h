@@ -7,11 +7,15 @@
 #include <QString>
 
 #include <chrono>
+#include <functional>
 
 class LeadsLock {
 public:
     // Waits at most `timeout` for the lock; IsHeld() and Reason() tell how it went.
-    explicit LeadsLock(const QString& leadsPath, std::chrono::milliseconds timeout = std::chrono::milliseconds(3000));
+    // While it waits, `whileWaiting` is called every few tens of milliseconds (a
+    // window keeps painting).
+    explicit LeadsLock(const QString& leadsPath, std::chrono::milliseconds timeout = std::chrono::milliseconds(3000),
+                       const std::function<void()>& whileWaiting = {});
     ~LeadsLock();
     LeadsLock(const LeadsLock&) = delete;
     LeadsLock& operator=(const LeadsLock&) = delete;

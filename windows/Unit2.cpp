@@ -1,5 +1,6 @@
 #include "windows/Unit2.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -49,7 +50,14 @@ void TForm2::showEvent(QShowEvent* event) {
 // closes as usual: the leaders window then shows it for the rest of this run.
 void TForm2::SpeedButton1Click() {
     NameEntryAllowedToClose = true;
-    if (const QString problem = leads_.Insert(Edit1->text(), points_); !problem.isEmpty()) ShowErrorReport(problem, this);
+    // Another game saving its result holds the file for a moment: the window keeps
+    // painting meanwhile, under a busy cursor, and takes no input.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const QString problem = leads_.Insert(Edit1->text(), points_, [] {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+    QApplication::restoreOverrideCursor();
+    if (!problem.isEmpty()) ShowErrorReport(problem, this);
     GameReady = true;
     close();
 }

@@ -188,6 +188,33 @@ TEST_F(LeadsFileTest, LockOfAKilledGameIsFreeAtOnce) {
     ::close(ready[1]);
 }
 
+// While another game holds the lock, the waiting one is called back (its window keeps
+// painting); the holder lets go at the first call, so the wait is certain to happen.
+TEST_F(LeadsFileTest, AWaitForTheLockCallsBack) {
+    int ready[2], release[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    ASSERT_EQ(::pipe(release), 0);
+    const pid_t holder = ::fork();
+    if (holder == 0) {
+        const LeadsLock lock(path);
+        (void)!::write(ready[1], "y", 1);
+        char go;
+        (void)!::read(release[0], &go, 1);
+        ::_exit(0);
+    }
+    char held = 0;
+    ASSERT_EQ(::read(ready[0], &held, 1), 1);
+    int calls = 0;
+    EXPECT_NO_THROW(UpdateLeads(table, [](LeadsTable& current) { return RankLead(current, QStringLiteral("Waited"), 700); },
+                                path, [&] {
+                                    if (calls++ == 0) (void)!::write(release[1], "y", 1);
+                                }));
+    ::waitpid(holder, nullptr, 0);
+    EXPECT_GE(calls, 1);
+    EXPECT_EQ(GetLeadEntry(table, 1).name, QStringLiteral("Waited"));
+    for (int fd : {ready[0], ready[1], release[0], release[1]}) ::close(fd);
+}
+
 // A game that starts while another writes its result must not replace that result
 // with the default table: creating the table waits for the lock and looks again.
 TEST_F(LeadsFileTest, CreatingTheDefaultTableWaitsForAWriteInProgress) {
