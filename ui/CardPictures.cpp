@@ -34,6 +34,29 @@ bool BmpCutShort(const QString& path) {
     return int64_t(pixelsAt) + rowBytes * (height < 0 ? -height : height) > size;
 }
 
+// Whether a JPEG file is progressive (or otherwise multi-scan): its decoder keeps
+// every coefficient of the whole picture, two bytes a sample, whatever the scaled
+// size, so it is held to the limit of pictures decoded whole. The frame header's
+// marker tells: SOF2, SOF6, SOF10 and SOF14 are the progressive ones.
+bool ProgressiveJpeg(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray head = file.read(64 * 1024);  // the frame header comes before any pixel
+    if (!head.startsWith("\xff\xd8")) return false;
+    for (qsizetype at = 2; at + 4 <= head.size();) {
+        if (uint8_t(head[at]) != 0xff) return false;
+        const uint8_t marker = uint8_t(head[at + 1]);
+        if (marker == 0xff) {  // fill byte
+            ++at;
+            continue;
+        }
+        if (marker >= 0xc0 && marker <= 0xcf && marker != 0xc4 && marker != 0xc8 && marker != 0xcc)
+            return (marker & 0x03) == 0x02;
+        at += 2 + (uint8_t(head[at + 2]) << 8 | uint8_t(head[at + 3]));
+    }
+    return false;
+}
+
 }  // namespace
 
 QImage ReadCardPicture(const QString& path, QSize size, QString* error) {
@@ -50,7 +73,7 @@ QImage ReadCardPicture(const QString& path, QSize size, QString* error) {
         const qint64 pixels = qint64(stored.width()) * stored.height();
         // JPEG's decoder reduces while it decodes; others (PNG among them) decode the
         // whole picture first, whatever they say of scaled reading.
-        const bool scalesWhileReading = reader.format() == "jpeg";
+        const bool scalesWhileReading = reader.format() == "jpeg" && !ProgressiveJpeg(path);
         if (pixels > (scalesWhileReading ? kMaxScaledPicturePixels : kMaxPicturePixels)) {
             *error = QStringLiteral("Cannot load the card picture %1: the picture is too large (%2 × %3 pixels)")
                          .arg(path)

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QImage>
 #include <QImageReader>
+#include <QImageWriter>
 #include <QTemporaryDir>
 
 #include <sys/resource.h>
@@ -29,6 +30,14 @@ void SavePicture(const QString& path, int side, QImage::Format format, const cha
     QImage picture(side, side, format);
     picture.fill(Qt::color1);
     ASSERT_TRUE(picture.save(path, type)) << path.toStdString();
+}
+
+void SaveProgressiveJpeg(const QString& path, int side) {
+    QImage picture(side, side, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    QImageWriter writer(path, "JPEG");
+    writer.setProgressiveScanWrite(true);
+    ASSERT_TRUE(writer.write(picture)) << path.toStdString();
 }
 
 // Runs the probe on `programFolder`; its peak resident memory in KiB, or -1.
@@ -59,13 +68,20 @@ TEST(PictureMemory, HugePicturesAreRefusedAndTheLargestAcceptedStayWithinTheLimi
     SavePicture(set + QStringLiteral("1.bmp"), 10000, QImage::Format_Mono);
     // JPEG's decoder reduces while it decodes: far larger pictures are fine.
     SavePicture(set + QStringLiteral("2.bmp"), 8192, QImage::Format_Grayscale8, "JPEG");
-    for (int value = 3; value <= 18; ++value)
+    // A progressive JPEG keeps all of its coefficients: it is held to the whole-picture
+    // limit (its maximum accepted, and one over it).
+    SaveProgressiveJpeg(set + QStringLiteral("4.bmp"), 2048);
+    SaveProgressiveJpeg(set + QStringLiteral("5.bmp"), 6000);
+    for (int value = 6; value <= 18; ++value)
         ASSERT_TRUE(QFile::copy(set + QStringLiteral("space.bmp"), set + QString::number(value) + QStringLiteral(".bmp")));
 
     QString error;
     EXPECT_TRUE(ReadCardPicture(set + QStringLiteral("1.bmp"), QSize(60, 60), &error).isNull());
     EXPECT_NE(error.indexOf(QStringLiteral("the picture is too large (10000 × 10000 pixels)")), -1) << error.toStdString();
-    for (const char* name : {"2.bmp", "3.bmp"})
+    ASSERT_TRUE(QFile::copy(set + QStringLiteral("space.bmp"), set + QStringLiteral("3.bmp")));
+    EXPECT_TRUE(ReadCardPicture(set + QStringLiteral("5.bmp"), QSize(60, 60), &error).isNull());
+    EXPECT_NE(error.indexOf(QStringLiteral("the picture is too large (6000 × 6000 pixels)")), -1) << error.toStdString();
+    for (const char* name : {"2.bmp", "3.bmp", "4.bmp"})
         EXPECT_EQ(ReadCardPicture(set + QLatin1String(name), QSize(60, 60), &error).size(), QSize(60, 60)) << name;
 
     const long peak = PeakOfGame(dir.path());
