@@ -9,9 +9,33 @@
 
 namespace {
 
-bool IsPictureFile(const QString& path) {
+// Whether a file begins as a picture of a format the game reads: its first bytes only,
+// so that listing the sets stays cheap. A set's files are named ".bmp" whatever their
+// format; a picture whose data is damaged past its header is told when it is shown.
+bool StartsAsPicture(const QByteArray& head) {
+    static const QByteArray kMagic[] = {
+        "BM",                                           // BMP
+        QByteArray("\x89PNG\r\n\x1a\n", 8),             // PNG
+        "\xff\xd8\xff",                                  // JPEG
+        "GIF87a", "GIF89a",                             // GIF
+        QByteArray("II*\0", 4), QByteArray("MM\0*", 4),  // TIFF
+        "/* XPM */",                                    // XPM
+        QByteArray("\0\0\1\0", 4), QByteArray("\0\0\2\0", 4),  // ICO, CUR
+    };
+    for (const QByteArray& magic : kMagic)
+        if (head.startsWith(magic)) return true;
+    if (head.startsWith("RIFF") && head.mid(8, 4) == "WEBP") return true;
+    return head.size() >= 2 && head[0] == 'P' && head[1] >= '1' && head[1] <= '6';  // PBM, PGM, PPM
+}
+
+enum class PictureState { Usable, Missing, NotAPicture };
+
+PictureState PictureFile(const QString& path) {
     const QFileInfo info(path);
-    return info.isFile() && info.isReadable() && info.size() > 0;
+    if (!info.isFile() || !info.isReadable() || info.size() == 0) return PictureState::Missing;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return PictureState::Missing;
+    return StartsAsPicture(file.read(16)) ? PictureState::Usable : PictureState::NotAPicture;
 }
 
 QString WithSeparator(QString folder) {
@@ -56,13 +80,25 @@ QString CardSetFolder(const QString& programFolder, const QString& name) {
 
 QString CardSetProblem(const QString& cardFolder) {
     if (!QFileInfo(cardFolder).isDir()) return QStringLiteral("no such folder");
-    if (!IsPictureFile(cardFolder + QStringLiteral("space.bmp"))) return QStringLiteral("no back picture space.bmp");
-    QStringList missing;
-    for (int value = 1; value <= 18; ++value)
-        if (!IsPictureFile(cardFolder + QString::number(value) + QStringLiteral(".bmp"))) missing << QString::number(value);
-    if (missing.isEmpty()) return {};
-    return (missing.size() == 1 ? QStringLiteral("face %1.bmp missing") : QStringLiteral("faces %1 missing"))
-        .arg(missing.join(QStringLiteral(", ")));
+    switch (PictureFile(cardFolder + QStringLiteral("space.bmp"))) {
+        case PictureState::Missing: return QStringLiteral("no back picture space.bmp");
+        case PictureState::NotAPicture: return QStringLiteral("space.bmp is not a picture");
+        case PictureState::Usable: break;
+    }
+    QStringList missing, notPictures;
+    for (int value = 1; value <= 18; ++value) {
+        const PictureState state = PictureFile(cardFolder + QString::number(value) + QStringLiteral(".bmp"));
+        if (state == PictureState::Missing) missing << QString::number(value);
+        if (state == PictureState::NotAPicture) notPictures << QString::number(value);
+    }
+    if (!missing.isEmpty())
+        return (missing.size() == 1 ? QStringLiteral("face %1.bmp missing") : QStringLiteral("faces %1 missing"))
+            .arg(missing.join(QStringLiteral(", ")));
+    if (!notPictures.isEmpty())
+        return (notPictures.size() == 1 ? QStringLiteral("face %1.bmp is not a picture")
+                                        : QStringLiteral("faces %1 are not pictures"))
+            .arg(notPictures.join(QStringLiteral(", ")));
+    return {};
 }
 
 QString ChooseCardSet(const QString& programFolder, const QString& wanted, const QStringList& excluded) {

@@ -294,6 +294,25 @@ TEST(CardSets, WhatASetLacks) {
     EXPECT_EQ(CardSetProblem(gfx + QStringLiteral("noseven/")), QStringLiteral("faces 7, 12 missing"));
     EXPECT_EQ(CardSetProblem(gfx + QStringLiteral("gone/")), QStringLiteral("no such folder"));
     EXPECT_EQ(CardSetProblem(gfx + QStringLiteral("empty/")), QStringLiteral("no back picture space.bmp"));
+    // Judged by the pictures' first bytes: text under a picture's name is no picture;
+    // any format the game reads is.
+    const auto put = [&](const QString& set, const QString& file, const QByteArray& bytes) {
+        QFile out(gfx + set + QLatin1Char('/') + file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+    };
+    for (const QString& set : {QStringLiteral("text"), QStringLiteral("formats")}) MakeSet(gfx, set, true, 0);
+    put(QStringLiteral("text"), QStringLiteral("5.bmp"), "not a picture\n");
+    EXPECT_EQ(CardSetProblem(gfx + QStringLiteral("text/")), QStringLiteral("face 5.bmp is not a picture"));
+    put(QStringLiteral("text"), QStringLiteral("9.bmp"), "PK\3\4");
+    EXPECT_EQ(CardSetProblem(gfx + QStringLiteral("text/")), QStringLiteral("faces 5, 9 are not pictures"));
+    put(QStringLiteral("text"), QStringLiteral("space.bmp"), "<html>");
+    EXPECT_EQ(CardSetProblem(gfx + QStringLiteral("text/")), QStringLiteral("space.bmp is not a picture"));
+    const QByteArray formats[] = {QByteArray("\x89PNG\r\n\x1a\n", 8), "\xff\xd8\xff\xe0", "GIF89a", QByteArray("RIFF\0\0\0\0WEBPVP8 ", 16),
+                                  QByteArray("II*\0", 4), "P6\n"};
+    int value = 1;
+    for (const QByteArray& format : formats) put(QStringLiteral("formats"), QString::number(value++) + QStringLiteral(".bmp"), format);
+    EXPECT_EQ(CardSetProblem(gfx + QStringLiteral("formats/")), QString());
 }
 
 // The player's own sets' folder, under XDG_DATA_HOME, redirected while it lives.

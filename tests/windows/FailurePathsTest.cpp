@@ -73,6 +73,7 @@ private slots:
         QTest::newRow("without its back") << QByteArray("noback") << "The card set \"noback\" cannot be played: no back picture space.bmp.";
         QTest::newRow("without a face") << QByteArray("gaps") << "The card set \"gaps\" cannot be played: face 7.bmp missing.";
         QTest::newRow("a back that is no picture") << QByteArray("badback") << "The card set \"badback\" cannot be played: Cannot load the card picture";
+        QTest::newRow("a back that is text") << QByteArray("textback") << "The card set \"textback\" cannot be played: space.bmp is not a picture.";
         QTest::newRow("a name leading outside gfx") << QByteArray("../../outside") << QString();
     }
     void storedSetThatCannotBeDealtFallsBackOnce() {
@@ -83,8 +84,13 @@ private slots:
         sandbox->AddCardSet(QStringLiteral("badback"));
         QFile back(sandbox->ProgramFolder() + QStringLiteral("gfx/badback/space.bmp"));
         QVERIFY(back.open(QIODevice::WriteOnly));
-        back.write("not a picture");
+        back.write("BM, then not a picture");  // damaged past its header: found when dealt
         back.close();
+        sandbox->AddCardSet(QStringLiteral("textback"));
+        QFile text(sandbox->ProgramFolder() + QStringLiteral("gfx/textback/space.bmp"));
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write("not a picture");
+        text.close();
         sandbox->AddCardSet(QStringLiteral("../../outside"));  // a whole set, outside the card sets
         sandbox->WriteSettings("[General]\ncards=" + stored + "\n");
         MessageBoxRecorder reports;

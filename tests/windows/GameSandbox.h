@@ -123,7 +123,7 @@ public:
             if (value == missingFace) continue;
             if (value == corruptFace) {
                 QFile file(folder + QString::number(value) + QStringLiteral(".bmp"));
-                if (file.open(QIODevice::WriteOnly)) file.write("not a picture");
+                if (file.open(QIODevice::WriteOnly)) file.write("BM, then not a picture");  // damaged past its header
                 continue;
             }
             QImage face(12, 12, QImage::Format_RGB888);
