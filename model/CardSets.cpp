@@ -63,9 +63,13 @@ QList<CardSet> AllCardSets(const QString& programFolder) {
     for (const auto& [folder, user] : {std::pair{UserCardSetsFolder(), true}, std::pair{CardSetsFolder(programFolder), false}})
         for (const QString& name : ListCardSets(folder)) {
             if (names.contains(name)) continue;  // the player's set of that name
-            names << name;
             const QString setFolder = folder + name + QLatin1Char('/');
-            sets.push_back({name, setFolder, user, CardSetProblem(setFolder)});
+            const QString problem = CardSetProblem(setFolder);
+            // A folder linked from elsewhere is listed only as a set to play: a link to
+            // a folder of something else (/etc, say) is no set with a problem.
+            if (!problem.isEmpty() && QFileInfo(folder + name).isSymLink()) continue;
+            names << name;
+            sets.push_back({name, setFolder, user, problem});
         }
     return sets;
 }

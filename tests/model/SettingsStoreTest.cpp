@@ -356,11 +356,16 @@ TEST(CardSets, PlayersOwnSetsComeFirstAndHideInstalledOnes) {
     MakeSet(CardSetsFolder(program), QStringLiteral("fruit"), true, 0);
     MakeSet(UserCardSetsFolder(), QStringLiteral("fruit"), false, 0);
     MakeSet(UserCardSetsFolder(), QStringLiteral("mine"), true, 3);
+    // Links from elsewhere: to a whole set, listed; to a folder of something else, not.
+    MakeSet(dir.filePath(QStringLiteral("elsewhere/")), QStringLiteral("holiday"), true, 0);
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("elsewhere/holiday")), UserCardSetsFolder() + QStringLiteral("holiday")));
+    ASSERT_TRUE(QFile::link(dir.path(), UserCardSetsFolder() + QStringLiteral("etc")));
     QStringList seen;
     for (const CardSet& set : AllCardSets(program))
         seen << QStringLiteral("%1 %2 %3 [%4]").arg(set.name, set.user ? "own" : "installed", set.folder, set.problem);
     const QString own = UserCardSetsFolder(), installed = CardSetsFolder(program);
     EXPECT_EQ(seen, (QStringList{QStringLiteral("fruit own %1fruit/ [no back picture space.bmp]").arg(own),
+                                 QStringLiteral("holiday own %1holiday/ []").arg(own),
                                  QStringLiteral("mine own %1mine/ [face 3.bmp missing]").arg(own),
                                  QStringLiteral("animals installed %1animals/ []").arg(installed)}));
     EXPECT_EQ(CardSetFolder(program, QStringLiteral("fruit")), own + QStringLiteral("fruit/"));
