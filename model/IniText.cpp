@@ -155,7 +155,9 @@ QByteArray EncodeIniString(const QString& value) {
             case '"':
             case '\\': result += '\\'; result += char(c); break;
             default:
-                if (c <= 0x1F || c == 0x7F) {
+                // The byte-order marks escaped too: as characters of a value they would
+                // be taken for a file's or a decoder's mark and dropped.
+                if (c <= 0x1F || c == 0x7F || c == 0xFEFF || c == 0xFFFE) {
                     result += Hex(c);
                     escapeNextIfHex = true;
                 } else {

@@ -218,6 +218,8 @@ TEST_F(SettingsTest, SavedTextsReadBackExactly) {
         QStringLiteral("quote\"d"), QStringLiteral("back\\slash\\"), QStringLiteral("tab\tand\nline"),
         QString::fromUtf8("\x01" "abc\x1f" "f"), QString::fromUtf8("Ünïcödé 日本 🂡"), QStringLiteral("/opt/Quorvix Game/"),
         QStringLiteral("\"quoted\""), QStringLiteral("#hash"), QStringLiteral("[group]"), QString(),
+        // The byte-order mark and its swapped twin as characters of a value, anywhere.
+        QString::fromUtf16(u"fr,ui\uFEFFt"), QString::fromUtf16(u"\uFEFFfirst"), QString::fromUtf16(u"x\uFFFEy"),
     };
     int file = 0;
     for (const QString& value : values) {
