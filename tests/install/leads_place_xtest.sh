@@ -19,7 +19,7 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 clear_leaders_from() {
   local folder=$1
   shift
-  (cd "$folder" && xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  (cd "$folder" && with_virtual_x bash -c '
     set -euo pipefail
     source "$QUORVIX_X_HELPERS"
     "$@" & pid=$!

@@ -12,7 +12,7 @@ cd "$work"
 mkdir leads.dat
 source "$here/real-x-environment.sh" "$work"
 
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+with_virtual_x bash -c '
   set -euo pipefail
   source "$QUORVIX_X_HELPERS"
   "$1" & pid=$!

@@ -11,7 +11,7 @@ trap 'rm -rf "$work"' EXIT
 cd "$work"
 source "$here/real-x-environment.sh" "$work"
 
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+with_virtual_x bash -c '
   set -euo pipefail
   source "$QUORVIX_X_HELPERS"
   "$1" & pid=$!
