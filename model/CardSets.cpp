@@ -4,6 +4,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QStringDecoder>
+
+#include <algorithm>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 #include "model/SettingsStore.h"
 
@@ -43,6 +50,30 @@ QString WithSeparator(QString folder) {
     return folder;
 }
 
+// The folders in `gfxFolder` whose names are not UTF-8 text, named readably (each bad
+// byte as U+FFFD). Qt cannot turn such a name back into the path, so these sets cannot
+// be opened; they are listed so that the player learns to rename them rather than
+// wondering where the set went. A link under such a name is left out, as a link is
+// listed only when it leads to a set to play.
+QStringList UndecodableFolderNames(const QString& gfxFolder) {
+    QStringList names;
+    DIR* dir = opendir(QFile::encodeName(gfxFolder).constData());
+    if (dir == nullptr) return names;
+    while (const dirent* entry = readdir(dir)) {
+        if (entry->d_name[0] == '.') continue;
+        QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString name = decode(QByteArrayView(entry->d_name));
+        struct stat info {};
+        if (decode.hasError() && fstatat(dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISDIR(info.st_mode))
+            names << name;
+    }
+    closedir(dir);
+    return names;
+}
+
+const QString kUndecodableName = QStringLiteral("the folder's name is not UTF-8 text");
+
 }  // namespace
 
 QStringList ListCardSets(const QString& gfxFolder) {
@@ -60,17 +91,22 @@ QString UserCardSetsFolder() {
 QList<CardSet> AllCardSets(const QString& programFolder) {
     QList<CardSet> sets;
     QStringList names;
-    for (const auto& [folder, user] : {std::pair{UserCardSetsFolder(), true}, std::pair{CardSetsFolder(programFolder), false}})
-        for (const QString& name : ListCardSets(folder)) {
+    for (const auto& [folder, user] : {std::pair{UserCardSetsFolder(), true}, std::pair{CardSetsFolder(programFolder), false}}) {
+        const QStringList undecodable = UndecodableFolderNames(folder);
+        QStringList listed = ListCardSets(folder) + undecodable;
+        std::sort(listed.begin(), listed.end(),
+                  [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+        for (const QString& name : listed) {
             if (names.contains(name)) continue;  // the player's set of that name
             const QString setFolder = folder + name + QLatin1Char('/');
-            const QString problem = CardSetProblem(setFolder);
+            const QString problem = undecodable.contains(name) ? kUndecodableName : CardSetProblem(setFolder);
             // A folder linked from elsewhere is listed only as a set to play: a link to
             // a folder of something else (/etc, say) is no set with a problem.
             if (!problem.isEmpty() && QFileInfo(folder + name).isSymLink()) continue;
             names << name;
             sets.push_back({name, setFolder, user, problem});
         }
+    }
     return sets;
 }
 

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "QtPrinting.h"
 #include "model/CardSets.h"
@@ -362,11 +363,17 @@ TEST(CardSets, PlayersOwnSetsComeFirstAndHideInstalledOnes) {
     MakeSet(dir.filePath(QStringLiteral("elsewhere/")), QStringLiteral("holiday"), true, 0);
     ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("elsewhere/holiday")), UserCardSetsFolder() + QStringLiteral("holiday")));
     ASSERT_TRUE(QFile::link(dir.path(), UserCardSetsFolder() + QStringLiteral("etc")));
+    // A folder named in Latin-1 ("café"), which Qt cannot open by name: listed, readable,
+    // unusable. A link under such a name, to a whole set, is left out.
+    const QByteArray ownBytes = QFile::encodeName(UserCardSetsFolder());
+    ASSERT_EQ(mkdir((ownBytes + "caf\xe9").constData(), 0700), 0);
+    ASSERT_EQ(symlink(QFile::encodeName(dir.filePath(QStringLiteral("elsewhere/holiday"))).constData(), (ownBytes + "hol\xef" "day").constData()), 0);
     QStringList seen;
     for (const CardSet& set : AllCardSets(program))
         seen << QStringLiteral("%1 %2 %3 [%4]").arg(set.name, set.user ? "own" : "installed", set.folder, set.problem);
     const QString own = UserCardSetsFolder(), installed = CardSetsFolder(program);
-    EXPECT_EQ(seen, (QStringList{QStringLiteral("fruit own %1fruit/ [no back picture space.bmp]").arg(own),
+    EXPECT_EQ(seen, (QStringList{QStringLiteral("caf\uFFFD own %1caf\uFFFD/ [the folder's name is not UTF-8 text]").arg(own),
+                                 QStringLiteral("fruit own %1fruit/ [no back picture space.bmp]").arg(own),
                                  QStringLiteral("holiday own %1holiday/ []").arg(own),
                                  QStringLiteral("mine own %1mine/ [face 3.bmp missing]").arg(own),
                                  QStringLiteral("animals installed %1animals/ []").arg(installed)}));
@@ -374,6 +381,9 @@ TEST(CardSets, PlayersOwnSetsComeFirstAndHideInstalledOnes) {
     EXPECT_EQ(CardSetFolder(program, QStringLiteral("animals")), installed + QStringLiteral("animals/"));
     // A name that leaves the folders never reaches the player's folder.
     EXPECT_FALSE(CardSetFolder(program, QStringLiteral("../gfx/fruit")).startsWith(own));
+    // Qt cannot remove what it cannot name.
+    EXPECT_EQ(rmdir((ownBytes + "caf\xe9").constData()), 0);
+    EXPECT_EQ(unlink((ownBytes + "hol\xef" "day").constData()), 0);
 }
 
 TEST(CardSets, FaceNamesFromTheSetOrNumbered) {
