@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# A player mashing keys and clicking anywhere, on the real program on a virtual X server
+# with no window manager: random keys (arrows, Space, Return, the menu keys, Alt with
+# the menus' letters, Escape, Tab, letters for the name entry) and clicks, at random
+# moments. Every few seconds whatever the input opened is closed with Escape, and the
+# main window must still answer its keys: F3 opens the leaders window. At the end F10
+# closes the game, which exits normally.
+# Usage: random_input_xtest.sh GAME [SECONDS [SEED]]   (a failure prints its seed)
+set -euo pipefail
+here=$(dirname "$(realpath "$0")")
+game=$(realpath -e "$1")
+seconds=${2:-30}
+seed=${3:-$(date +%s)}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+source "$here/real-x-environment.sh" "$work"
+echo "seed $seed, $seconds s"
+
+with_virtual_x bash -c '
+  set -euo pipefail
+  source "$QUORVIX_X_HELPERS"
+  seconds=$2 RANDOM=$3
+  "$1" & pid=$!
+  board=$(find_window "^Quorvix: ") || { echo "the game window did not appear"; kill $pid; exit 1; }
+  keys=(Left Right Up Down Home End space Return KP_Enter F2 F3 F4 Escape Tab shift+Tab
+        alt+g alt+o alt+h a Z 7 BackSpace Delete)
+  log=()
+  dialogs="^(Enter your name|Options|Leads|About Quorvix|Quorvix)$"
+  fail() {
+    echo "$1"
+    echo "the last inputs: ${log[*]: -40}"
+    xdotool search --onlyvisible --name "." getwindowname %@ 2>/dev/null | sed "s/^/visible: /" || true
+    kill $pid 2>/dev/null
+    exit 1
+  }
+  # Escape to whatever holds the keyboard (an open menu grabs it), then to every
+  # window the input opened, until only the board is left.
+  close_the_rest() {
+    for _ in $(seq 20); do
+      xdotool key Escape 2>/dev/null || true
+      local open
+      open=$(xdotool search --onlyvisible --name "$dialogs" 2>/dev/null || true)
+      [ -z "$open" ] && return 0
+      for window in $open; do xdotool windowfocus --sync "$window" key Escape 2>/dev/null || true; done
+      sleep 0.3
+    done
+    fail "windows the input opened do not close"
+  }
+  still_answers() {
+    close_the_rest
+    send_keys "$board" F3 || fail "the board cannot be focused"
+    for _ in $(seq 50); do
+      leads=$(xdotool search --onlyvisible --name "^Leads$" 2>/dev/null | head -n 1 || true)
+      [ -n "$leads" ] && { send_keys "$leads" Escape || true; close_the_rest; return 0; }
+      sleep 0.2
+    done
+    fail "F3 on the focused board opened no leaders window"
+  }
+  end=$((SECONDS + seconds)) checks=0
+  while [ $SECONDS -lt $end ]; do
+    for _ in $(seq 40); do
+      kill -0 $pid 2>/dev/null || fail "the game ended under the input"
+      if [ $((RANDOM % 6)) -eq 0 ]; then
+        x=$((RANDOM % 1024)) y=$((RANDOM % 768))
+        log+=("click@$x,$y")
+        xdotool mousemove $x $y click 1 2>/dev/null || true
+      else
+        key=${keys[RANDOM % ${#keys[@]}]}
+        log+=("$key")
+        xdotool key "$key" 2>/dev/null || true
+      fi
+      [ $((RANDOM % 4)) -eq 0 ] && sleep 0.$((RANDOM % 6))
+    done
+    still_answers
+    checks=$((checks + 1))
+  done
+  send_keys "$board" F10 || fail "the board cannot be focused"
+  for _ in $(seq 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+  kill -0 $pid 2>/dev/null && fail "F10 on the focused board did not close the game"
+  wait $pid || fail "the game exited with status $?"
+  echo "answered its keys at each of $checks checks and closed with F10"' _ "$game" "$seconds" "$seed"
