@@ -22,6 +22,7 @@
 #include "model/CardSets.h"
 #include "ui/ErrorReport.h"
 #include "ui/FormLook.h"
+#include "model/GameOverText.h"
 #include "model/GameReady.h"
 #include "model/LeadsFile.h"
 #include "windows/Unit2.h"
@@ -206,19 +207,7 @@ void TForm1::OpenNameEntry() {
     GameReady = true;
 }
 
-// The end of every game said on the board: the place a result took in the leaders
-// table, or what the tenth place needs.
-void TForm1::ShowGameOver(int32_t points) {
-    const LeadsTable table = leads_.Table();
-    QString text = QStringLiteral("Game over: %1 points").arg(points);
-    if (ranked_) {
-        const auto place = std::count_if(table.points.begin(), table.points.end(), [points](int32_t p) { return p >= points; });
-        text += QStringLiteral(", place %1 in the leaders table.").arg(std::max<long>(place, 1));
-    } else {
-        text += QStringLiteral(". The tenth place needs %1.").arg(int64_t(table.points[kLeadEntries - 1]) + 1);
-    }
-    Panel1->SetGameOver(text + QStringLiteral("\nF2 starts a new game."));
-}
+void TForm1::ShowGameOver(int32_t points) { Panel1->SetGameOver(GameOverText(points, leads_.Table(), ranked_)); }
 
 void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);

@@ -201,7 +201,7 @@ private slots:
     void everyGameHasAnEnd_data() {
         QTest::addColumn<int>("tenthPlace");
         QTest::addColumn<QString>("said");
-        QTest::newRow("below the top ten") << 1900 << "Game over: 1800 points. The tenth place needs 1901.\nF2 starts a new game.";
+        QTest::newRow("below the top ten") << 1900 << "Game over: 1800 points. The tenth place needs 1901 points.\nF2 starts a new game.";
         QTest::newRow("inside the top ten") << 0 << "Game over: 1800 points, place 1 in the leaders table.\nF2 starts a new game.";
     }
     void everyGameHasAnEnd() {
