@@ -45,6 +45,18 @@ QByteArray EncodeCp1252(const QString& text, int maxCharacters) {
     return bytes;
 }
 
+QString StorableName(const QString& typed, QString* refused) {
+    QString kept;
+    for (char32_t c : QStringView(typed.normalized(QString::NormalizationForm_C)).toUcs4()) {
+        const QString character = QString::fromUcs4(&c, 1);
+        if (c == U'?' || EncodeCharacter(c) != '?')
+            kept += character;
+        else if (refused && !refused->contains(character))
+            *refused += character;
+    }
+    return kept;
+}
+
 QString DecodeCp1252(const QByteArray& bytes) {
     QString text;
     for (char byte : bytes) {

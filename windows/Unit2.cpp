@@ -2,13 +2,19 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <algorithm>
 
 #include "ui/ErrorReport.h"
 #include "ui/FlatButton.h"
 #include "ui/FormLook.h"
 #include "model/GameReady.h"
+#include "model/LeadsTable.h"
+#include "windows/NameValidator.h"
 #include "windows/Unit3.h"
 
 TForm2::TForm2(LeadsBook& leads, TForm3& leadsWindow, QWidget* parent)
@@ -25,11 +31,48 @@ TForm2::TForm2(LeadsBook& leads, TForm3& leadsWindow, QWidget* parent)
     Edit1->setAccessibleName(QStringLiteral("Your name for the leaders table"));
     connect(Edit1, &QLineEdit::returnPressed, this, &TForm2::SpeedButton1Click);
 
+    // Why a key typed nothing: the table holds only the Windows-1252 characters.
+    RefusedNote = new QLabel(this);
+    RefusedNote->setObjectName(QStringLiteral("RefusedNote"));
+    RefusedNote->setGeometry(8, 64, 156, 25);
+    RefusedNote->setFont(FormFont(11));
+    RefusedNote->setStyleSheet(QStringLiteral("QLabel { color: #b00000; }"));
+    Edit1->setValidator(new NameValidator([this](const QString& refused) { ShowRefused(refused); }, Edit1));
+    Edit1->installEventFilter(this);
+
     SpeedButton1 = MakeFlatButton(QStringLiteral("OK"), this);
     SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
     SpeedButton1->setGeometry(168, 64, 73, 25);
     SpeedButton1->setAccessibleName(QStringLiteral("OK"));
     connect(SpeedButton1, &QPushButton::clicked, this, &TForm2::SpeedButton1Click);
+}
+
+// Says which characters the table cannot hold; a pasted text may refuse many, and
+// three fit the window.
+void TForm2::ShowRefused(const QString& refused) {
+    const QList<uint> characters = refused.toUcs4();
+    QString shown = QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.data()),
+                                      std::min<qsizetype>(characters.size(), 3));
+    if (characters.size() > 3) shown += QStringLiteral("\u2026");
+    RefusedNote->setText(QStringLiteral("\u201c%1\u201d cannot be stored").arg(shown));
+}
+
+// A key that types a character the table holds clears the note; one it cannot hold
+// types nothing and is told.
+bool TForm2::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Edit1 && event->type() == QEvent::KeyPress) {
+        const QString text = static_cast<QKeyEvent*>(event)->text();
+        if (!text.isEmpty() && text.at(0).isPrint()) {
+            QString refused;
+            StorableName(text, &refused);
+            if (!refused.isEmpty()) {
+                ShowRefused(refused);
+                return true;
+            }
+            RefusedNote->clear();
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TForm2::Open(int32_t points) {
@@ -42,6 +85,7 @@ void TForm2::showEvent(QShowEvent* event) {
     if (parentWidget()) move(parentWidget()->frameGeometry().center() - rect().center());
     GameReady = false;
     Edit1->clear();
+    RefusedNote->clear();
     Edit1->setFocus();
     NameEntryAllowedToClose = false;
 }

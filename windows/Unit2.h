@@ -7,6 +7,7 @@
 
 #include "model/LeadsBook.h"
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class TForm3;
@@ -24,9 +25,11 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void SpeedButton1Click();
+    void ShowRefused(const QString& refused);
 
     LeadsBook& leads_;
     TForm3& leadsWindow_;
@@ -34,4 +37,5 @@ private:
     bool NameEntryAllowedToClose = false;
     QLineEdit* Edit1 = nullptr;
     QPushButton* SpeedButton1 = nullptr;
+    QLabel* RefusedNote = nullptr;
 };

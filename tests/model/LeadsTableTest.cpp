@@ -59,6 +59,33 @@ TEST(LeadsNames, StoredInWindows1252OneBytePerCharacter) {
     EXPECT_EQ(DecodeCp1252(QByteArray("Zo\xeb \x80\x9f")), QString::fromUtf8("Zoë €Ÿ"));
 }
 
+TEST(LeadsNames, StorableNameKeepsWhatTheTableHolds) {
+    struct Row {
+        const char* typed;
+        const char* kept;
+        const char* refused;
+    };
+    const Row rows[] = {
+        {"Ann", "Ann", ""},
+        {"\xc5\x81ukasz", "ukasz", "\xc5\x81"},                        // Ł
+        {"Zo\xc3\xab \xe2\x82\xac?", "Zo\xc3\xab \xe2\x82\xac?", ""},  // ë, €, a real question mark
+        {"Ren\x65\xcc\x81" "e", "Ren\xc3\xa9" "e", ""},                   // e + combining acute composes to é
+        {"\xc5\x81\xc4\x85\xc5\x81" "a\xf0\x9f\x98\x80", "a", "\xc5\x81\xc4\x85\xf0\x9f\x98\x80"},  // Ł ą Ł a 😀
+        {"\xc5\xb8\xc5\xbe\xc2\xa0", "\xc5\xb8\xc5\xbe\xc2\xa0", ""},  // Ÿ ž and a no-break space: in the page's top rows
+        {"", "", ""},
+    };
+    for (const Row& row : rows) {
+        QString refused;
+        const QString kept = StorableName(QString::fromUtf8(row.typed), &refused);
+        EXPECT_EQ(kept, QString::fromUtf8(row.kept)) << row.typed;
+        EXPECT_EQ(refused, QString::fromUtf8(row.refused)) << row.typed;
+        // What is kept is stored and read back unchanged.
+        LeadsTable table = DefaultLeadsTable();
+        SetLeadEntry(table, 1, kept, 1);
+        EXPECT_EQ(GetLeadEntry(table, 1).name, kept.left(kMaxNameLength)) << row.typed;
+    }
+}
+
 TEST(LeadsNames, CorruptLengthStaysInsideTheSlot) {
     LeadsRecord record = SerializeLeads(DefaultLeadsTable());
     record[0] = 200;  // entry 1 claims 200 characters

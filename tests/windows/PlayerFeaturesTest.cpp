@@ -30,6 +30,16 @@
 
 namespace {
 
+// Keys that type any character, as a keyboard layout does (QTest types ASCII only).
+void TypeText(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
 // Every accessibility event while it lives. Qt sends them only while a screen reader
 // has switched accessibility on, which no one does on the offscreen platform: the test
 // switches it on as a screen reader's bridge would.
@@ -196,6 +206,35 @@ private slots:
         slider->SetValue(750);
         QCOMPARE(value->currentValue().toInt(), 750);
         QVERIFY(events.Saw(slider, QAccessible::ValueChanged));
+    }
+
+    // What the player types is what the table shows: a character it cannot hold
+    // never enters the field, and the window says why.
+    void nameFieldTakesOnlyWhatTheTableHolds() {
+        QuorvixWindows windows(sandbox->ProgramFolder());
+        QStringList notes;
+        QString typed;
+        WhenModal([&](QWidget* nameEntry) {
+            auto* edit = nameEntry->findChild<QLineEdit*>(QStringLiteral("Edit1"));
+            auto* note = nameEntry->findChild<QLabel*>(QStringLiteral("RefusedNote"));
+            TypeText(edit, QString::fromUtf8("\xc5\x81ukasz"));  // Łukasz
+            notes << note->text();  // after the last key, which was kept
+            TypeText(edit, QString::fromUtf8("\xc5\x81"));
+            notes << note->text();
+            edit->selectAll();
+            edit->insert(QString::fromUtf8("\xc4\x85\xc5\x9b\xc4\x87\xc4\x99Zo\xc3\xab"));  // a paste over it: ą ś ć ę Zoë
+            notes << note->text();
+            typed = edit->text();
+            WhenModal([](QWidget* leaders) { QTest::keyClick(leaders, Qt::Key_Escape); }, QStringLiteral("Form3"));
+            QTest::keyClick(edit, Qt::Key_Return);
+        }, QStringLiteral("Form2"));
+        windows.form2.Open(250);
+        QCOMPARE(notes, (QStringList{QString(), QString::fromUtf8("\xe2\x80\x9c\xc5\x81\xe2\x80\x9d cannot be stored"),
+                                     QString::fromUtf8("\xe2\x80\x9c\xc4\x85\xc5\x9b\xc4\x87\xe2\x80\xa6\xe2\x80\x9d cannot be stored")}));
+        QCOMPARE(typed, QString::fromUtf8("Zo\xc3\xab"));
+        LeadsTable onDisk;
+        LoadLeads(onDisk, sandbox->LeadsFile());
+        QCOMPARE(GetLeadEntry(onDisk, 1).name, typed);
     }
 
     void everyGameHasAnEnd_data() {
