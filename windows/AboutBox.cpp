@@ -29,8 +29,16 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::WindowTit
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
-    connect(web, &QPushButton::clicked, this, [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kWebPage))); });
-    connect(mail, &QPushButton::clicked, this, [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kMail))); });
+    const QUrl webPage(QString::fromLatin1(kWebPage)), mailTo(QString::fromLatin1(kMail));
+    connect(web, &QPushButton::clicked, this, [this, webPage] { Open(webPage, webPage.toString()); });
+    connect(mail, &QPushButton::clicked, this, [this, mailTo] { Open(mailTo, mailTo.path()); });
+    opener_ = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    // Selectable, so that the address can be copied into whatever the player uses.
+    addressNote_ = new QLabel(this);
+    addressNote_->setObjectName(QStringLiteral("AddressNote"));
+    addressNote_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    addressNote_->setFocusPolicy(Qt::StrongFocus);
+    addressNote_->hide();
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* text = new QVBoxLayout;
@@ -50,7 +58,18 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::WindowTit
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(buttons);
+    layout->addWidget(addressNote_);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void AboutBox::Open(const QUrl& url, const QString& address) {
+    if (opener_(url)) {
+        addressNote_->hide();
+        return;
+    }
+    addressNote_->setText(QStringLiteral("No program here opens it. The address:\n%1").arg(address));
+    addressNote_->show();
+    addressNote_->setFocus();
 }
 
 void AboutBox::showEvent(QShowEvent* event) {

@@ -134,6 +134,37 @@ private slots:
         QVERIFY(GameReady);
     }
 
+    // Without a browser or a mail program, the buttons show the address instead.
+    void aboutShowsTheAddressNoProgramOpens() {
+        QuorvixWindows windows(sandbox->ProgramFolder());
+        QList<QUrl> asked;
+        bool opens = false;
+        windows.about.SetUrlOpener([&](const QUrl& url) {
+            asked << url;
+            return opens;
+        });
+        QStringList notes;
+        WhenModal([&](QWidget* about) {
+            auto* note = about->findChild<QLabel*>(QStringLiteral("AddressNote"));
+            const auto click = [&](const char* button) {
+                for (QPushButton* b : about->findChildren<QPushButton*>())
+                    if (b->text() == QLatin1String(button)) QTest::mouseClick(b, Qt::LeftButton);
+                notes << (note->isVisible() ? note->text() : QStringLiteral("(hidden)"));
+            };
+            notes << (note->isVisible() ? note->text() : QStringLiteral("(hidden)"));
+            click("&Web page");
+            click("&Mail");
+            opens = true;
+            click("&Web page");
+            QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("OKButton")), Qt::LeftButton);
+        });
+        GameReady = true;
+        windows.form1.findChild<QAction*>(QStringLiteral("About1"))->trigger();
+        QCOMPARE(notes, (QStringList{"(hidden)", "No program here opens it. The address:\nhttps://www.dravontek.com/quorvix",
+                                     "No program here opens it. The address:\nquorvix@dravontek.com", "(hidden)"}));
+        QCOMPARE(asked, (QList<QUrl>{QUrl(AboutBox::kWebPage), QUrl(AboutBox::kMail), QUrl(AboutBox::kWebPage)}));
+    }
+
     // One stray Enter must not wipe the table.
     void clearQuestionAnswersNoToEnter() {
         LeadsTable table;
