@@ -6,8 +6,9 @@ set -euo pipefail
 packages=(
   # build, with GCC and with clang (and clang's fuzzing and sanitizer runtime)
   cmake ninja-build g++ pkg-config clang libclang-rt-14-dev
-  # the game, and a font for its texts
-  qt6-base-dev fonts-dejavu-core
+  # the game, and a font for its texts; the picture formats beyond Qt's own that
+  # cardgen reads (WebP, TIFF, TGA, ...)
+  qt6-base-dev fonts-dejavu-core qt6-image-formats-plugins
   # playing and testing it without a display: a virtual X server, input and screenshots
   xvfb xauth xdotool imagemagick
   # tests and benchmarks

@@ -16,7 +16,7 @@ declare -A may=(
   [ui]="ui model"
   [windows]="windows ui model widgets"
   [app]="app windows ui model widgets"
-  [tools]="tools digest widgets"
+  [tools]="tools digest widgets ui model"
 )
 
 faults=0

@@ -24,11 +24,12 @@ mkdir -p "$HOME"
 step "cmake --install"
 cmake --install "$build_dir" --prefix "$prefix" > "$work/install.log"
 app=com.dravontek.Quorvix
-for file in bin/quorvix games/quorvix bin/qxhash lib/quorvix/quorvix \
+for file in bin/quorvix games/quorvix bin/qxhash bin/cardgen lib/quorvix/quorvix \
   lib/quorvix/gfx/animals/space.bmp lib/quorvix/gfx/flags/18.bmp lib/quorvix/gfx/fruit/names.txt \
   share/applications/$app.desktop share/metainfo/$app.metainfo.xml \
   share/icons/hicolor/48x48/apps/$app.png share/icons/hicolor/256x256/apps/$app.png \
-  share/man/man6/quorvix.6.gz share/man/man1/qxhash.1.gz share/bash-completion/completions/qxhash \
+  share/man/man6/quorvix.6.gz share/man/man1/qxhash.1.gz share/man/man1/cardgen.1.gz \
+  share/bash-completion/completions/qxhash \
   share/doc/quorvix/copyright share/doc/quorvix/changelog.gz \
   include/quorvix/CryptoAPI.h include/quorvix/CryptoC.h \
   lib/libquorvix-digest.so.1 lib/libquorvix-digest.a lib/pkgconfig/quorvix-digest.pc \
@@ -42,7 +43,7 @@ done
 desktop-file-validate "$prefix/share/applications/$app.desktop" || fail "the menu entry is not valid"
 appstreamcli validate --no-net --explain "$prefix/share/metainfo/$app.metainfo.xml" > "$work/appstream.log" 2>&1 \
   || { cat "$work/appstream.log"; fail "the AppStream metadata is not valid"; }
-for page in man6/quorvix.6.gz man1/qxhash.1.gz; do
+for page in man6/quorvix.6.gz man1/qxhash.1.gz man1/cardgen.1.gz; do
   warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$prefix/share/man/$page" 2>&1 > /dev/null)
   [ -z "$warnings" ] || fail "manual page $page: $warnings"
 done
@@ -138,7 +139,7 @@ if cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$work/package" > "$w
   lintian --fail-on error,warning --suppress-tags-from-file "$source_dir/tests/install/lintian-accepted" "$deb" \
     || fail "lintian finds faults in the package"
   depends=$(dpkg-deb -f "$deb" Depends)
-  for library in libqt6widgets6 libc6 libstdc++6; do
+  for library in libqt6widgets6 libc6 libstdc++6 qt6-qpa-plugins qt6-image-formats-plugins; do
     [[ "$depends" == *"$library"* ]] || fail "the package does not depend on $library: $depends"
   done
   dpkg-deb -x "$deb" "$work/unpacked"
@@ -146,6 +147,10 @@ if cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$work/package" > "$w
   bash "$source_dir/tests/windows/screenshot_test.sh" "$work/unpacked/usr/games/quorvix" "$work/unpacked/usr/lib/quorvix/gfx/animals/space.bmp" \
     || fail "the packaged game did not show its board"
   [ "$("$work/unpacked/usr/bin/qxhash" -a sha256 "$work/abc" | cut -d' ' -f1)" = $expected_sha256 ] || fail "the packaged qxhash"
+  # A player's set made by the packaged cardgen, from the installed sets' pictures.
+  faces=("$source_dir"/gfx/fruit/{1..18}.bmp)
+  "$work/unpacked/usr/bin/cardgen" make "$work/own-set" "$source_dir/gfx/flags/space.bmp" "${faces[@]}" > /dev/null \
+    && [ -s "$work/own-set/18.bmp" ] && [ "$(sed -n 18p "$work/own-set/names.txt")" = 18 ] || fail "the packaged cardgen"
 else
   cat "$work/cpack.log"; fail "cpack could not build the package"
 fi

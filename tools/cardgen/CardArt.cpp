@@ -97,13 +97,6 @@ QImage Back(const CardSetArt& set, int size, bool icon) {
     return image;
 }
 
-QImage FitToCard(const QImage& picture) {
-    const int side = std::min(picture.width(), picture.height());
-    const QImage square = picture.copy((picture.width() - side) / 2, (picture.height() - side) / 2, side, side);
-    return square.scaled(kCardSize, kCardSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-        .convertToFormat(QImage::Format_RGB888);
-}
-
 bool WriteFaceNames(const CardSetArt& set, const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;

@@ -6,9 +6,10 @@
 //   cardgen sets FOLDER           the bundled sets into FOLDER/<set>/ (the repository's gfx/)
 //   cardgen icons FOLDER          the hicolor icons into FOLDER/hicolor/<size>/apps/, and
 //                                 FOLDER/../quorvix.png, the about window's picture
-//   cardgen make SET BACK FACE... a set from any 18 pictures and a back, in any format Qt
+//   cardgen make SET BACK FACE... a set from a back and 18 pictures, in any format Qt
 //                                 reads: scaled to the cards' size and named as the game
-//                                 expects (space.bmp, 1.bmp .. 18.bmp), into the folder SET
+//                                 expects (space.bmp, 1.bmp .. 18.bmp, names.txt from the
+//                                 faces' file names), into the folder SET
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
@@ -17,13 +18,11 @@
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
-#include <QTemporaryDir>
 
 #include <cstdio>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "CardArt.h"
+#include "ui/CardSetMaker.h"
 
 namespace {
 
@@ -71,71 +70,14 @@ int Icons(const QString& folder) {
     return Save(Back(animals, 96, true), QDir(folder).filePath(QStringLiteral("../quorvix.png")), "PNG") ? 0 : 1;
 }
 
-// Writes a file whole and makes sure it reached the disk: a full disk is caught here,
-// not in a picture cut short.
-bool SaveWhole(const QImage& image, const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "BMP") || !file.flush() || ::fsync(file.handle()) != 0) {
-        std::fprintf(stderr, "cardgen: cannot write %s: %s\n", qPrintable(path), qPrintable(file.errorString()));
-        return false;
-    }
-    file.close();
-    return file.error() == QFile::NoError;
-}
-
-// Puts the made set where the old one (if any) was, in two renames; the old set goes
-// only once the new one is in place.
-bool MoveIntoPlace(const QString& made, const QString& folder) {
-    const QFileInfo target(folder);
-    const QString old = target.path() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".old");
-    QDir(old).removeRecursively();
-    const bool hadOne = target.exists();
-    if (hadOne && !QDir().rename(folder, old)) return false;
-    if (!QDir().rename(made, folder)) {
-        if (hadOne) QDir().rename(old, folder);
-        return false;
-    }
-    QDir(old).removeRecursively();
-    return true;
-}
-
-// A player's pictures, each scaled to fill the card (cut to a square from its middle).
-// All are read before any is written, and the set is made in a hidden folder beside
-// its place and moved there only when every file is on the disk: a bad picture or a
-// full disk leaves no half-made set for the game to deal.
+// A player's set, made as the options window makes one.
 int Make(const QString& folder, const QStringList& pictures) {
-    if (pictures.size() != 19) return Usage();
-    QList<QImage> cards;
-    for (const QString& path : pictures) {
-        QImageReader reader(path);
-        reader.setAutoTransform(true);
-        const QImage picture = reader.read();
-        if (picture.isNull()) {
-            std::fprintf(stderr, "cardgen: %s: %s\n", qPrintable(path), qPrintable(reader.errorString()));
-            return 1;
-        }
-        cards << FitToCard(picture);
+    const QString problem = pictures.isEmpty() ? QStringLiteral("no pictures given; a set takes 19: the back, then 18 faces")
+                                               : MakeCardSet(folder, pictures.front(), pictures.mid(1));
+    if (!problem.isEmpty()) {
+        std::fprintf(stderr, "cardgen: %s\n", qPrintable(problem));
+        return pictures.size() == kPicturesInASet ? 1 : 2;
     }
-    const QFileInfo target(folder);
-    if (!QDir().mkpath(target.path())) {
-        std::fprintf(stderr, "cardgen: cannot make the folder %s\n", qPrintable(target.path()));
-        return 1;
-    }
-    QTemporaryDir making(target.path() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".making-XXXXXX"));
-    if (!making.isValid()) {
-        std::fprintf(stderr, "cardgen: cannot write in %s: %s\n", qPrintable(target.path()), qPrintable(making.errorString()));
-        return 1;
-    }
-    for (int i = 0; i < 19; ++i) {
-        const QString name = i == 0 ? QStringLiteral("space.bmp") : QStringLiteral("%1.bmp").arg(i);
-        if (!SaveWhole(cards[i], making.filePath(name))) return 1;  // the hidden folder goes with `making`
-    }
-    ::chmod(QFile::encodeName(making.path()).constData(), 0755);  // as a folder made by mkdir
-    if (!MoveIntoPlace(making.path(), folder)) {
-        std::fprintf(stderr, "cardgen: cannot put the set in place at %s\n", qPrintable(folder));
-        return 1;
-    }
-    making.setAutoRemove(false);
     std::printf("cardgen: made the card set %s\n", qPrintable(QDir(folder).absolutePath()));
     return 0;
 }
