@@ -1,6 +1,9 @@
 #include "windows/Unit4.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
@@ -10,6 +13,8 @@
 #include <QPushButton>
 
 #include "ui/CardPictures.h"
+#include "ui/CardSetMaker.h"
+#include "ui/ErrorReport.h"
 #include "model/CardSets.h"
 #include "ui/FlatButton.h"
 #include "ui/FormLook.h"
@@ -77,6 +82,13 @@ TForm4::TForm4(QWidget* owner, OptionsLinks links)
     SpeedButton1->setGeometry(233, 146, 73, 25);
     SpeedButton1->setAccessibleName(QStringLiteral("OK"));
     connect(SpeedButton1, &QPushButton::clicked, this, &QDialog::accept);
+
+    // A set of the player's own pictures, made as cardgen makes one.
+    MakeSetButton = MakeFlatButton(QStringLiteral("Make a set\u2026"), this);
+    MakeSetButton->setObjectName(QStringLiteral("MakeSetButton"));
+    MakeSetButton->setGeometry(9, 146, 110, 25);
+    MakeSetButton->setAccessibleName(QStringLiteral("Make a card set of your own pictures"));
+    connect(MakeSetButton, &QPushButton::clicked, this, &TForm4::MakeSetClick);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -152,13 +164,39 @@ void TForm4::SelectCurrentSet() {
 }
 
 // Choosing the set already in use changes nothing, so the game in progress goes on.
-void TForm4::ComboBox1Change(int index) {
-    if (SetNameAt(index) == links_.settings.CardSetName) return;
+void TForm4::ComboBox1Change(int index) { ChooseSet(SetNameAt(index)); }
+
+void TForm4::ChooseSet(const QString& name) {
+    if (name == links_.settings.CardSetName) return;
     previewFrame_ = 0;
-    links_.settings.CardSetName = SetNameAt(index);
+    links_.settings.CardSetName = name;
     links_.cardSetChanged();  // caption "Quorvix: " + the set, and its card folder
     SetTimerEnabled(true);
     optionsChanged_ = true;
+}
+
+// Makes a set in the player's own folder from the pictures they choose, and chooses
+// it; what went wrong is told, and the sets stay as they were.
+void TForm4::MakeSetClick() {
+    const std::optional<NewSetChoice> choice = askForNewSet_(this);
+    if (!choice) return;
+    const QString folder = UserCardSetsFolder() + choice->name;
+    if (QFileInfo::exists(folder) &&
+        QMessageBox::question(this, QStringLiteral("Make a card set"),
+                              QStringLiteral("You have a set named \u201c%1\u201d. Replace it?").arg(choice->name)) !=
+            QMessageBox::Yes)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const QString problem = MakeCardSet(folder, choice->back, choice->faces);
+    QApplication::restoreOverrideCursor();
+    if (!problem.isEmpty()) {
+        ShowErrorReport(QStringLiteral("The set was not made.\n%1").arg(problem), this);
+        return;
+    }
+    FillCardSets();
+    links_.settings.CardSetName.clear();  // the set of this name is a new one, even if it was chosen
+    ChooseSet(choice->name);
+    SelectCurrentSet();
 }
 
 void TForm4::ValueSlider1Change() {

@@ -7,8 +7,10 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 
 #include "model/SettingsStore.h"
+#include "windows/NewSetDialogs.h"
 
 class QComboBox;
 class QFrame;
@@ -31,6 +33,9 @@ public:
     TForm4(QWidget* owner, OptionsLinks links);
 
     int PreviewFrame() const { return previewFrame_; }
+    // How the pictures and the name of a new set are asked (dialogs, unless a test
+    // answers instead).
+    void SetNewSetAsker(std::function<std::optional<NewSetChoice>(QWidget*)> ask) { askForNewSet_ = std::move(ask); }
     bool OptionsChanged() const { return optionsChanged_; }
 
 protected:
@@ -50,6 +55,8 @@ private:
     void SetTimerEnabled(bool enabled);
     void SetTimerInterval(int milliseconds);
     bool ShowPreview(const QString& path);
+    void MakeSetClick();
+    void ChooseSet(const QString& name);
     static QString DelayText(int milliseconds);
 
     QWidget* owner_;
@@ -61,7 +68,9 @@ private:
     QLabel* Label3 = nullptr;
     TValueSlider* ValueSlider1 = nullptr;
     QPushButton* SpeedButton1 = nullptr;
+    QPushButton* MakeSetButton = nullptr;
     QTimer* Timer1 = nullptr;
+    std::function<std::optional<NewSetChoice>(QWidget*)> askForNewSet_ = AskForNewSet;
     // The timer's own state: an interval of 0 keeps it silent while enabled.
     bool timerEnabled_ = true;
     int timerInterval_ = 500;

@@ -1,11 +1,14 @@
 // The options window, offscreen, with real events.
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QMouseEvent>
 #include <QtTest>
 
 #include <tuple>
 
+#include "model/CardSets.h"
 #include "model/GameReady.h"
 #include "GameSandbox.h"
 #include "app/QuorvixApplication.h"
@@ -234,6 +237,56 @@ private slots:
         windows.form4.exec();
         QCOMPARE(windows.form1.Board().FirstCell(), 5);
         QVERIFY(GameReady);
+    }
+
+    // "Make a set..." makes a set of the player's own pictures, chooses it and deals it;
+    // pictures that cannot make a set are told, and nothing changes.
+    void aSetMadeInTheWindowIsChosenAndDealt_data() {
+        QTest::addColumn<bool>("twoAlike");
+        QTest::newRow("19 pictures") << false;
+        QTest::newRow("two faces alike") << true;
+    }
+    void aSetMadeInTheWindowIsChosenAndDealt() {
+        QFETCH(bool, twoAlike);
+        QTemporaryDir pictures;
+        NewSetChoice choice{pictures.filePath(QStringLiteral("back.png")), {}, QStringLiteral("holiday")};
+        for (int i = 0; i <= 18; ++i) {
+            QImage picture(90, 60, QImage::Format_RGB32);
+            picture.fill(QColor::fromHsv(i * 19, 200, 200));
+            const QString path = i == 0 ? choice.back : pictures.filePath(QStringLiteral("face_%1.png").arg(i));
+            QVERIFY(picture.save(path));
+            if (i > 0) choice.faces << path;
+        }
+        if (twoAlike) choice.faces[17] = choice.faces[3];
+        QuorvixWindows windows(sandbox->ProgramFolder());
+        windows.form4.SetNewSetAsker([&](QWidget*) { return choice; });
+        QString chosen, report;
+        WhenModal([&](QWidget* options) {
+            if (twoAlike)
+                WhenModal([&](QWidget* box) {
+                    report = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
+                    QTest::keyClick(box, Qt::Key_Return);
+                });
+            QTest::mouseClick(options->findChild<QPushButton*>(QStringLiteral("MakeSetButton")), Qt::LeftButton);
+            chosen = options->findChild<QComboBox*>(QStringLiteral("ComboBox1"))->currentText();
+            options->close();
+        });
+        windows.form4.exec();
+        if (twoAlike) {
+            QCOMPARE(report, QStringLiteral("The set was not made.\n%1 and %1 are the same picture: two faces alike make a set "
+                                            "that cannot be won without losing points")
+                                 .arg(choice.faces[3]));
+            QCOMPARE(chosen, QStringLiteral("animals"));
+            QVERIFY(!QFileInfo::exists(sandbox->UserSetsFolder() + QStringLiteral("holiday")));
+            QCOMPARE(windows.form1.windowTitle(), QStringLiteral("Quorvix: animals"));
+            return;
+        }
+        QCOMPARE(report, QString());
+        QCOMPARE(chosen, QStringLiteral("holiday (yours)"));
+        QCOMPARE(windows.form1.windowTitle(), QStringLiteral("Quorvix: holiday"));
+        QCOMPARE(windows.form1.Settings().CardFolder, sandbox->UserSetsFolder() + QStringLiteral("holiday/"));
+        QCOMPARE(CardSetProblem(windows.form1.Settings().CardFolder), QString());
+        QVERIFY(GameReady);  // dealt again
     }
 
 };
