@@ -6,6 +6,7 @@ QuorvixWindows::QuorvixWindows(const QString& programFolder, std::function<uint3
       form2(form1.Leads(), form3, &form1),
       form4(&form1, OptionsLinks{form1.Settings(), form1.ProgramFolder(), [this] { form1.ApplyCardSet(); },
                                  [this] { form1.NewGameOrStop(); }}),
-      about(&form1) {
-    form1.SetWindows(&form3, &form2, &form4, &about);
+      about(&form1),
+      help(&form1) {
+    form1.SetWindows(&form3, &form2, &form4, &about, &help);
 }

@@ -1,7 +1,7 @@
 // Quorvix's windows, created in the fixed start-up order: the main window first
 // (its creation loads the settings and the leaders table and deals the first
 // board), then the leaders window, the name entry, the options window and the
-// about window.
+// about window, and the help window.
 #pragma once
 
 #include <QDialog>
@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "windows/AboutBox.h"
+#include "windows/HelpBox.h"
 #include "windows/Unit1.h"
 #include "windows/Unit2.h"
 #include "windows/Unit3.h"
@@ -23,4 +24,5 @@ struct QuorvixWindows {
     TForm2 form2;
     TForm4 form4;
     AboutBox about;
+    HelpBox help;
 };

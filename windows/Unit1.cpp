@@ -57,11 +57,12 @@ TForm1::TForm1(const QString& programFolder, std::function<uint32_t()> clockSeed
 
 TForm1::~TForm1() = default;
 
-void TForm1::SetWindows(TForm3* leads, TForm2* nameEntry, QDialog* options, QDialog* about) {
+void TForm1::SetWindows(TForm3* leads, TForm2* nameEntry, QDialog* options, QDialog* about, QDialog* help) {
     leadsWindow_ = leads;
     nameEntryWindow_ = nameEntry;
     optionsWindow_ = options;
     aboutWindow_ = about;
+    helpWindow_ = help;
 }
 
 void TForm1::BuildBoard() {
@@ -106,6 +107,7 @@ void TForm1::BuildMenu() {
     QAction* options = menuBar()->addAction(QStringLiteral("&Options"), this, &TForm1::Options1Click);
     options->setObjectName(QStringLiteral("Options1"));
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    add(help, "Help1", QStringLiteral("&How to play"), Qt::Key_F1, &TForm1::Help1Click);
     help->addAction(QStringLiteral("&About"), this, &TForm1::About1Click)->setObjectName(QStringLiteral("About1"));
 }
 
@@ -244,4 +246,8 @@ void TForm1::Options1Click() {
 
 void TForm1::About1Click() {
     if (GameReady && aboutWindow_) aboutWindow_->exec();
+}
+
+void TForm1::Help1Click() {
+    if (GameReady && helpWindow_) helpWindow_->exec();
 }

@@ -29,7 +29,7 @@ public:
     ~TForm1() override;
 
     // The windows created after this one, in start-up order.
-    void SetWindows(TForm3* leads, TForm2* nameEntry, QDialog* options, QDialog* about);
+    void SetWindows(TForm3* leads, TForm2* nameEntry, QDialog* options, QDialog* about, QDialog* help);
 
     GameSettings& Settings() { return settings_; }
     LeadsBook& Leads() { return leads_; }
@@ -76,6 +76,7 @@ private:
     void ExitF101Click();
     void Options1Click();
     void About1Click();
+    void Help1Click();
 
     QString programFolder_;
     GameSettings settings_;
@@ -92,4 +93,5 @@ private:
     TForm2* nameEntryWindow_ = nullptr;
     QDialog* optionsWindow_ = nullptr;
     QDialog* aboutWindow_ = nullptr;
+    QDialog* helpWindow_ = nullptr;
 };

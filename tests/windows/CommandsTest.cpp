@@ -27,7 +27,7 @@ private slots:
                                              : QStringLiteral("  %1 %2").arg(item->text(), item->shortcut().toString()).trimmed());
         }
         QCOMPARE(menu, (QStringList{"&Game", "&New F2", "&Leads F3", "-", "&Show! F4", "-", "E&xit F10", "&Options",
-                                    "&Help", "&About"}));
+                                    "&Help", "&How to play F1", "&About"}));
     }
 
     void hintFramesAreBlueAndReturnToGrey() {
@@ -77,6 +77,7 @@ private slots:
         QTest::newRow("leaders") << "Form3" << "Leads1";
         QTest::newRow("options") << "Form4" << "Options1";
         QTest::newRow("about") << "AboutBox" << "About1";
+        QTest::newRow("help") << "HelpBox" << "Help1";
         QTest::newRow("name entry") << "Form2" << "";
     }
     void secondaryWindowsHoldGameReadyFalse() {

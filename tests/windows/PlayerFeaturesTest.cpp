@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtTest>
 #include <qpa/qplatformaccessibility.h>
@@ -235,6 +236,26 @@ private slots:
         LeadsTable onDisk;
         LoadLeads(onDisk, sandbox->LeadsFile());
         QCOMPARE(GetLeadEntry(onDisk, 1).name, typed);
+    }
+
+    // F1 opens the help, which tells the rules, the costs and every key.
+    void f1TellsHowToPlay() {
+        QuorvixWindows windows(sandbox->ProgramFolder());
+        windows.form1.show();
+        QVERIFY(QTest::qWaitForWindowActive(&windows.form1));
+        QString text;
+        bool readyWhileShown = true;
+        WhenModal([&](QWidget* help) {
+            readyWhileShown = GameReady;
+            text = help->findChild<QTextBrowser*>(QStringLiteral("HelpText"))->toPlainText();
+            QTest::keyClick(help, Qt::Key_Escape);
+        }, QStringLiteral("HelpBox"));
+        QTest::keyClick(&windows.form1, Qt::Key_F1);
+        for (const char* told : {"18 pairs", "100 points", "10 points", "75 points", "50 of them", "Arrows", "Home, End",
+                                 "Space, Enter", "F2", "F3", "F4", "F10", "ten best", "Make a set", "cardgen make"})
+            QVERIFY2(text.contains(QLatin1String(told)), told);
+        QVERIFY(!readyWhileShown);
+        QVERIFY(GameReady);
     }
 
     void everyGameHasAnEnd_data() {
