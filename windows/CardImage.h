@@ -1,5 +1,6 @@
 // One card picture: shows a bitmap stretched to its size, reports clicks, and takes
-// the keyboard focus, which it shows with a mark of its own.
+// the keyboard focus, which it shows with a mark of its own. A card of a found pair
+// is softened and carries a green tick, so that found pairs look found.
 #pragma once
 
 #include <QLabel>
@@ -11,6 +12,12 @@ public:
 
     // The focus mark: orange and dashed, unlike the grey frame and the blue hint frame.
     static constexpr QRgb kFocusColour = 0xffff8c00;
+    static constexpr QRgb kMatchedColour = 0xff1e8c3c;
+
+    void SetMatched(bool matched);
+    bool Matched() const { return matched_; }
+    // Where the tick sits: the lower right corner, a quarter of the card wide.
+    QRect TickRect() const;
 
 signals:
     void clicked();
@@ -25,4 +32,5 @@ protected:
 
 private:
     bool pressed_ = false;
+    bool matched_ = false;
 };

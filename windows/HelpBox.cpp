@@ -20,7 +20,7 @@ set in Options.</p>
 turned up, or of a pair when no card is up. Each use costs <b>75 points</b>, and a game
 has <b>50</b> of them.</p>
 <h3>Keys</h3>
-<table>
+<table cellpadding="2">
 <tr><td>Arrows</td><td>move between the cards</td></tr>
 <tr><td>Home, End</td><td>the first card, the last card</td></tr>
 <tr><td>Space, Enter</td><td>turn the card</td></tr>

@@ -75,7 +75,10 @@ void TForm1::BuildBoard() {
 void TForm1::TurnCardAt(int cell) {
     const auto nameMatched = [this] {
         for (int matched = 1; matched <= kCells; ++matched)
-            if (board_.IsMatched(matched)) Panel1->SetCardState(matched, FaceName(board_.CardValue(matched)) + QStringLiteral(", matched"));
+            if (board_.IsMatched(matched)) {
+                Panel1->SetCardState(matched, FaceName(board_.CardValue(matched)) + QStringLiteral(", matched"));
+                Panel1->Image(matched)->SetMatched(true);
+            }
     };
     try {
         board_.TurnCard(cell);
@@ -185,6 +188,7 @@ void TForm1::ShowBack(int cell) {
     const CardPictures::Picture& back = pictures_.Get(settings_.CardFolder + QStringLiteral("space.bmp"), image->devicePixelRatioF());
     if (back.pixmap.isNull()) throw CardImageError(back.error.toStdString());
     image->setPixmap(back.pixmap);
+    image->SetMatched(false);
     Panel1->SetCardState(cell, QStringLiteral("face down"));
 }
 

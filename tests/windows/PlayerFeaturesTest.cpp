@@ -165,6 +165,35 @@ private slots:
         QCOMPARE(PointsText(form), QStringLiteral("100"));
     }
 
+    // A found pair looks found: both its cards carry the green tick and a veil; a card
+    // merely turned up does not, and a new deal takes every tick away.
+    void foundPairsLookFound() {
+        QuorvixWindows windows(sandbox->ProgramFolder(), [] { return 0u; });
+        TForm1& form = windows.form1;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const auto ticked = [&](int cell) {
+            CardImage* image = ImageOf(form, cell);
+            const QImage shown = image->grab().toImage();
+            const QRect tick = image->TickRect();  // above the mark, inside the disc
+            const QPoint inside(tick.left() + tick.width() / 2, tick.top() + tick.height() / 4);
+            return QColor(shown.pixel(inside * shown.devicePixelRatio())).rgb() == QColor::fromRgb(CardImage::kMatchedColour).rgb();
+        };
+        const int partner = PartnerOf(form, 8);
+        Click(form, 8);
+        const QImage turned = ImageOf(form, 8)->grab().toImage();
+        QVERIFY(!ticked(8));
+        Click(form, partner);
+        QVERIFY(ticked(8));
+        QVERIFY(ticked(partner));
+        QVERIFY(ImageOf(form, 8)->grab().toImage() != turned);  // the whole card looks different
+        Click(form, 1 == partner || 1 == 8 ? 2 : 1);  // a single card turned up after the pair
+        QVERIFY(!ticked(1 == partner || 1 == 8 ? 2 : 1));
+        QTest::keyClick(&form, Qt::Key_F2);
+        QVERIFY(!ticked(8));
+        QVERIFY(!ticked(partner));
+    }
+
     void cardsAndReadoutAreNamedForScreenReaders() {
         AccessibilityEvents events;
         QuorvixWindows windows(sandbox->ProgramFolder(), [] { return 0u; });
