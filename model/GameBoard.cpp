@@ -56,6 +56,7 @@ void GameBoard::NewGame() {
     cardValue_ = Deal(random_);
     firstCell_ = 0;
     matchedCount_ = 0;
+    turns_ = 0;
     points_ = 0;
     view_.ShowPoints(points_);
     view_.ProcessEvents();
@@ -73,6 +74,7 @@ void GameBoard::TurnCard(int cell) {
         GameReady = true;
     } else if (CardValue(firstCell_) == CardValue(cell)) {
         GameReady = false;
+        ++turns_;
         AddPoints(kMatchPoints);
         matchedCells_[size_t(matchedCount_++)] = uint8_t(firstCell_);
         matchedCells_[size_t(matchedCount_++)] = uint8_t(cell);
@@ -92,6 +94,7 @@ void GameBoard::TurnCard(int cell) {
         if (matchedCount_ == kCells) view_.ShowGameOver(points_);
     } else {
         GameReady = false;
+        ++turns_;
         AddPoints(kMissPoints);
         ShowFaceOrRemember(cell);
         view_.RepaintNow(cell);

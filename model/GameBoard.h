@@ -38,6 +38,8 @@ public:
     int FirstCell() const { return firstCell_; }
     int32_t Points() const { return points_; }
     int HintsLeft() const { return hintsLeft_; }
+    // Turns taken in this game: each second card turned, match or miss.
+    int Turns() const { return turns_; }
     bool IsMatched(int cell) const;
 
 private:
@@ -59,5 +61,6 @@ private:
     int firstCell_ = 0;
     int32_t points_ = 0;
     int hintsLeft_ = kHintsPerGame;
+    int turns_ = 0;
     std::exception_ptr imageError_;
 };

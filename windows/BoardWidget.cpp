@@ -60,6 +60,16 @@ BoardWidget::BoardWidget(QWidget* parent) : QFrame(parent) {
     points_->setGeometry(326, 462, 160, 32);
     points_->setAccessibleName(QStringLiteral("Points: 0"));
 
+    // In the strip above the cards, small, so that the board keeps its size and look.
+    progress_ = new QLabel(this);
+    progress_->setObjectName(QStringLiteral("Progress"));
+    progress_->setGeometry(32, 4, 430, 18);
+    progress_->setAlignment(Qt::AlignCenter);
+    progress_->setFont(FormFont(11));
+    progress_->setStyleSheet(QStringLiteral("color: #303080; background: transparent;"));
+    progress_->setTextFormat(Qt::PlainText);
+    SetProgress(0, 0, 50);
+
     gameOver_ = new QLabel(this);
     gameOver_->setObjectName(QStringLiteral("GameOver"));
     gameOver_->setGeometry(62, 180, 376, 104);
@@ -87,6 +97,13 @@ void BoardWidget::SetCardState(int cell, const QString& known) {
     const QString name = Place(cell) + QStringLiteral(", ") + known;
     CardImage* image = images_[size_t(cell - 1)];
     if (image->accessibleName() != name) image->setAccessibleName(name);
+}
+
+void BoardWidget::SetProgress(int pairsFound, int turns, int hintsLeft) {
+    const QString text = QStringLiteral("Pairs found: %1 of 18    Turns: %2    Show! left: %3").arg(pairsFound).arg(turns).arg(hintsLeft);
+    if (progress_->text() == text) return;  // asked after every card shown
+    progress_->setText(text);
+    progress_->setAccessibleName(text);
 }
 
 void BoardWidget::SetGameOver(const QString& text) {

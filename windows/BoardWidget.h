@@ -23,6 +23,8 @@ public:
     CardImage* Image(int cell) const { return images_[size_t(cell - 1)]; }
     void SetFrameColour(int cell, FrameColour colour);
     void SetPoints(int32_t points);
+    // The readout above the cards: pairs found of 18, turns taken, Show!s left.
+    void SetProgress(int pairsFound, int turns, int hintsLeft);
     // What a screen reader says of the card: where it is, and what is known of it.
     void SetCardState(int cell, const QString& known);
     // The note over the board at the end of a game; hidden by an empty text.
@@ -41,6 +43,7 @@ private:
     std::array<CardImage*, kCells> images_{};
     QLabel* pointsCaption_ = nullptr;
     QLabel* points_ = nullptr;
+    QLabel* progress_ = nullptr;
     QLabel* gameOver_ = nullptr;
     int focusedCell_ = 1;
 };

@@ -175,6 +175,7 @@ void TForm1::StopForReinstall() {
 // A face that cannot be loaded shows a stand-in, so that the board always shows
 // what the game counts; its error is raised once per picture.
 void TForm1::ShowFace(int cell, int value) {
+    ShowProgress();
     CardImage* image = Panel1->Image(cell);
     Panel1->SetCardState(cell, FaceName(value));
     CardPictures::Picture& face =
@@ -201,11 +202,24 @@ void TForm1::Wait(int milliseconds) {
     if (milliseconds > 0) QThread::msleep(ulong(milliseconds));
 }
 
-void TForm1::ShowPoints(int32_t points) { Panel1->SetPoints(points); }
+// The progress readout follows the board from every display request, so that it is
+// right from the moment a card shows, also during the turn-back wait and the flash.
+void TForm1::ShowProgress() { Panel1->SetProgress(board_.MatchedCount() / 2, board_.Turns(), board_.HintsLeft()); }
 
-void TForm1::SetFrameColour(int cell, FrameColour colour) { Panel1->SetFrameColour(cell, colour); }
+void TForm1::ShowPoints(int32_t points) {
+    Panel1->SetPoints(points);
+    ShowProgress();
+}
 
-void TForm1::SetHintEnabled(bool enabled) { Showmeplease1->setEnabled(enabled); }
+void TForm1::SetFrameColour(int cell, FrameColour colour) {
+    Panel1->SetFrameColour(cell, colour);
+    ShowProgress();
+}
+
+void TForm1::SetHintEnabled(bool enabled) {
+    Showmeplease1->setEnabled(enabled);
+    ShowProgress();
+}
 
 void TForm1::OpenNameEntry() {
     ranked_ = true;

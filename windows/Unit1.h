@@ -76,6 +76,7 @@ private:
     void ExitF101Click();
     void Options1Click();
     void About1Click();
+    void ShowProgress();
     void Help1Click();
 
     QString programFolder_;

@@ -111,6 +111,7 @@ TEST_F(Board, NewGameShowsBacksAndResets) {
     EXPECT_EQ(board.FirstCell(), 0);
     EXPECT_EQ(board.MatchedCount(), 0);
     EXPECT_EQ(board.HintsLeft(), 50);
+    EXPECT_EQ(board.Turns(), 0);
     EXPECT_EQ(board.CardValue(1), 5);
     EXPECT_EQ(board.CardValue(36), 1);
 }
@@ -123,6 +124,7 @@ TEST_F(Board, MatchScoresAndKeepsBothFaces) {
     EXPECT_EQ(board.MatchedCount(), 2);
     EXPECT_EQ(board.MatchedCells()[0], 1);
     EXPECT_EQ(board.MatchedCells()[1], 29);
+    EXPECT_EQ(board.Turns(), 1);
     EXPECT_EQ(board.FirstCell(), 0);
     EXPECT_TRUE(GameReady);
 }
@@ -133,6 +135,7 @@ TEST_F(Board, MismatchShowsWaitsAndTurnsBack) {
     board.TurnCard(2);
     EXPECT_EQ(view.events, (Events{"face 1=5", "points -10", "face 2=16", "repaint 2", "process (busy)", "wait 750",
                                    "back 2", "back 1"}));
+    EXPECT_EQ(board.Turns(), 1);
     EXPECT_EQ(board.FirstCell(), 0);
     EXPECT_TRUE(GameReady);
 }
@@ -154,9 +157,11 @@ TEST_F(Board, IgnoredClicksChangeNothing) {
     EXPECT_TRUE(view.events.empty());
     EXPECT_EQ(board.Points(), 100);
     EXPECT_EQ(board.FirstCell(), 2);
+    EXPECT_EQ(board.Turns(), 1);  // the first card of a turn is no turn yet
     GameReady = false;
     board.TurnCard(10);
     EXPECT_TRUE(view.events.empty());
+    EXPECT_EQ(board.Turns(), 1);
 }
 
 TEST_F(Board, PointsGoNegative) {
@@ -165,6 +170,7 @@ TEST_F(Board, PointsGoNegative) {
         board.TurnCard(2);
     }
     EXPECT_EQ(board.Points(), -30);
+    EXPECT_EQ(board.Turns(), 3);
     EXPECT_EQ(view.events.back(), "back 1");
     EXPECT_NE(std::find(view.events.begin(), view.events.end(), "points -30"), view.events.end());
 }

@@ -194,6 +194,41 @@ private slots:
         QVERIFY(!ticked(partner));
     }
 
+    // Above the cards: pairs found, turns taken and Show!s left, as they change.
+    void progressFollowsTheGame() {
+        QuorvixWindows windows(sandbox->ProgramFolder(), [] { return 0u; });
+        TForm1& form = windows.form1;
+        form.Settings().TurnDelay = 0;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        auto* progress = form.findChild<QLabel*>(QStringLiteral("Progress"));
+        const auto said = [](int pairs, int turns, int shows) {
+            return QStringLiteral("Pairs found: %1 of 18    Turns: %2    Show! left: %3").arg(pairs).arg(turns).arg(shows);
+        };
+        QCOMPARE(progress->text(), said(0, 0, 50));
+        const int partner = PartnerOf(form, 8);
+        Click(form, 8);
+        QCOMPARE(progress->text(), said(0, 0, 50));  // one card is no turn yet
+        Click(form, partner);
+        QCOMPARE(progress->text(), said(1, 1, 50));
+        const int first = partner == 1 || 8 == 1 ? 2 : 1;
+        Click(form, first);
+        Click(form, NonPartnerOf(form, first));
+        QCOMPARE(progress->text(), said(1, 2, 50));
+        QTest::keyClick(&form, Qt::Key_F4);
+        QCOMPARE(progress->text(), said(1, 2, 49));
+        QCOMPARE(NameOf(progress), said(1, 2, 49));
+        WhenModal([](QWidget* nameEntry) {
+            WhenModal([](QWidget* leaders) { QTest::keyClick(leaders, Qt::Key_Escape); }, QStringLiteral("Form3"));
+            QTest::keyClick(nameEntry->findChild<QLineEdit*>(QStringLiteral("Edit1")), Qt::Key_Return);
+        }, QStringLiteral("Form2"));
+        PlayPerfectGame(form);
+        QCOMPARE(progress->text(), said(18, 19, 49));
+        form.findChild<QAction*>(QStringLiteral("new1"))->trigger();
+        QCOMPARE(progress->text(), said(0, 0, 50));
+        QCOMPARE(form.findChild<QWidget*>(QStringLiteral("Panel1"))->size(), QSize(500, 505));  // the board keeps its size
+    }
+
     void cardsAndReadoutAreNamedForScreenReaders() {
         AccessibilityEvents events;
         QuorvixWindows windows(sandbox->ProgramFolder(), [] { return 0u; });
