@@ -14,6 +14,7 @@
 namespace {
 const QString kCards = QStringLiteral("cards");
 const QString kDelay = QStringLiteral("delay");
+const QString kSound = QStringLiteral("sound");
 }  // namespace
 
 std::unique_ptr<QSettings> OpenSettingsStore() {
@@ -46,6 +47,15 @@ void LoadSettings(GameSettings& settings, QSettings& store) {
     const qlonglong delay = store.value(kDelay).toLongLong(&isNumber);
     if (isNumber && delay >= INT32_MIN && delay <= INT32_MAX && IsValidTurnDelay(delay))
         settings.TurnDelay = int32_t(delay);
+
+    // Off only when the file says so plainly; anything else keeps the sounds.
+    settings.SoundOn = true;
+    const QVariant sound = store.value(kSound);
+    if (sound.typeId() == QMetaType::QString) {
+        const QString text = sound.toString().trimmed();
+        for (const char* off : {"false", "0", "no", "off"})
+            if (text.compare(QLatin1String(off), Qt::CaseInsensitive) == 0) settings.SoundOn = false;
+    }
 }
 
 void SaveSettings(const GameSettings& settings, const QString& path, const QString& programFolder) {
@@ -65,7 +75,8 @@ void SaveSettings(const GameSettings& settings, const QString& path, const QStri
     if (!QDir().mkpath(QFileInfo(path).path())) fail(QStringLiteral("cannot make the folder %1").arg(QFileInfo(path).path()));
     const QByteArray saved = SetIniValues(text, {{kCards.toLatin1(), EncodeIniString(settings.CardSetName)},
                                                  {kDelay.toLatin1(), QByteArray::number(settings.TurnDelay)},
-                                                 {"path", EncodeIniString(programFolder)}});
+                                                 {"path", EncodeIniString(programFolder)},
+                                                 {kSound.toLatin1(), settings.SoundOn ? "true" : "false"}});
     // A game killed while saving left its new file behind; one still saving has had no
     // minute to do it in.
     RemoveUnfinishedReplacements(path, std::chrono::minutes(1));

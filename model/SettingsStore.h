@@ -1,4 +1,5 @@
-// The game's settings between runs: the card set and the turn-back delay.
+// The game's settings between runs: the card set, the turn-back delay and whether
+// the game plays its sounds.
 //
 // They live in an INI file for organisation "Dravontek", application "Quorvix", in the
 // user's scope (~/.config/Dravontek/Quorvix.ini), read with a fall-back to the
@@ -17,6 +18,7 @@ struct GameSettings {
     QString CardSetName = QStringLiteral("animals");
     QString CardFolder;  // program folder + "gfx/" + CardSetName + "/", derived
     int32_t TurnDelay = 500;
+    bool SoundOn = true;
 };
 
 inline const QString kDefaultCardSet = QStringLiteral("animals");
@@ -36,10 +38,11 @@ std::unique_ptr<QSettings> OpenSettingsStore();
 // The user's settings file, which saving writes.
 QString SettingsFilePath();
 
-// Reads CardSetName and TurnDelay; invalid, absent or mistyped values give the
-// defaults ("animals", 500), so that start-up always completes.
+// Reads CardSetName, TurnDelay and SoundOn; invalid, absent or mistyped values give
+// the defaults ("animals", 500, on), so that start-up always completes.
 void LoadSettings(GameSettings& settings, QSettings& store);
-// Writes "cards", "delay" and "path" (the program folder) into the file at `path`,
+// Writes "cards", "delay", "path" (the program folder) and "sound" ("true" or
+// "false") into the file at `path`,
 // keeping its other lines. The old file stays whole when the save fails
 // (SettingsError).
 void SaveSettings(const GameSettings& settings, const QString& path, const QString& programFolder);

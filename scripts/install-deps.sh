@@ -9,6 +9,8 @@ packages=(
   # the game, and a font for its texts; the picture formats beyond Qt's own that
   # cardgen reads (WebP, TIFF, TGA, ...)
   qt6-base-dev fonts-dejavu-core qt6-image-formats-plugins
+  # its sounds
+  qt6-multimedia-dev
   # playing and testing it without a display: a virtual X server, input and screenshots
   xvfb xauth xdotool imagemagick
   # tests and benchmarks

@@ -105,6 +105,10 @@ void TForm1::BuildMenu() {
     add(game, "Leads1", QStringLiteral("&Leads"), Qt::Key_F3, &TForm1::Leads1Click);
     game->addSeparator();
     Showmeplease1 = add(game, "Showmeplease1", QStringLiteral("&Show!"), Qt::Key_F4, &TForm1::Showmeplease1Click);
+    soundItem_ = game->addAction(QStringLiteral("S&ound"));
+    soundItem_->setObjectName(QStringLiteral("Sound1"));
+    soundItem_->setCheckable(true);
+    connect(soundItem_, &QAction::toggled, this, [this](bool on) { settings_.SoundOn = on; });
     game->addSeparator();
     add(game, "ExitF101", QStringLiteral("E&xit"), Qt::Key_F10, &TForm1::ExitF101Click);
     QAction* options = menuBar()->addAction(QStringLiteral("&Options"), this, &TForm1::Options1Click);
@@ -117,6 +121,7 @@ void TForm1::BuildMenu() {
 void TForm1::FormCreate() {
     GameReady = false;
     LoadSettings(settings_, *OpenSettingsStore());
+    soundItem_->setChecked(settings_.SoundOn);
     // A stored set that is gone or incomplete must not lock the player out for good.
     const QString problem = CardSetProblem(CardSetFolder(programFolder_, settings_.CardSetName));
     if (!problem.isEmpty() && !FallBackFromCardSet(problem, {})) StopForReinstall();
@@ -174,8 +179,20 @@ void TForm1::StopForReinstall() {
 
 // A face that cannot be loaded shows a stand-in, so that the board always shows
 // what the game counts; its error is raised once per picture.
+void TForm1::PlaySound(GameSound sound) {
+    if (settings_.SoundOn && sounds_) sounds_->Play(sound);
+}
+
+// The sound of a card turned: the first of a turn ticks; the second tells a pair (the
+// last one, the end of the game) or a miss, as its face shows, before the wait.
 void TForm1::ShowFace(int cell, int value) {
     ShowProgress();
+    if (cell == board_.FirstCell())
+        PlaySound(GameSound::Turn);
+    else if (!board_.IsMatched(cell))
+        PlaySound(GameSound::Miss);
+    else
+        PlaySound(board_.MatchedCount() == kCells ? GameSound::GameEnd : GameSound::Pair);
     CardImage* image = Panel1->Image(cell);
     Panel1->SetCardState(cell, FaceName(value));
     CardPictures::Picture& face =
@@ -213,6 +230,7 @@ void TForm1::ShowPoints(int32_t points) {
 
 void TForm1::SetFrameColour(int cell, FrameColour colour) {
     Panel1->SetFrameColour(cell, colour);
+    if (colour == FrameColour::Hint) PlaySound(GameSound::Show);
     ShowProgress();
 }
 

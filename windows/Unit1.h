@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "ui/CardPictures.h"
+#include "ui/GameSounds.h"
 #include "model/GameBoard.h"
 #include "model/LeadsBook.h"
 #include "model/SettingsStore.h"
@@ -35,6 +36,8 @@ public:
     LeadsBook& Leads() { return leads_; }
     GameBoard& Board() { return board_; }
     const QString& ProgramFolder() const { return programFolder_; }
+    // Where the game's sounds go: synthesised ones, unless a test listens instead.
+    void SetSoundPlayer(std::unique_ptr<SoundPlayer> player) { sounds_ = std::move(player); }
 
     // Deals a new board. When the set's back picture cannot be loaded, another set
     // that can be dealt takes its place (the player is told); with none left, the
@@ -77,6 +80,7 @@ private:
     void Options1Click();
     void About1Click();
     void ShowProgress();
+    void PlaySound(GameSound sound);
     void Help1Click();
 
     QString programFolder_;
@@ -84,6 +88,8 @@ private:
     LeadsBook leads_;
     GameBoard board_;
     CardPictures pictures_{QSize(60, 60)};
+    std::unique_ptr<SoundPlayer> sounds_ = std::make_unique<SynthesisedSounds>();
+    QAction* soundItem_ = nullptr;
 
     BoardWidget* Panel1 = nullptr;
     QAction* Showmeplease1 = nullptr;

@@ -35,6 +35,7 @@ protected:
         GameSettings settings;
         settings.CardSetName = QStringLiteral("stale");
         settings.TurnDelay = 1234;
+        settings.SoundOn = false;
         LoadSettings(settings, *OpenSettingsStore());
         return settings;
     }
@@ -48,6 +49,7 @@ TEST_F(SettingsTest, NoStoredValuesGiveTheDefaults) {
     const GameSettings settings = Load();
     EXPECT_EQ(settings.CardSetName, QStringLiteral("animals"));
     EXPECT_EQ(settings.TurnDelay, 500);
+    EXPECT_TRUE(settings.SoundOn);
 }
 
 TEST_F(SettingsTest, SaveWritesAllThreeValues) {
@@ -77,6 +79,32 @@ TEST_F(SettingsTest, DelayRules) {
         const GameSettings settings = Load();
         EXPECT_EQ(settings.TurnDelay, row.loaded) << row.stored;
         EXPECT_EQ(settings.CardSetName, QStringLiteral("flags"));
+    }
+}
+
+TEST_F(SettingsTest, SoundIsOnUnlessPlainlyOff) {
+    struct Row {
+        const char* line;
+        bool on;
+    };
+    const Row rows[] = {{"sound=false", false}, {"sound=FALSE", false}, {"sound=0", false}, {"sound=no", false},
+                        {"sound=Off", false},   {"sound= false ", false}, {"sound=true", true}, {"sound=1", true},
+                        {"sound=", true},       {"sound=maybe", true},  {"sound=a, b", true}, {"", true}};
+    int row = 0;
+    for (const Row& r : rows) {
+        // A comment of its own length each time: QSettings rereads only a file it sees change.
+        WriteIni(QStringLiteral("user"), QByteArray(++row, ';') + "\n[General]\ndelay=100\n" + r.line + "\n");
+        EXPECT_EQ(Load().SoundOn, r.on) << r.line;
+    }
+    // Saved as it is read back.
+    for (bool on : {false, true}) {
+        GameSettings settings;
+        settings.SoundOn = on;
+        SaveSettings(settings, SettingsFilePath(), QStringLiteral("/opt/q/"));
+        QFile saved(SettingsFilePath());
+        ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(saved.readAll().contains(on ? "\nsound=true\n" : "\nsound=false\n")) << on;
+        EXPECT_EQ(Load().SoundOn, on);
     }
 }
 
@@ -167,7 +195,7 @@ TEST_F(SettingsTest, SaveKeepsTheFilesOtherLinesAndReportsOnlyItsOwnErrors) {
     QFile file(SettingsFilePath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(),
-              "; my choices\n[General]\ncards=flags\nnot a setting\ndelay=1000\nextra=1\npath=/opt/q/\n\n[Window]\nx=5\n");
+              "; my choices\n[General]\ncards=flags\nnot a setting\ndelay=1000\nextra=1\npath=/opt/q/\nsound=true\n\n[Window]\nx=5\n");
 }
 
 TEST(IniText, SetValuesInPlace) {

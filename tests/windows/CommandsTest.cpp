@@ -26,7 +26,7 @@ private slots:
                 menu << (item->isSeparator() ? QStringLiteral("-")
                                              : QStringLiteral("  %1 %2").arg(item->text(), item->shortcut().toString()).trimmed());
         }
-        QCOMPARE(menu, (QStringList{"&Game", "&New F2", "&Leads F3", "-", "&Show! F4", "-", "E&xit F10", "&Options",
+        QCOMPARE(menu, (QStringList{"&Game", "&New F2", "&Leads F3", "-", "&Show! F4", "S&ound", "-", "E&xit F10", "&Options",
                                     "&Help", "&How to play F1", "&About"}));
     }
 

@@ -31,6 +31,19 @@
 
 namespace {
 
+// The sounds the game asks for, in order.
+class HeardSounds : public SoundPlayer {
+public:
+    explicit HeardSounds(QStringList& heard) : heard_(heard) {}
+    void Play(GameSound sound) override {
+        static const char* const kNames[] = {"turn", "pair", "miss", "show", "end"};
+        heard_ << QString::fromLatin1(kNames[int(sound)]);
+    }
+
+private:
+    QStringList& heard_;
+};
+
 // Keys that type any character, as a keyboard layout does (QTest types ASCII only).
 void TypeText(QWidget* widget, const QString& text) {
     for (const QChar c : text) {
@@ -227,6 +240,49 @@ private slots:
         form.findChild<QAction*>(QStringLiteral("new1"))->trigger();
         QCOMPARE(progress->text(), said(0, 0, 50));
         QCOMPARE(form.findChild<QWidget*>(QStringLiteral("Panel1"))->size(), QSize(500, 505));  // the board keeps its size
+    }
+
+    // A sound at each event: the first card of a turn, a pair, a miss, Show! and the
+    // end of the game; none once the player turns them off, which the next start keeps.
+    void soundsFollowTheGameAndTheSwitch() {
+        QStringList heard;
+        {
+            QuorvixWindows windows(sandbox->ProgramFolder(), [] { return 0u; });
+            TForm1& form = windows.form1;
+            form.SetSoundPlayer(std::make_unique<HeardSounds>(heard));
+            form.Settings().TurnDelay = 0;
+            QAction* sound = form.findChild<QAction*>(QStringLiteral("Sound1"));
+            QVERIFY(sound->isCheckable() && sound->isChecked());
+            const int partner = PartnerOf(form, 8);
+            Click(form, 8);
+            Click(form, partner);
+            const int first = partner == 1 || 8 == 1 ? 2 : 1;
+            Click(form, first);
+            Click(form, NonPartnerOf(form, first));
+            form.Board().ShowHint();
+            QCOMPARE(heard, (QStringList{"turn", "pair", "turn", "miss", "show", "show"}));  // a pair's two frames
+            heard.clear();
+            WhenModal([](QWidget* nameEntry) {
+                WhenModal([](QWidget* leaders) { QTest::keyClick(leaders, Qt::Key_Escape); }, QStringLiteral("Form3"));
+                QTest::keyClick(nameEntry->findChild<QLineEdit*>(QStringLiteral("Edit1")), Qt::Key_Return);
+            }, QStringLiteral("Form2"));
+            PlayPerfectGame(form);
+            QCOMPARE(heard.count(QStringLiteral("pair")), 16);
+            QCOMPARE(heard.last(), QStringLiteral("end"));
+            heard.clear();
+            sound->trigger();  // off
+            form.findChild<QAction*>(QStringLiteral("new1"))->trigger();
+            Click(form, 8);
+            Click(form, partner);
+            QCOMPARE(heard, QStringList());
+            form.close();  // saves the choice
+        }
+        QuorvixWindows again(sandbox->ProgramFolder(), [] { return 0u; });
+        again.form1.SetSoundPlayer(std::make_unique<HeardSounds>(heard));
+        QVERIFY(!again.form1.findChild<QAction*>(QStringLiteral("Sound1"))->isChecked());
+        QVERIFY(!again.form1.Settings().SoundOn);
+        Click(again.form1, 8);
+        QCOMPARE(heard, QStringList());
     }
 
     void cardsAndReadoutAreNamedForScreenReaders() {
