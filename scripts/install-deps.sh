@@ -13,6 +13,8 @@ packages=(
   qt6-multimedia-dev
   # playing and testing it without a display: a virtual X server, input and screenshots
   xvfb xauth xdotool imagemagick
+  # hearing the game's sounds: a sound server with a null output, and its recorder
+  pulseaudio pulseaudio-utils
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # Qt's platform accessibility switch, which tests of screen-reader events flip
