@@ -1,5 +1,6 @@
 #include "app/QuorvixApplication.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 
 #include <exception>
@@ -20,7 +21,7 @@ bool QuorvixApplication::notify(QObject* receiver, QEvent* event) {
     } catch (const std::exception& error) {
         ShowErrorReport(QString::fromStdString(error.what()));
     } catch (...) {
-        ShowErrorReport(QStringLiteral("An unexpected error occurred."));
+        ShowErrorReport(QCoreApplication::translate("QuorvixApplication", "An unexpected error occurred."));
     }
     return false;
 }

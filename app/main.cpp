@@ -3,10 +3,12 @@
 #include "app/CommandLine.h"
 #include "app/QuorvixApplication.h"
 #include "app/QuorvixWindows.h"
+#include "app/Translations.h"
 
 int main(int argc, char** argv) {
     if (const auto status = AnswerCommandLine(argc, argv, stdout, stderr)) return *status;
     QuorvixApplication app(argc, argv);
+    InstallTranslations(app);
     QuorvixWindows windows(QCoreApplication::applicationDirPath());
     windows.form1.show();
     return app.exec();

@@ -1,5 +1,6 @@
 #include "model/CardSets.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -72,7 +73,7 @@ QStringList UndecodableFolderNames(const QString& gfxFolder) {
     return names;
 }
 
-const QString kUndecodableName = QStringLiteral("the folder's name is not UTF-8 text");
+QString UndecodableName() { return QCoreApplication::translate("CardSets", "the folder's name is not UTF-8 text"); }
 
 }  // namespace
 
@@ -99,7 +100,7 @@ QList<CardSet> AllCardSets(const QString& programFolder) {
         for (const QString& name : listed) {
             if (names.contains(name)) continue;  // the player's set of that name
             const QString setFolder = folder + name + QLatin1Char('/');
-            const QString problem = undecodable.contains(name) ? kUndecodableName : CardSetProblem(setFolder);
+            const QString problem = undecodable.contains(name) ? UndecodableName() : CardSetProblem(setFolder);
             // A folder linked from elsewhere is listed only as a set to play: a link to
             // a folder of something else (/etc, say) is no set with a problem.
             if (!problem.isEmpty() && QFileInfo(folder + name).isSymLink()) continue;
@@ -119,10 +120,10 @@ QString CardSetFolder(const QString& programFolder, const QString& name) {
 }
 
 QString CardSetProblem(const QString& cardFolder) {
-    if (!QFileInfo(cardFolder).isDir()) return QStringLiteral("no such folder");
+    if (!QFileInfo(cardFolder).isDir()) return QCoreApplication::translate("CardSets", "no such folder");
     switch (PictureFile(cardFolder + QStringLiteral("space.bmp"))) {
-        case PictureState::Missing: return QStringLiteral("no back picture space.bmp");
-        case PictureState::NotAPicture: return QStringLiteral("space.bmp is not a picture");
+        case PictureState::Missing: return QCoreApplication::translate("CardSets", "no back picture space.bmp");
+        case PictureState::NotAPicture: return QCoreApplication::translate("CardSets", "space.bmp is not a picture");
         case PictureState::Usable: break;
     }
     QStringList missing, notPictures;
@@ -132,11 +133,11 @@ QString CardSetProblem(const QString& cardFolder) {
         if (state == PictureState::NotAPicture) notPictures << QString::number(value);
     }
     if (!missing.isEmpty())
-        return (missing.size() == 1 ? QStringLiteral("face %1.bmp missing") : QStringLiteral("faces %1 missing"))
+        return (missing.size() == 1 ? QCoreApplication::translate("CardSets", "face %1.bmp missing") : QCoreApplication::translate("CardSets", "faces %1 missing"))
             .arg(missing.join(QStringLiteral(", ")));
     if (!notPictures.isEmpty())
-        return (notPictures.size() == 1 ? QStringLiteral("face %1.bmp is not a picture")
-                                        : QStringLiteral("faces %1 are not pictures"))
+        return (notPictures.size() == 1 ? QCoreApplication::translate("CardSets", "face %1.bmp is not a picture")
+                                        : QCoreApplication::translate("CardSets", "faces %1 are not pictures"))
             .arg(notPictures.join(QStringLiteral(", ")));
     return {};
 }
@@ -162,7 +163,7 @@ QStringList FaceNames(const QString& cardFolder) {
     QStringList names;
     for (int value = 1; value <= 18; ++value) {
         const QString name = value <= lines.size() ? lines[value - 1].trimmed().left(kLongestName) : QString();
-        names << (name.isEmpty() ? QStringLiteral("card %1").arg(value) : name);
+        names << (name.isEmpty() ? QCoreApplication::translate("CardSets", "card %1").arg(value) : name);
     }
     return names;
 }

@@ -1,5 +1,6 @@
 #include "model/FileReplace.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -61,7 +62,7 @@ QString FollowOwnLinks(const QString& path, QString& target) {
     for (int hops = 0; hops < 40; ++hops) {
         struct stat link{};
         if (::lstat(QFile::encodeName(target).constData(), &link) != 0 || !S_ISLNK(link.st_mode)) return {};
-        if (link.st_uid != ::geteuid()) return QStringLiteral("it is a symbolic link of another user");
+        if (link.st_uid != ::geteuid()) return QCoreApplication::translate("FileReplace", "it is a symbolic link of another user");
         target = QFileInfo(target).symLinkTarget();
     }
     return SystemReason(ELOOP);
@@ -76,7 +77,7 @@ QString ReplaceFileContents(const QString& path, const QByteArray& contents) {
     struct stat old{};
     const QByteArray targetName = QFile::encodeName(target);
     const bool exists = ::stat(targetName.constData(), &old) == 0;
-    if (exists && !S_ISREG(old.st_mode)) return S_ISDIR(old.st_mode) ? SystemReason(EISDIR) : QStringLiteral("not a regular file");
+    if (exists && !S_ISREG(old.st_mode)) return S_ISDIR(old.st_mode) ? SystemReason(EISDIR) : QCoreApplication::translate("FileReplace", "not a regular file");
     // A file made read-only stays as it is: the rename would need only the folder.
     if (exists) {
         const int refused = ::access(targetName.constData(), W_OK) != 0 ? errno : (old.st_mode & 0222) == 0 ? EACCES : 0;

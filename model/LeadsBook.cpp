@@ -1,5 +1,7 @@
 #include "model/LeadsBook.h"
 
+#include <QCoreApplication>
+
 LeadsTable LeadsBook::Table() const {
     LeadsTable table = file_;
     for (const auto& [name, points] : unsaved_) RankLead(table, name, points);
@@ -35,7 +37,7 @@ QString LeadsBook::Insert(const QString& name, int32_t points, const std::functi
     } catch (const LeadsError& error) {
         unsaved_ = std::move(pending);
         told_ = QString::fromStdString(error.what());
-        return QStringLiteral("Your result could not be saved; it is kept until Quorvix closes.\n\n") + told_;
+        return QCoreApplication::translate("LeadsBook", "Your result could not be saved; it is kept until Quorvix closes.\n\n") + told_;
     }
     unsaved_.clear();
     told_.clear();

@@ -1,5 +1,6 @@
 #include "model/LeadsFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -32,7 +33,7 @@ ReadResult ReadLeadsFile(const QString& path) {
         const int error = errno;
         ::close(fd);
         if (S_ISDIR(info.st_mode)) return {Outcome::Failed, {}, SystemReason(EISDIR)};
-        return {Outcome::Failed, {}, S_ISREG(info.st_mode) ? SystemReason(error) : QStringLiteral("not a regular file")};
+        return {Outcome::Failed, {}, S_ISREG(info.st_mode) ? SystemReason(error) : QCoreApplication::translate("LeadsFile", "not a regular file")};
     }
     LeadsRecord record{};
     size_t have = 0;
@@ -55,11 +56,11 @@ ReadResult ReadLeadsFile(const QString& path) {
 QString Shown(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
 
 [[noreturn]] void FailToRead(const QString& path, const QString& reason) {
-    throw LeadsError(QStringLiteral("Cannot read the leaders table %1: %2").arg(Shown(path), reason).toStdString());
+    throw LeadsError(QCoreApplication::translate("LeadsFile", "Cannot read the leaders table %1: %2").arg(Shown(path), reason).toStdString());
 }
 
 [[noreturn]] void FailToSave(const QString& path, const QString& reason) {
-    throw LeadsError(QStringLiteral("Cannot save the leaders table %1: %2").arg(Shown(path), reason).toStdString());
+    throw LeadsError(QCoreApplication::translate("LeadsFile", "Cannot save the leaders table %1: %2").arg(Shown(path), reason).toStdString());
 }
 
 void WriteLeads(const LeadsTable& table, const QString& path) {

@@ -1,5 +1,6 @@
 #include "model/LeadsLock.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -74,7 +75,7 @@ LeadsLock::LeadsLock(const QString& leadsPath, std::chrono::milliseconds timeout
         return;
     }
     if (!LockWithin(fd, timeout, whileWaiting)) {
-        reason_ = errno == ETIMEDOUT ? QStringLiteral("the leaders table is in use by another program")
+        reason_ = errno == ETIMEDOUT ? QCoreApplication::translate("LeadsLock", "the leaders table is in use by another program")
                                      : SystemReason(errno);
         ::close(fd);
         return;

@@ -1,5 +1,6 @@
 #include "model/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -60,19 +61,19 @@ void LoadSettings(GameSettings& settings, QSettings& store) {
 
 void SaveSettings(const GameSettings& settings, const QString& path, const QString& programFolder) {
     const auto fail = [&path](const QString& reason) {
-        throw SettingsError(QStringLiteral("Failed to set data for 'cards'\n%1: %2").arg(path, reason).toStdString());
+        throw SettingsError(QCoreApplication::translate("SettingsStore", "Failed to set data for 'cards'\n%1: %2").arg(path, reason).toStdString());
     };
     // Only the save's own errors count: whatever QSettings made of the old file's
     // lines when reading is no concern here.
     QByteArray text;
     if (const QFileInfo info(path); info.exists()) {
-        if (!info.isFile()) fail(info.isDir() ? SystemReason(EISDIR) : QStringLiteral("not a regular file"));
+        if (!info.isFile()) fail(info.isDir() ? SystemReason(EISDIR) : QCoreApplication::translate("SettingsStore", "not a regular file"));
         QFile old(path);
         if (!old.open(QIODevice::ReadOnly)) fail(old.errorString());
         text = old.readAll();
         if (old.error() != QFileDevice::NoError) fail(old.errorString());
     }
-    if (!QDir().mkpath(QFileInfo(path).path())) fail(QStringLiteral("cannot make the folder %1").arg(QFileInfo(path).path()));
+    if (!QDir().mkpath(QFileInfo(path).path())) fail(QCoreApplication::translate("SettingsStore", "cannot make the folder %1").arg(QFileInfo(path).path()));
     const QByteArray saved = SetIniValues(text, {{kCards.toLatin1(), EncodeIniString(settings.CardSetName)},
                                                  {kDelay.toLatin1(), QByteArray::number(settings.TurnDelay)},
                                                  {"path", EncodeIniString(programFolder)},

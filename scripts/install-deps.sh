@@ -9,8 +9,8 @@ packages=(
   # the game, and a font for its texts; the picture formats beyond Qt's own that
   # cardgen reads (WebP, TIFF, TGA, ...)
   qt6-base-dev fonts-dejavu-core qt6-image-formats-plugins
-  # its sounds
-  qt6-multimedia-dev
+  # its sounds, and its languages (lrelease; Qt's own texts translated)
+  qt6-multimedia-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   # playing and testing it without a display: a virtual X server, input and screenshots
   xvfb xauth xdotool imagemagick
   # hearing the game's sounds: a sound server with a null output, and its recorder

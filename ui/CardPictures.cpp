@@ -1,5 +1,6 @@
 #include "ui/CardPictures.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFont>
 #include <QImageReader>
@@ -61,7 +62,7 @@ bool ProgressiveJpeg(const QString& path) {
 
 QImage ReadCardPicture(const QString& path, QSize size, QString* error) {
     if (BmpCutShort(path)) {
-        *error = QStringLiteral("Cannot load the card picture %1: the file is cut short").arg(path);
+        *error = QCoreApplication::translate("CardPictures", "Cannot load the card picture %1: the file is cut short").arg(path);
         return {};
     }
     QImageReader reader(path);
@@ -75,7 +76,7 @@ QImage ReadCardPicture(const QString& path, QSize size, QString* error) {
         // whole picture first, whatever they say of scaled reading.
         const bool scalesWhileReading = reader.format() == "jpeg" && !ProgressiveJpeg(path);
         if (pixels > (scalesWhileReading ? kMaxScaledPicturePixels : kMaxPicturePixels)) {
-            *error = QStringLiteral("Cannot load the card picture %1: the picture is too large (%2 × %3 pixels)")
+            *error = QCoreApplication::translate("CardPictures", "Cannot load the card picture %1: the picture is too large (%2 × %3 pixels)")
                          .arg(path)
                          .arg(stored.width())
                          .arg(stored.height());
@@ -85,7 +86,7 @@ QImage ReadCardPicture(const QString& path, QSize size, QString* error) {
     reader.setScaledSize(size);
     QImage picture = reader.read();
     if (picture.isNull())
-        *error = QStringLiteral("Cannot load the card picture %1: %2").arg(path, reader.errorString());
+        *error = QCoreApplication::translate("CardPictures", "Cannot load the card picture %1: %2").arg(path, reader.errorString());
     else if (picture.size() != size)  // a decoder that scaled only part of the way
         picture = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return picture;

@@ -1,5 +1,6 @@
 #include "ui/CardSetMaker.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,16 +19,16 @@ namespace {
 QString SaveWhole(const QImage& image, const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "BMP") || !file.flush() || ::fsync(file.handle()) != 0)
-        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+        return QCoreApplication::translate("CardSetMaker", "cannot write %1: %2").arg(path, file.errorString());
     file.close();
-    return file.error() == QFile::NoError ? QString() : QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    return file.error() == QFile::NoError ? QString() : QCoreApplication::translate("CardSetMaker", "cannot write %1: %2").arg(path, file.errorString());
 }
 
 QString SaveNames(const QStringList& names, const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(names.join(QLatin1Char('\n')).toUtf8() + '\n') < 0 || !file.flush() ||
         ::fsync(file.handle()) != 0)
-        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+        return QCoreApplication::translate("CardSetMaker", "cannot write %1: %2").arg(path, file.errorString());
     return {};
 }
 
@@ -80,7 +81,7 @@ bool SamePicture(const QImage& card, const QImage& other) {
 
 QString MakeCardSet(const QString& folder, const QString& back, const QStringList& faces) {
     if (faces.size() != kPicturesInASet - 1)
-        return QStringLiteral("%1 pictures given; a set takes %2: the back, then 18 faces")
+        return QCoreApplication::translate("CardSetMaker", "%1 pictures given; a set takes %2: the back, then 18 faces")
             .arg(faces.size() + 1)
             .arg(kPicturesInASet);
     const QStringList pictures = QStringList{back} + faces;
@@ -95,15 +96,15 @@ QString MakeCardSet(const QString& folder, const QString& back, const QStringLis
     for (int i = 0; i < cards.size(); ++i)
         for (int j = i + 1; j < cards.size(); ++j)
             if (SamePicture(cards[i], cards[j]))
-                return QStringLiteral("%1 and %2 are the same picture: %3")
+                return QCoreApplication::translate("CardSetMaker", "%1 and %2 are the same picture: %3")
                     .arg(pictures[i], pictures[j],
-                         i == 0 ? QStringLiteral("a face like the back could not be told from it")
-                                : QStringLiteral("two faces alike make a set that cannot be won without losing points"));
+                         i == 0 ? QCoreApplication::translate("CardSetMaker", "a face like the back could not be told from it")
+                                : QCoreApplication::translate("CardSetMaker", "two faces alike make a set that cannot be won without losing points"));
 
     const QFileInfo target(folder);
-    if (!QDir().mkpath(target.path())) return QStringLiteral("cannot make the folder %1").arg(target.path());
+    if (!QDir().mkpath(target.path())) return QCoreApplication::translate("CardSetMaker", "cannot make the folder %1").arg(target.path());
     QTemporaryDir making(target.path() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".making-XXXXXX"));
-    if (!making.isValid()) return QStringLiteral("cannot write in %1: %2").arg(target.path(), making.errorString());
+    if (!making.isValid()) return QCoreApplication::translate("CardSetMaker", "cannot write in %1: %2").arg(target.path(), making.errorString());
     QStringList names;
     for (int i = 0; i < cards.size(); ++i) {
         const QString name = i == 0 ? QStringLiteral("space.bmp") : QStringLiteral("%1.bmp").arg(i);
@@ -114,7 +115,7 @@ QString MakeCardSet(const QString& folder, const QString& back, const QStringLis
     const QString problem = SaveNames(names, making.filePath(QStringLiteral("names.txt")));
     if (!problem.isEmpty()) return problem;
     ::chmod(QFile::encodeName(making.path()).constData(), 0755);  // as a folder made by mkdir
-    if (!MoveIntoPlace(making.path(), folder)) return QStringLiteral("cannot put the set in place at %1").arg(folder);
+    if (!MoveIntoPlace(making.path(), folder)) return QCoreApplication::translate("CardSetMaker", "cannot put the set in place at %1").arg(folder);
     making.setAutoRemove(false);
     return {};
 }

@@ -13,7 +13,7 @@
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("About Quorvix"));
+    setWindowTitle(tr("About Quorvix"));
     setModal(true);
     setFont(FormFont(11));
 
@@ -21,11 +21,11 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::WindowTit
     picture->setPixmap(QPixmap(QStringLiteral(":/quorvix/quorvix.png")));
     auto* name = new QLabel(QStringLiteral("Quorvix"), this);
     name->setFont(FormFont(24, true));
-    auto* version = new QLabel(QStringLiteral("Version " QUORVIX_VERSION), this);
+    auto* version = new QLabel(tr("Version %1").arg(QStringLiteral(QUORVIX_VERSION)), this);
     auto* maker = new QLabel(QStringLiteral("A pairs-matching memory game by Dravontek"), this);
 
-    auto* web = new QPushButton(QStringLiteral("&Web page"), this);
-    auto* mail = new QPushButton(QStringLiteral("&Mail"), this);
+    auto* web = new QPushButton(tr("&Web page"), this);
+    auto* mail = new QPushButton(tr("&Mail"), this);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
@@ -67,7 +67,7 @@ void AboutBox::Open(const QUrl& url, const QString& address) {
         addressNote_->hide();
         return;
     }
-    addressNote_->setText(QStringLiteral("No program here opens it. The address:\n%1").arg(address));
+    addressNote_->setText(tr("No program here opens it. The address:\n%1").arg(address));
     addressNote_->show();
     addressNote_->setFocus();
 }

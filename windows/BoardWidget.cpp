@@ -11,7 +11,7 @@ namespace {
 constexpr QColor kFrameGrey(160, 160, 164);
 constexpr QColor kFrameHint(0, 0, 255);
 
-QString Place(int cell) { return QStringLiteral("row %1, column %2").arg((cell - 1) / 6 + 1).arg((cell - 1) % 6 + 1); }
+QString Place(int cell) { return QCoreApplication::translate("BoardWidget", "row %1, column %2").arg((cell - 1) / 6 + 1).arg((cell - 1) % 6 + 1); }
 
 }  // namespace
 
@@ -21,7 +21,7 @@ BoardWidget::BoardWidget(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
     SetBackgroundColour(this, Qt::white);
-    setAccessibleName(QStringLiteral("Board"));
+    setAccessibleName(tr("Board"));
 
     for (int cell = 1; cell <= kCells; ++cell) {
         const int row = (cell - 1) / 6, column = (cell - 1) % 6;
@@ -32,7 +32,7 @@ BoardWidget::BoardWidget(QWidget* parent) : QFrame(parent) {
         auto* image = new CardImage(frame);
         image->setObjectName(QStringLiteral("Image%1").arg(cell));
         image->setGeometry(5, 5, 60, 60);
-        image->setAccessibleName(Place(cell) + QStringLiteral(", face down"));
+        image->setAccessibleName(Place(cell) + QCoreApplication::translate("BoardWidget", ", face down"));
         connect(image, &CardImage::clicked, this, [this, cell] {
             focusedCell_ = cell;
             emit cellChosen(cell);
@@ -45,7 +45,7 @@ BoardWidget::BoardWidget(QWidget* parent) : QFrame(parent) {
     for (int cell = 1; cell < kCells; ++cell) setTabOrder(images_[size_t(cell - 1)], images_[size_t(cell)]);
 
     const QFont big = FormFont(24, true);
-    pointsCaption_ = new QLabel(QStringLiteral("Points"), this);
+    pointsCaption_ = new QLabel(tr("Points"), this);
     pointsCaption_->setObjectName(QStringLiteral("Label1"));
     points_ = new QLabel(QStringLiteral("0"), this);
     points_->setObjectName(QStringLiteral("Label2"));
@@ -58,7 +58,7 @@ BoardWidget::BoardWidget(QWidget* parent) : QFrame(parent) {
     pointsCaption_->setGeometry(158, 462, 160, 32);
     pointsCaption_->setAlignment(Qt::AlignRight | Qt::AlignTop);
     points_->setGeometry(326, 462, 160, 32);
-    points_->setAccessibleName(QStringLiteral("Points: 0"));
+    points_->setAccessibleName(tr("Points: 0"));
 
     // In the strip above the cards, small, so that the board keeps its size and look.
     progress_ = new QLabel(this);
@@ -90,7 +90,7 @@ void BoardWidget::SetFrameColour(int cell, FrameColour colour) {
 void BoardWidget::SetPoints(int32_t points) {
     points_->setText(QString::number(points));
     // The name is what a screen reader announces: it changes with every new value.
-    points_->setAccessibleName(QStringLiteral("Points: %1").arg(points));
+    points_->setAccessibleName(tr("Points: %1").arg(points));
 }
 
 void BoardWidget::SetCardState(int cell, const QString& known) {
@@ -100,7 +100,7 @@ void BoardWidget::SetCardState(int cell, const QString& known) {
 }
 
 void BoardWidget::SetProgress(int pairsFound, int turns, int hintsLeft) {
-    const QString text = QStringLiteral("Pairs found: %1 of 18    Turns: %2    Show! left: %3").arg(pairsFound).arg(turns).arg(hintsLeft);
+    const QString text = tr("Pairs found: %1 of 18    Turns: %2    Show! left: %3").arg(pairsFound).arg(turns).arg(hintsLeft);
     if (progress_->text() == text) return;  // asked after every card shown
     progress_->setText(text);
     progress_->setAccessibleName(text);

@@ -9,7 +9,7 @@
 
 namespace {
 
-const char* const kHowToPlay = R"(
+const char* const kHowToPlay = QT_TRANSLATE_NOOP("HelpBox", R"(
 <h3>How to play</h3>
 <p>Find the 18 pairs among the 36 cards. Turn two cards: click them, or move to a card
 with the arrow keys and press Space or Enter. Two alike stay face up and score
@@ -39,19 +39,19 @@ of Western European languages, up to 10.</p>
 pictures for the faces and a name, and makes the set; Options then lists it first,
 marked &ldquo;(yours)&rdquo;. From a terminal, <code>cardgen make</code> does the same
 (<code>man cardgen</code>).</p>
-)";
+)");
 
 }  // namespace
 
 HelpBox::HelpBox(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("HelpBox"));
-    setWindowTitle(QStringLiteral("How to play Quorvix"));
+    setWindowTitle(tr("How to play Quorvix"));
     setModal(true);
     setFont(FormFont(11));
     auto* text = new QTextBrowser(this);
     text->setObjectName(QStringLiteral("HelpText"));
-    text->setHtml(QString::fromUtf8(kHowToPlay));
-    text->setAccessibleName(QStringLiteral("How to play"));
+    text->setHtml(tr(kHowToPlay));
+    text->setAccessibleName(tr("How to play"));
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);

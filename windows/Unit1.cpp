@@ -76,7 +76,7 @@ void TForm1::TurnCardAt(int cell) {
     const auto nameMatched = [this] {
         for (int matched = 1; matched <= kCells; ++matched)
             if (board_.IsMatched(matched)) {
-                Panel1->SetCardState(matched, FaceName(board_.CardValue(matched)) + QStringLiteral(", matched"));
+                Panel1->SetCardState(matched, FaceName(board_.CardValue(matched)) + tr(", matched"));
                 Panel1->Image(matched)->SetMatched(true);
             }
     };
@@ -90,32 +90,32 @@ void TForm1::TurnCardAt(int cell) {
 }
 
 QString TForm1::FaceName(int value) const {
-    return value >= 1 && value <= faceNames_.size() ? faceNames_[value - 1] : QStringLiteral("card %1").arg(value);
+    return value >= 1 && value <= faceNames_.size() ? faceNames_[value - 1] : tr("card %1").arg(value);
 }
 
 void TForm1::BuildMenu() {
-    QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
+    QMenu* game = menuBar()->addMenu(tr("&Game"));
     auto add = [this](QMenu* menu, const char* name, const QString& text, QKeySequence key, void (TForm1::*handler)()) {
         QAction* action = menu->addAction(text, this, handler);
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcut(key);
         return action;
     };
-    add(game, "new1", QStringLiteral("&New"), Qt::Key_F2, &TForm1::new1Click);
-    add(game, "Leads1", QStringLiteral("&Leads"), Qt::Key_F3, &TForm1::Leads1Click);
+    add(game, "new1", tr("&New"), Qt::Key_F2, &TForm1::new1Click);
+    add(game, "Leads1", tr("&Leads"), Qt::Key_F3, &TForm1::Leads1Click);
     game->addSeparator();
-    Showmeplease1 = add(game, "Showmeplease1", QStringLiteral("&Show!"), Qt::Key_F4, &TForm1::Showmeplease1Click);
-    soundItem_ = game->addAction(QStringLiteral("S&ound"));
+    Showmeplease1 = add(game, "Showmeplease1", tr("&Show!"), Qt::Key_F4, &TForm1::Showmeplease1Click);
+    soundItem_ = game->addAction(tr("S&ound"));
     soundItem_->setObjectName(QStringLiteral("Sound1"));
     soundItem_->setCheckable(true);
     connect(soundItem_, &QAction::toggled, this, [this](bool on) { settings_.SoundOn = on; });
     game->addSeparator();
-    add(game, "ExitF101", QStringLiteral("E&xit"), Qt::Key_F10, &TForm1::ExitF101Click);
-    QAction* options = menuBar()->addAction(QStringLiteral("&Options"), this, &TForm1::Options1Click);
+    add(game, "ExitF101", tr("E&xit"), Qt::Key_F10, &TForm1::ExitF101Click);
+    QAction* options = menuBar()->addAction(tr("&Options"), this, &TForm1::Options1Click);
     options->setObjectName(QStringLiteral("Options1"));
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    add(help, "Help1", QStringLiteral("&How to play"), Qt::Key_F1, &TForm1::Help1Click);
-    help->addAction(QStringLiteral("&About"), this, &TForm1::About1Click)->setObjectName(QStringLiteral("About1"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    add(help, "Help1", tr("&How to play"), Qt::Key_F1, &TForm1::Help1Click);
+    help->addAction(tr("&About"), this, &TForm1::About1Click)->setObjectName(QStringLiteral("About1"));
 }
 
 void TForm1::FormCreate() {
@@ -133,7 +133,7 @@ void TForm1::FormCreate() {
 void TForm1::ApplyCardSet() {
     settings_.CardFolder = CardSetFolder(programFolder_, settings_.CardSetName);
     faceNames_ = FaceNames(settings_.CardFolder);
-    setWindowTitle(QStringLiteral("Quorvix: ") + settings_.CardSetName);
+    setWindowTitle(tr("Quorvix: ") + settings_.CardSetName);
 }
 
 bool TForm1::FallBackFromCardSet(const QString& reason, const QStringList& excluded) {
@@ -143,7 +143,7 @@ bool TForm1::FallBackFromCardSet(const QString& reason, const QStringList& exclu
     settings_.CardSetName = chosen;
     ApplyCardSet();
     QMessageBox box(QMessageBox::Information, QStringLiteral("Quorvix"),
-                    QStringLiteral("The card set \"%1\" cannot be played: %2.\nQuorvix uses the set \"%3\" instead.")
+                    tr("The card set \"%1\" cannot be played: %2.\nQuorvix uses the set \"%3\" instead.")
                         .arg(broken, reason, chosen),
                     QMessageBox::Ok, isVisible() ? this : nullptr);
     box.setObjectName(QStringLiteral("CardSetFallBack"));
@@ -168,7 +168,7 @@ void TForm1::NewGameOrStop() {
 }
 
 void TForm1::StopForReinstall() {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Quorvix: Error!"), QStringLiteral("Please reinstall Quorvix"),
+    QMessageBox box(QMessageBox::Critical, tr("Quorvix: Error!"), tr("Please reinstall Quorvix"),
                     QMessageBox::Ok, this);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
@@ -207,7 +207,7 @@ void TForm1::ShowBack(int cell) {
     if (back.pixmap.isNull()) throw CardImageError(back.error.toStdString());
     image->setPixmap(back.pixmap);
     image->SetMatched(false);
-    Panel1->SetCardState(cell, QStringLiteral("face down"));
+    Panel1->SetCardState(cell, tr("face down"));
 }
 
 void TForm1::RepaintNow(int cell) { Panel1->Image(cell)->repaint(); }

@@ -20,7 +20,7 @@
 TForm2::TForm2(LeadsBook& leads, TForm3& leadsWindow, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       leads_(leads), leadsWindow_(leadsWindow) {
-    SetUpFixedDialog(this, QStringLiteral("Form2"), QStringLiteral("Enter your name"), QSize(250, 97));
+    SetUpFixedDialog(this, QStringLiteral("Form2"), tr("Enter your name"), QSize(250, 97));
 
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
@@ -28,7 +28,7 @@ TForm2::TForm2(LeadsBook& leads, TForm3& leadsWindow, QWidget* parent)
     Edit1->setMaxLength(kMaxNameLength);
     Edit1->setFont(FormFont(24, true));
     Edit1->setStyleSheet(QStringLiteral("QLineEdit { color: blue; border: 1px solid gray; }"));
-    Edit1->setAccessibleName(QStringLiteral("Your name for the leaders table"));
+    Edit1->setAccessibleName(tr("Your name for the leaders table"));
     connect(Edit1, &QLineEdit::returnPressed, this, &TForm2::SpeedButton1Click);
 
     // Why a key typed nothing: the table holds only the Windows-1252 characters.
@@ -54,7 +54,7 @@ void TForm2::ShowRefused(const QString& refused) {
     QString shown = QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.data()),
                                       std::min<qsizetype>(characters.size(), 3));
     if (characters.size() > 3) shown += QStringLiteral("\u2026");
-    RefusedNote->setText(QStringLiteral("\u201c%1\u201d cannot be stored").arg(shown));
+    RefusedNote->setText(tr("\u201c%1\u201d cannot be stored").arg(shown));
 }
 
 // A key that types a character the table holds clears the note; one it cannot hold

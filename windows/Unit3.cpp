@@ -54,7 +54,7 @@ TForm3::TForm3(LeadsBook& leads, QWidget* parent)
     const int pointsX = 40 + nameWidth + 6;
     const int pointsWidth = std::max(60, QFontMetrics(font).horizontalAdvance(QStringLiteral("-2147483648")) + 2);
     const int width = std::max(202, pointsX + pointsWidth + 6);
-    SetUpFixedDialog(this, QStringLiteral("Form3"), QStringLiteral("Leads"), QSize(width, 235));
+    SetUpFixedDialog(this, QStringLiteral("Form3"), tr("Leads"), QSize(width, 235));
 
     MakeLabel(QStringLiteral("Name"), 40, 8, nameWidth, Qt::black, this)->setObjectName(QStringLiteral("Label7"));
     MakeLabel(QStringLiteral("Points"), pointsX, 8, pointsWidth, Qt::black, this)->setObjectName(QStringLiteral("Label8"));
@@ -67,10 +67,10 @@ TForm3::TForm3(LeadsBook& leads, QWidget* parent)
         points_[size_t(entry - 1)] = MakeLabel(QString(), pointsX, y, pointsWidth, RowColour(entry), this);
         points_[size_t(entry - 1)]->setObjectName(QStringLiteral("Label%1").arg(27 + entry));
     }
-    SpeedButton1 = MakeFlatButton(QStringLiteral("Clear"), this);
+    SpeedButton1 = MakeFlatButton(tr("Clear"), this);
     SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
     SpeedButton1->setGeometry(8, 200, 73, 25);
-    SpeedButton1->setAccessibleName(QStringLiteral("Clear the leaders table"));
+    SpeedButton1->setAccessibleName(tr("Clear the leaders table"));
     connect(SpeedButton1, &QPushButton::clicked, this, &TForm3::SpeedButton1Click);
     SpeedButton2 = MakeFlatButton(QStringLiteral("OK"), this);
     SpeedButton2->setObjectName(QStringLiteral("SpeedButton2"));
@@ -105,8 +105,8 @@ void TForm3::FillLabels() {
         names_[size_t(entry - 1)]->setText(lead.name);
         points_[size_t(entry - 1)]->setText(QString::number(lead.points));
         // Read out as one line a place: who, and with how many points.
-        names_[size_t(entry - 1)]->setAccessibleName(QStringLiteral("Place %1: %2").arg(entry).arg(lead.name));
-        points_[size_t(entry - 1)]->setAccessibleName(QStringLiteral("Place %1: %2 points").arg(entry).arg(lead.points));
+        names_[size_t(entry - 1)]->setAccessibleName(tr("Place %1: %2").arg(entry).arg(lead.name));
+        points_[size_t(entry - 1)]->setAccessibleName(tr("Place %1: %2 points").arg(entry).arg(lead.points));
     }
 }
 
@@ -128,7 +128,7 @@ void TForm3::keyPressEvent(QKeyEvent* event) {
 }
 
 void TForm3::SpeedButton1Click() {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Quorvix"), QStringLiteral("Are you shure?"),
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Quorvix"), tr("Are you shure?"),
                     QMessageBox::Yes | QMessageBox::No, this);
     box.setObjectName(QStringLiteral("ClearQuestion"));
     box.setDefaultButton(QMessageBox::No);  // a stray Enter must not wipe the table

@@ -25,9 +25,9 @@ TForm4::TForm4(QWidget* owner, OptionsLinks links)
     : QDialog(owner, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint),
       owner_(owner),
       links_(std::move(links)) {
-    SetUpFixedDialog(this, QStringLiteral("Form4"), QStringLiteral("Options"), QSize(315, 178));
+    SetUpFixedDialog(this, QStringLiteral("Form4"), tr("Options"), QSize(315, 178));
 
-    auto* GroupBox1 = new QGroupBox(QStringLiteral("Cards"), this);
+    auto* GroupBox1 = new QGroupBox(tr("Cards"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(9, 8, 297, 73);
 
@@ -35,7 +35,7 @@ TForm4::TForm4(QWidget* owner, OptionsLinks links)
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setGeometry(8, 27, 217, 19);
     ComboBox1->setCursor(Qt::PointingHandCursor);
-    ComboBox1->setAccessibleName(QStringLiteral("Card set"));
+    ComboBox1->setAccessibleName(tr("Card set"));
     connect(ComboBox1, &QComboBox::activated, this, &TForm4::ComboBox1Change);  // the player's choices only
 
     Panel1 = new QFrame(GroupBox1);
@@ -55,9 +55,9 @@ TForm4::TForm4(QWidget* owner, OptionsLinks links)
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(1, 1, 47, 47);
     Image1->setScaledContents(true);
-    Image1->setAccessibleName(QStringLiteral("Preview of the card set"));
+    Image1->setAccessibleName(tr("Preview of the card set"));
 
-    auto* Label2 = new QLabel(QStringLiteral("Delay"), this);
+    auto* Label2 = new QLabel(tr("Delay"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->move(16, 88);
     Label3 = new QLabel(this);
@@ -74,7 +74,7 @@ TForm4::TForm4(QWidget* owner, OptionsLinks links)
     ValueSlider1->SetValue(100);
     ValueSlider1->setPalette(palette());  // the window's white
     ValueSlider1->setCursor(Qt::PointingHandCursor);
-    ValueSlider1->setAccessibleName(QStringLiteral("Turn-back delay in milliseconds"));
+    ValueSlider1->setAccessibleName(tr("Turn-back delay in milliseconds"));
     ValueSlider1->OnChange = [this](TCustomValueSlider*) { ValueSlider1Change(); };
 
     SpeedButton1 = MakeFlatButton(QStringLiteral("OK"), this);
@@ -84,10 +84,10 @@ TForm4::TForm4(QWidget* owner, OptionsLinks links)
     connect(SpeedButton1, &QPushButton::clicked, this, &QDialog::accept);
 
     // A set of the player's own pictures, made as cardgen makes one.
-    MakeSetButton = MakeFlatButton(QStringLiteral("Make a set\u2026"), this);
+    MakeSetButton = MakeFlatButton(tr("Make a set\u2026"), this);
     MakeSetButton->setObjectName(QStringLiteral("MakeSetButton"));
     MakeSetButton->setGeometry(9, 146, 110, 25);
-    MakeSetButton->setAccessibleName(QStringLiteral("Make a card set of your own pictures"));
+    MakeSetButton->setAccessibleName(tr("Make a card set of your own pictures"));
     connect(MakeSetButton, &QPushButton::clicked, this, &TForm4::MakeSetClick);
 
     Timer1 = new QTimer(this);
@@ -114,7 +114,7 @@ void TForm4::SetTimerInterval(int milliseconds) {
 }
 
 QString TForm4::DelayText(int milliseconds) {
-    return QLocale().toString(milliseconds / 1000.0, 'g', 15) + QStringLiteral(" sec");
+    return QLocale().toString(milliseconds / 1000.0, 'g', 15) + tr(" sec");
 }
 
 void TForm4::showEvent(QShowEvent* event) {
@@ -145,8 +145,8 @@ void TForm4::FillCardSets() {
     auto* model = qobject_cast<QStandardItemModel*>(ComboBox1->model());
     for (const CardSet& set : AllCardSets(links_.programFolder)) {
         QString text = set.name;
-        if (set.user) text += QStringLiteral(" (yours)");
-        if (!set.problem.isEmpty()) text += QStringLiteral(" (unusable: %1)").arg(set.problem);
+        if (set.user) text += tr(" (yours)");
+        if (!set.problem.isEmpty()) text += tr(" (unusable: %1)").arg(set.problem);
         ComboBox1->addItem(text, set.name);
         if (!set.problem.isEmpty()) model->item(ComboBox1->count() - 1)->setEnabled(false);
     }
@@ -182,15 +182,15 @@ void TForm4::MakeSetClick() {
     if (!choice) return;
     const QString folder = UserCardSetsFolder() + choice->name;
     if (QFileInfo::exists(folder) &&
-        QMessageBox::question(this, QStringLiteral("Make a card set"),
-                              QStringLiteral("You have a set named \u201c%1\u201d. Replace it?").arg(choice->name)) !=
+        QMessageBox::question(this, tr("Make a card set"),
+                              tr("You have a set named \u201c%1\u201d. Replace it?").arg(choice->name)) !=
             QMessageBox::Yes)
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QString problem = MakeCardSet(folder, choice->back, choice->faces);
     QApplication::restoreOverrideCursor();
     if (!problem.isEmpty()) {
-        ShowErrorReport(QStringLiteral("The set was not made.\n%1").arg(problem), this);
+        ShowErrorReport(tr("The set was not made.\n%1").arg(problem), this);
         return;
     }
     FillCardSets();
@@ -212,7 +212,7 @@ bool TForm4::ShowPreview(const QString& path) {
     QString error;
     const QImage picture = ReadCardPicture(path, Image1->size() * ratio, &error);
     if (picture.isNull()) {
-        Panel1Caption->setText(QStringLiteral("ERROR"));
+        Panel1Caption->setText(tr("ERROR"));
         return false;
     }
     QPixmap pixmap = QPixmap::fromImage(picture);

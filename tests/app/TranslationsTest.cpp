@@ -1,0 +1,128 @@
+// The program's languages: every text of every language translated, with the same
+// placeholders, line breaks and menu keys as the English; and the language chosen by
+// the locale, the English texts kept exactly for C and for languages not translated.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+#include <cstdlib>
+#include <set>
+
+#include "ChildProcess.h"
+#include "app/QuorvixWindows.h"
+#include "app/Translations.h"
+
+namespace {
+
+struct Message {
+    QString context, source, translation;
+    bool unfinished = false;
+};
+
+std::vector<Message> ReadTs(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    QXmlStreamReader xml(&file);
+    std::vector<Message> messages;
+    QString context;
+    while (!xml.atEnd() && !xml.hasError()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        if (xml.name() == u"name") context = xml.readElementText();
+        if (xml.name() == u"message") messages.push_back({context, {}, {}});
+        if (xml.name() == u"source") messages.back().source = xml.readElementText();
+        if (xml.name() == u"translation") {
+            messages.back().unfinished = xml.attributes().value(QStringLiteral("type")) == QStringLiteral("unfinished");
+            messages.back().translation = xml.readElementText();
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << path.toStdString() << ":" << xml.lineNumber() << ": " << xml.errorString().toStdString();
+    return messages;
+}
+
+std::multiset<QString> Placeholders(const QString& text) {
+    std::multiset<QString> found;
+    for (const auto& match : QRegularExpression(QStringLiteral("%\\d")).globalMatch(text)) found.insert(match.captured());
+    return found;
+}
+
+// A menu key: "&" before a letter, not "&&" and not an HTML entity ("&rarr;").
+bool HasMenuKey(const QString& text) {
+    return QRegularExpression(QStringLiteral("(^|[^&])&(?![a-z]+;)\\w"), QRegularExpression::UseUnicodePropertiesOption).match(text).hasMatch();
+}
+
+// The first menu's title after the translations a locale chooses, in a child process
+// of its own, as the system's locale is read once.
+std::string FirstMenuUnder(const std::vector<std::pair<const char*, const char*>>& environment, std::string& title) {
+    QTemporaryDir home;
+    const std::string result = RunInChild([&]() -> std::string {
+        for (const char* name : {"LANG", "LANGUAGE", "LC_ALL", "LC_MESSAGES"}) unsetenv(name);
+        for (const auto& [name, value] : environment) setenv(name, value, 1);
+        setenv("HOME", home.path().toLocal8Bit().constData(), 1);
+        setenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit().constData(), 1);
+        setenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit().constData(), 1);
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        if (!QDir::setCurrent(home.path())) return "cannot enter the scratch folder";
+        int argc = 1;
+        char name[] = "translations_tests";
+        char* argv[] = {name, nullptr};
+        QApplication app(argc, argv);
+        InstallTranslations(app);
+        QuorvixWindows windows(QStringLiteral(QUORVIX_SOURCE_DIR));
+        const QString first = windows.form1.menuBar()->actions().at(0)->text();
+        // The child reports through its result: the title, marked so as not to be taken for a failure.
+        return "title:" + first.toStdString();
+    });
+    if (result.rfind("title:", 0) != 0) return result;
+    title = result.substr(6);
+    return "";
+}
+
+}  // namespace
+
+TEST(Translations, EveryTextTranslatedWithItsPlaceholdersLineBreaksAndKeys) {
+    const std::vector<Message> english = ReadTs(QStringLiteral(QUORVIX_SOURCE_DIR "/translations/quorvix_de.ts"));
+    ASSERT_GE(english.size(), 90u);
+    for (const char* language : {"de", "fr", "es", "it", "pl"}) {
+        const std::vector<Message> messages =
+            ReadTs(QStringLiteral(QUORVIX_SOURCE_DIR "/translations/quorvix_%1.ts").arg(QLatin1String(language)));
+        EXPECT_EQ(messages.size(), english.size()) << language;
+        for (const Message& m : messages) {
+            const std::string where = std::string(language) + " " + m.context.toStdString() + ": " + m.source.left(60).toStdString();
+            EXPECT_FALSE(m.unfinished) << where;
+            EXPECT_FALSE(m.translation.trimmed().isEmpty()) << where;
+            EXPECT_EQ(Placeholders(m.translation), Placeholders(m.source)) << where;
+            EXPECT_EQ(m.translation.startsWith(QLatin1Char('\n')), m.source.startsWith(QLatin1Char('\n'))) << where;
+            EXPECT_EQ(m.translation.count(QLatin1Char('\n')) > 0, m.source.count(QLatin1Char('\n')) > 0) << where;
+            EXPECT_EQ(HasMenuKey(m.translation), HasMenuKey(m.source)) << where;
+        }
+    }
+}
+
+TEST(Translations, ChosenByTheLocale) {
+    struct Case {
+        std::vector<std::pair<const char*, const char*>> environment;
+        const char* firstMenu;
+    };
+    const Case cases[] = {
+        {{}, "&Game"},
+        {{{"LANG", "C"}}, "&Game"},
+        {{{"LANGUAGE", "de"}}, "&Spiel"},
+        {{{"LANG", "fr_FR.UTF-8"}}, "&Jeu"},
+        {{{"LC_ALL", "es_ES.UTF-8"}}, "&Juego"},
+        {{{"LANG", "it_IT.UTF-8"}}, "&Gioco"},
+        {{{"LANGUAGE", "pl:de"}}, "&Gra"},
+        {{{"LANG", "en_GB.UTF-8"}}, "&Game"},
+        {{{"LANGUAGE", "sv"}}, "&Game"},  // not translated: English
+    };
+    for (const Case& c : cases) {
+        std::string title;
+        EXPECT_EQ(FirstMenuUnder(c.environment, title), "") << c.firstMenu;
+        EXPECT_EQ(title, c.firstMenu) << (c.environment.empty() ? "" : c.environment[0].second);
+    }
+}
