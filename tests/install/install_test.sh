@@ -29,6 +29,7 @@ for file in bin/quorvix games/quorvix bin/qxhash bin/cardgen lib/quorvix/quorvix
   share/applications/$app.desktop share/metainfo/$app.metainfo.xml \
   share/icons/hicolor/48x48/apps/$app.png share/icons/hicolor/256x256/apps/$app.png \
   share/man/man6/quorvix.6.gz share/man/man1/qxhash.1.gz share/man/man1/cardgen.1.gz \
+  share/man/de/man6/quorvix.6.gz share/man/pl/man6/quorvix.6.gz \
   share/bash-completion/completions/qxhash \
   share/doc/quorvix/copyright share/doc/quorvix/changelog.gz \
   include/quorvix/CryptoAPI.h include/quorvix/CryptoC.h \
@@ -43,7 +44,7 @@ done
 desktop-file-validate "$prefix/share/applications/$app.desktop" || fail "the menu entry is not valid"
 appstreamcli validate --no-net --explain "$prefix/share/metainfo/$app.metainfo.xml" > "$work/appstream.log" 2>&1 \
   || { cat "$work/appstream.log"; fail "the AppStream metadata is not valid"; }
-for page in man6/quorvix.6.gz man1/qxhash.1.gz man1/cardgen.1.gz; do
+for page in man6/quorvix.6.gz man1/qxhash.1.gz man1/cardgen.1.gz {de,fr,es,it,pl}/man6/quorvix.6.gz; do
   warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$prefix/share/man/$page" 2>&1 > /dev/null)
   [ -z "$warnings" ] || fail "manual page $page: $warnings"
 done
