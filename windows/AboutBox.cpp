@@ -8,10 +8,9 @@
 #include <QVBoxLayout>
 
 #include "ui/FormLook.h"
-#include "model/GameReady.h"
 #include "QuorvixVersion.h"
 
-AboutBox::AboutBox(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+AboutBox::AboutBox(QWidget* parent) : GameHoldingDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(tr("About Quorvix"));
     setModal(true);
@@ -70,14 +69,4 @@ void AboutBox::Open(const QUrl& url, const QString& address) {
     addressNote_->setText(tr("No program here opens it. The address:\n%1").arg(address));
     addressNote_->show();
     addressNote_->setFocus();
-}
-
-void AboutBox::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    GameReady = false;
-}
-
-void AboutBox::hideEvent(QHideEvent* event) {
-    QDialog::hideEvent(event);
-    GameReady = true;
 }

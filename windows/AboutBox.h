@@ -3,14 +3,15 @@
 // program opens them, the window shows the address instead.
 #pragma once
 
-#include <QDialog>
 #include <QUrl>
 
 #include <functional>
 
+#include "windows/GameHoldingDialog.h"
+
 class QLabel;
 
-class AboutBox : public QDialog {
+class AboutBox : public GameHoldingDialog {
     Q_OBJECT
 public:
     explicit AboutBox(QWidget* parent = nullptr);
@@ -21,10 +22,6 @@ public:
     // Opens an address with the system's programs; whether one took it.
     using UrlOpener = std::function<bool(const QUrl&)>;
     void SetUrlOpener(UrlOpener opener) { opener_ = std::move(opener); }
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
 private:
     void Open(const QUrl& url, const QString& address);

@@ -4,7 +4,6 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "model/GameReady.h"
 #include "ui/FormLook.h"
 
 namespace {
@@ -43,7 +42,7 @@ marked &ldquo;(yours)&rdquo;. From a terminal, <code>cardgen make</code> does th
 
 }  // namespace
 
-HelpBox::HelpBox(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+HelpBox::HelpBox(QWidget* parent) : GameHoldingDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("HelpBox"));
     setWindowTitle(tr("How to play Quorvix"));
     setModal(true);
@@ -60,14 +59,4 @@ HelpBox::HelpBox(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::WindowTitle
     layout->addWidget(text);
     layout->addWidget(ok, 0, Qt::AlignRight);
     resize(460, 520);
-}
-
-void HelpBox::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    GameReady = false;
-}
-
-void HelpBox::hideEvent(QHideEvent* event) {
-    QDialog::hideEvent(event);
-    GameReady = true;
 }

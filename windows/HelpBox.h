@@ -3,14 +3,10 @@
 // readers can read.
 #pragma once
 
-#include <QDialog>
+#include "windows/GameHoldingDialog.h"
 
-class HelpBox : public QDialog {
+class HelpBox : public GameHoldingDialog {
     Q_OBJECT
 public:
     explicit HelpBox(QWidget* parent = nullptr);
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 };
