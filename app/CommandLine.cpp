@@ -19,10 +19,11 @@ constexpr const char* kHelp =
     "\n"
     "Keys: the arrows, Home and End move between the cards; Space or Enter turns one.\n"
     "F2 deals a new game, F3 shows the leaders, F4 shows a partner card (Show!),\n"
-    "F10 ends the game.\n"
+    "F1 tells how to play, F10 ends the game.\n"
     "\n"
     "Files: leads.dat, the leaders table, in the folder the game is started from;\n"
-    "the settings in ~/.config/Dravontek/Quorvix.ini.\n";
+    "the settings in ~/.config/Dravontek/Quorvix.ini.\n"
+    "The game speaks German, French, Spanish, Italian and Polish as the locale asks.\n";
 
 int Print(std::string_view text, std::FILE* out, std::FILE* err) {
     const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();

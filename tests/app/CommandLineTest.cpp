@@ -47,7 +47,7 @@ TEST_F(CommandLine, HelpAndVersionAnswerWithoutADisplay) {
     ProgramRun askHelp;
     askHelp.args = {QUORVIX_PROGRAM, "--help"};
     const ProgramResult help = RunProgram(askHelp);
-    for (const char* said : {"--version", "F2", "F3", "F4", "F10", "Space", "leads.dat", "Quorvix.ini"})
+    for (const char* said : {"--version", "F1", "F2", "F3", "F4", "F10", "Space", "leads.dat", "Quorvix.ini"})
         EXPECT_NE(help.out.find(said), std::string::npos) << said;
 }
 
