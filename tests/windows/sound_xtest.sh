@@ -9,6 +9,9 @@ game=$(realpath -e "$1")
 work=$(mktemp -d)
 cd "$work"
 source "$here/real-x-environment.sh" "$work"
+# The sound server of this test only: not the desktop's, nor the one the test presets
+# name so that the other tests play nothing on a developer's speakers.
+unset PULSE_SERVER
 export XDG_RUNTIME_DIR="$work/runtime" PULSE_RUNTIME_PATH="$work/runtime/pulse"
 mkdir -p "$PULSE_RUNTIME_PATH"
 chmod 700 "$XDG_RUNTIME_DIR" "$PULSE_RUNTIME_PATH"
