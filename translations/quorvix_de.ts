@@ -24,6 +24,10 @@
         <translation>Kein Programm hier kann das öffnen. Die Adresse:
 %1</translation>
     </message>
+    <message>
+        <source>A pairs-matching memory game by Dravontek</source>
+        <translation>Ein Memory-Spiel von Dravontek</translation>
+    </message>
 </context>
 <context>
     <name>BoardWidget</name>
@@ -462,6 +466,14 @@ Quorvix nimmt stattdessen das Set „%3“.</translation>
     <message>
         <source>Are you shure?</source>
         <translation>Sind Sie sicher?</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,10 @@
         <translation>Ningún programa de este equipo puede abrirla. La dirección:
 %1</translation>
     </message>
+    <message>
+        <source>A pairs-matching memory game by Dravontek</source>
+        <translation>Un juego de memoria de Dravontek</translation>
+    </message>
 </context>
 <context>
     <name>BoardWidget</name>
@@ -461,6 +465,14 @@ Quorvix usa la baraja «%3» en su lugar.</translation>
     <message>
         <source>Are you shure?</source>
         <translation>¿Está seguro?</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Puntos</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,10 @@
         <translation>Aucun programme ici ne peut l’ouvrir. L’adresse :
 %1</translation>
     </message>
+    <message>
+        <source>A pairs-matching memory game by Dravontek</source>
+        <translation>Un jeu de mémoire de Dravontek</translation>
+    </message>
 </context>
 <context>
     <name>BoardWidget</name>
@@ -461,6 +465,14 @@ Quorvix utilise le jeu « %3 » à la place.</translation>
     <message>
         <source>Are you shure?</source>
         <translation>Êtes-vous sûr ?</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
     </message>
 </context>
 <context>

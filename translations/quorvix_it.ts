@@ -24,6 +24,10 @@
         <translation>Nessun programma qui può aprirlo. L’indirizzo:
 %1</translation>
     </message>
+    <message>
+        <source>A pairs-matching memory game by Dravontek</source>
+        <translation>Un gioco di memoria di Dravontek</translation>
+    </message>
 </context>
 <context>
     <name>BoardWidget</name>
@@ -461,6 +465,14 @@ Quorvix usa invece il mazzo «%3».</translation>
     <message>
         <source>Are you shure?</source>
         <translation>Sei sicuro?</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punti</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,10 @@
         <translation>Żaden program tutaj tego nie otworzy. Adres:
 %1</translation>
     </message>
+    <message>
+        <source>A pairs-matching memory game by Dravontek</source>
+        <translation>Gra pamięciowa firmy Dravontek</translation>
+    </message>
 </context>
 <context>
     <name>BoardWidget</name>
@@ -462,6 +466,14 @@ Quorvix używa w zamian zestawu „%3”.</translation>
     <message>
         <source>Are you shure?</source>
         <translation>Czy na pewno?</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Imię</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkty</translation>
     </message>
 </context>
 <context>

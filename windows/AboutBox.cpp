@@ -21,7 +21,7 @@ AboutBox::AboutBox(QWidget* parent) : GameHoldingDialog(parent, Qt::Dialog | Qt:
     auto* name = new QLabel(QStringLiteral("Quorvix"), this);
     name->setFont(FormFont(24, true));
     auto* version = new QLabel(tr("Version %1").arg(QStringLiteral(QUORVIX_VERSION)), this);
-    auto* maker = new QLabel(QStringLiteral("A pairs-matching memory game by Dravontek"), this);
+    auto* maker = new QLabel(tr("A pairs-matching memory game by Dravontek"), this);
 
     auto* web = new QPushButton(tr("&Web page"), this);
     auto* mail = new QPushButton(tr("&Mail"), this);

@@ -56,8 +56,8 @@ TForm3::TForm3(LeadsBook& leads, QWidget* parent)
     const int width = std::max(202, pointsX + pointsWidth + 6);
     SetUpFixedDialog(this, QStringLiteral("Form3"), tr("Leads"), QSize(width, 235));
 
-    MakeLabel(QStringLiteral("Name"), 40, 8, nameWidth, Qt::black, this)->setObjectName(QStringLiteral("Label7"));
-    MakeLabel(QStringLiteral("Points"), pointsX, 8, pointsWidth, Qt::black, this)->setObjectName(QStringLiteral("Label8"));
+    MakeLabel(tr("Name"), 40, 8, nameWidth, Qt::black, this)->setObjectName(QStringLiteral("Label7"));
+    MakeLabel(tr("Points"), pointsX, 8, pointsWidth, Qt::black, this)->setObjectName(QStringLiteral("Label8"));
     for (int entry = 1; entry <= kLeadEntries; ++entry) {
         const int y = 32 + 16 * (entry - 1);
         MakeLabel(QString::number(entry), entry == 10 ? 12 : 16, y, 24, RowColour(entry), this)

@@ -3,7 +3,10 @@
 // the locale, the English texts kept exactly for C and for languages not translated.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
 #include <QDir>
 #include <QFile>
 #include <QMenuBar>
@@ -12,9 +15,11 @@
 #include <QXmlStreamReader>
 
 #include <cstdlib>
+#include <map>
 #include <set>
 
 #include "ChildProcess.h"
+#include "QtPrinting.h"
 #include "app/QuorvixWindows.h"
 #include "app/Translations.h"
 
@@ -83,7 +88,68 @@ std::string FirstMenuUnder(const std::vector<std::pair<const char*, const char*>
     return "";
 }
 
+// Every text the windows show or name for screen readers, as "window/object: text",
+// under a locale, from a child process of its own.
+std::string WindowTextsUnder(const char* language, std::map<QString, QString>& texts) {
+    QTemporaryDir home;
+    const std::string result = RunInChild([&]() -> std::string {
+        for (const char* name : {"LANG", "LANGUAGE", "LC_ALL", "LC_MESSAGES"}) unsetenv(name);
+        if (language) setenv("LANGUAGE", language, 1);
+        setenv("HOME", home.path().toLocal8Bit().constData(), 1);
+        setenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit().constData(), 1);
+        setenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit().constData(), 1);
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        if (!QDir::setCurrent(home.path())) return "cannot enter the scratch folder";
+        int argc = 1;
+        char name[] = "translations_tests";
+        char* argv[] = {name, nullptr};
+        QApplication app(argc, argv);
+        InstallTranslations(app);
+        QuorvixWindows windows(QStringLiteral(QUORVIX_SOURCE_DIR));
+        QStringList lines;
+        // Objects without a name are told apart by their place among their window's.
+        const auto add = [&](QWidget* window, QObject* object, const QString& kind, const QString& text) {
+            const QString name = object->objectName().isEmpty()
+                                     ? QStringLiteral("#%1").arg(window->findChildren<QObject*>().indexOf(object))
+                                     : object->objectName();
+            if (!text.trimmed().isEmpty())
+                lines << window->objectName() + QLatin1Char('/') + name + QLatin1Char('/') + kind + QLatin1Char('\t') + text;
+        };
+        for (QWidget* window : std::initializer_list<QWidget*>{&windows.form1, &windows.form2, &windows.form3, &windows.form4,
+                                                                &windows.about, &windows.help}) {
+            add(window, window, QStringLiteral("title"), window->windowTitle());
+            for (QWidget* widget : window->findChildren<QWidget*>()) add(window, widget, QStringLiteral("name"), widget->accessibleName());
+            for (QLabel* label : window->findChildren<QLabel*>()) add(window, label, QStringLiteral("text"), label->text());
+            for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) add(window, button, QStringLiteral("text"), button->text());
+            for (QGroupBox* box : window->findChildren<QGroupBox*>()) add(window, box, QStringLiteral("title"), box->title());
+            for (QAction* action : window->findChildren<QAction*>()) add(window, action, QStringLiteral("action"), action->text());
+        }
+        return "texts:" + lines.join(QLatin1Char('\n')).toStdString();
+    });
+    if (result.rfind("texts:", 0) != 0) return result;
+    for (const QString& line : QString::fromStdString(result.substr(6)).split(QLatin1Char('\n'))) {
+        const qsizetype tab = line.indexOf(QLatin1Char('\t'));
+        texts[line.left(tab)] = line.mid(tab + 1);
+    }
+    return "";
+}
+
 }  // namespace
+
+// A text left out of the translations shows in English in every language: compared
+// with the English windows, nothing of the Polish ones may be the same, but names,
+// numbers and "OK".
+TEST(Translations, NoWindowTextLeftInEnglish) {
+    std::map<QString, QString> english, polish;
+    ASSERT_EQ(WindowTextsUnder(nullptr, english), "");
+    ASSERT_EQ(WindowTextsUnder("pl", polish), "");
+    ASSERT_GT(english.size(), 100u);
+    const QRegularExpression same(QStringLiteral("^(OK|Quorvix|Quorvix: animals|none|\\W*\\d*\\W*)$"));
+    QStringList untranslated;
+    for (const auto& [where, text] : english)
+        if (polish.count(where) && polish[where] == text && !same.match(text).hasMatch()) untranslated << where + QLatin1Char(' ') + text;
+    EXPECT_EQ(untranslated, QStringList());
+}
 
 TEST(Translations, EveryTextTranslatedWithItsPlaceholdersLineBreaksAndKeys) {
     const std::vector<Message> english = ReadTs(QStringLiteral(QUORVIX_SOURCE_DIR "/translations/quorvix_de.ts"));
