@@ -15,6 +15,7 @@
 #include <QXmlStreamReader>
 
 #include <cstdlib>
+#include <functional>
 #include <map>
 #include <set>
 
@@ -61,9 +62,13 @@ bool HasMenuKey(const QString& text) {
     return QRegularExpression(QStringLiteral("(^|[^&])&(?![a-z]+;)\\w"), QRegularExpression::UseUnicodePropertiesOption).match(text).hasMatch();
 }
 
-// The first menu's title after the translations a locale chooses, in a child process
-// of its own, as the system's locale is read once.
-std::string FirstMenuUnder(const std::vector<std::pair<const char*, const char*>>& environment, std::string& title) {
+using Environment = std::vector<std::pair<const char*, const char*>>;
+
+// Runs `read` on the game's windows under a locale, in a child process of its own (the
+// system's locale is read once a process), in a scratch home and folder; returns the
+// child's failure, or "" with what `read` gave in `answer`.
+std::string UnderLocale(const Environment& environment, const std::function<QString(QuorvixWindows&)>& read,
+                        QString& answer) {
     QTemporaryDir home;
     const std::string result = RunInChild([&]() -> std::string {
         for (const char* name : {"LANG", "LANGUAGE", "LC_ALL", "LC_MESSAGES"}) unsetenv(name);
@@ -79,59 +84,47 @@ std::string FirstMenuUnder(const std::vector<std::pair<const char*, const char*>
         QApplication app(argc, argv);
         InstallTranslations(app);
         QuorvixWindows windows(QStringLiteral(QUORVIX_SOURCE_DIR));
-        const QString first = windows.form1.menuBar()->actions().at(0)->text();
-        // The child reports through its result: the title, marked so as not to be taken for a failure.
-        return "title:" + first.toStdString();
+        // Marked, so that the answer is not taken for a failure.
+        return "answer:" + read(windows).toStdString();
     });
-    if (result.rfind("title:", 0) != 0) return result;
-    title = result.substr(6);
+    if (result.rfind("answer:", 0) != 0) return result;
+    answer = QString::fromStdString(result.substr(7));
     return "";
 }
 
-// Every text the windows show or name for screen readers, as "window/object: text",
-// under a locale, from a child process of its own.
-std::string WindowTextsUnder(const char* language, std::map<QString, QString>& texts) {
-    QTemporaryDir home;
-    const std::string result = RunInChild([&]() -> std::string {
-        for (const char* name : {"LANG", "LANGUAGE", "LC_ALL", "LC_MESSAGES"}) unsetenv(name);
-        if (language) setenv("LANGUAGE", language, 1);
-        setenv("HOME", home.path().toLocal8Bit().constData(), 1);
-        setenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit().constData(), 1);
-        setenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit().constData(), 1);
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        if (!QDir::setCurrent(home.path())) return "cannot enter the scratch folder";
-        int argc = 1;
-        char name[] = "translations_tests";
-        char* argv[] = {name, nullptr};
-        QApplication app(argc, argv);
-        InstallTranslations(app);
-        QuorvixWindows windows(QStringLiteral(QUORVIX_SOURCE_DIR));
-        QStringList lines;
-        // Objects without a name are told apart by their place among their window's.
-        const auto add = [&](QWidget* window, QObject* object, const QString& kind, const QString& text) {
-            const QString name = object->objectName().isEmpty()
-                                     ? QStringLiteral("#%1").arg(window->findChildren<QObject*>().indexOf(object))
-                                     : object->objectName();
-            if (!text.trimmed().isEmpty())
-                lines << window->objectName() + QLatin1Char('/') + name + QLatin1Char('/') + kind + QLatin1Char('\t') + text;
-        };
-        for (QWidget* window : std::initializer_list<QWidget*>{&windows.form1, &windows.form2, &windows.form3, &windows.form4,
-                                                                &windows.about, &windows.help}) {
-            add(window, window, QStringLiteral("title"), window->windowTitle());
-            for (QWidget* widget : window->findChildren<QWidget*>()) add(window, widget, QStringLiteral("name"), widget->accessibleName());
-            for (QLabel* label : window->findChildren<QLabel*>()) add(window, label, QStringLiteral("text"), label->text());
-            for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) add(window, button, QStringLiteral("text"), button->text());
-            for (QGroupBox* box : window->findChildren<QGroupBox*>()) add(window, box, QStringLiteral("title"), box->title());
-            for (QAction* action : window->findChildren<QAction*>()) add(window, action, QStringLiteral("action"), action->text());
-        }
-        return "texts:" + lines.join(QLatin1Char('\n')).toStdString();
-    });
-    if (result.rfind("texts:", 0) != 0) return result;
-    for (const QString& line : QString::fromStdString(result.substr(6)).split(QLatin1Char('\n'))) {
+QString FirstMenu(QuorvixWindows& windows) { return windows.form1.menuBar()->actions().at(0)->text(); }
+
+// Every text the windows show or name for screen readers, a line each:
+// "window/object/kind", a tab, the text.
+QString WindowTexts(QuorvixWindows& windows) {
+    QStringList lines;
+    // Objects without a name are told apart by their place among their window's.
+    const auto add = [&](QWidget* window, QObject* object, const QString& kind, const QString& text) {
+        const QString name = object->objectName().isEmpty()
+                                 ? QStringLiteral("#%1").arg(window->findChildren<QObject*>().indexOf(object))
+                                 : object->objectName();
+        if (!text.trimmed().isEmpty())
+            lines << window->objectName() + QLatin1Char('/') + name + QLatin1Char('/') + kind + QLatin1Char('\t') + text;
+    };
+    for (QWidget* window : std::initializer_list<QWidget*>{&windows.form1, &windows.form2, &windows.form3, &windows.form4,
+                                                            &windows.about, &windows.help}) {
+        add(window, window, QStringLiteral("title"), window->windowTitle());
+        for (QWidget* widget : window->findChildren<QWidget*>()) add(window, widget, QStringLiteral("name"), widget->accessibleName());
+        for (QLabel* label : window->findChildren<QLabel*>()) add(window, label, QStringLiteral("text"), label->text());
+        for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) add(window, button, QStringLiteral("text"), button->text());
+        for (QGroupBox* box : window->findChildren<QGroupBox*>()) add(window, box, QStringLiteral("title"), box->title());
+        for (QAction* action : window->findChildren<QAction*>()) add(window, action, QStringLiteral("action"), action->text());
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+std::map<QString, QString> ByPlace(const QString& lines) {
+    std::map<QString, QString> texts;
+    for (const QString& line : lines.split(QLatin1Char('\n'))) {
         const qsizetype tab = line.indexOf(QLatin1Char('\t'));
         texts[line.left(tab)] = line.mid(tab + 1);
     }
-    return "";
+    return texts;
 }
 
 }  // namespace
@@ -140,14 +133,16 @@ std::string WindowTextsUnder(const char* language, std::map<QString, QString>& t
 // with the English windows, nothing of the Polish ones may be the same, but names,
 // numbers and "OK".
 TEST(Translations, NoWindowTextLeftInEnglish) {
-    std::map<QString, QString> english, polish;
-    ASSERT_EQ(WindowTextsUnder(nullptr, english), "");
-    ASSERT_EQ(WindowTextsUnder("pl", polish), "");
+    QString englishLines, polishLines;
+    ASSERT_EQ(UnderLocale({}, WindowTexts, englishLines), "");
+    ASSERT_EQ(UnderLocale({{"LANGUAGE", "pl"}}, WindowTexts, polishLines), "");
+    const std::map<QString, QString> english = ByPlace(englishLines), polish = ByPlace(polishLines);
     ASSERT_GT(english.size(), 100u);
     const QRegularExpression same(QStringLiteral("^(OK|Quorvix|Quorvix: animals|none|\\W*\\d*\\W*)$"));
     QStringList untranslated;
     for (const auto& [where, text] : english)
-        if (polish.count(where) && polish[where] == text && !same.match(text).hasMatch()) untranslated << where + QLatin1Char(' ') + text;
+        if (polish.count(where) && polish.at(where) == text && !same.match(text).hasMatch())
+            untranslated << where + QLatin1Char(' ') + text;
     EXPECT_EQ(untranslated, QStringList());
 }
 
@@ -172,7 +167,7 @@ TEST(Translations, EveryTextTranslatedWithItsPlaceholdersLineBreaksAndKeys) {
 
 TEST(Translations, ChosenByTheLocale) {
     struct Case {
-        std::vector<std::pair<const char*, const char*>> environment;
+        Environment environment;
         const char* firstMenu;
     };
     const Case cases[] = {
@@ -187,8 +182,8 @@ TEST(Translations, ChosenByTheLocale) {
         {{{"LANGUAGE", "sv"}}, "&Game"},  // not translated: English
     };
     for (const Case& c : cases) {
-        std::string title;
-        EXPECT_EQ(FirstMenuUnder(c.environment, title), "") << c.firstMenu;
-        EXPECT_EQ(title, c.firstMenu) << (c.environment.empty() ? "" : c.environment[0].second);
+        QString title;
+        EXPECT_EQ(UnderLocale(c.environment, FirstMenu, title), "") << c.firstMenu;
+        EXPECT_EQ(title, QString::fromUtf8(c.firstMenu)) << (c.environment.empty() ? "" : c.environment[0].second);
     }
 }
