@@ -177,14 +177,14 @@ void TForm1::StopForReinstall() {
     ::_exit(0);
 }
 
-// A face that cannot be loaded shows a stand-in, so that the board always shows
-// what the game counts; its error is raised once per picture.
 void TForm1::PlaySound(GameSound sound) {
     if (settings_.SoundOn && sounds_) sounds_->Play(sound);
 }
 
-// The sound of a card turned: the first of a turn ticks; the second tells a pair (the
-// last one, the end of the game) or a miss, as its face shows, before the wait.
+// A face that cannot be loaded shows a stand-in, so that the board always shows
+// what the game counts; its error is raised once per picture. The sound of a card
+// turned: the first of a turn ticks; the second tells a pair (the last one, the end
+// of the game) or a miss, as its face shows, before the wait.
 void TForm1::ShowFace(int cell, int value) {
     ShowProgress();
     if (cell == board_.FirstCell())
