@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
     <name>AboutBox</name>
@@ -113,7 +114,7 @@
 <context>
     <name>CardSets</name>
     <message>
-        <source>the folder's name is not UTF-8 text</source>
+        <source>the folder&apos;s name is not UTF-8 text</source>
         <translation>der Ordnername ist kein UTF-8-Text</translation>
     </message>
     <message>
@@ -203,7 +204,7 @@ set in Options.&lt;/p&gt;
 turned up, or of a pair when no card is up. Each use costs &lt;b&gt;75 points&lt;/b&gt;, and a game
 has &lt;b&gt;50&lt;/b&gt; of them.&lt;/p&gt;
 &lt;h3&gt;Keys&lt;/h3&gt;
-&lt;table cellpadding="2"&gt;
+&lt;table cellpadding=&quot;2&quot;&gt;
 &lt;tr&gt;&lt;td&gt;Arrows&lt;/td&gt;&lt;td&gt;move between the cards&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Home, End&lt;/td&gt;&lt;td&gt;the first card, the last card&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Space, Enter&lt;/td&gt;&lt;td&gt;turn the card&lt;/td&gt;&lt;/tr&gt;
@@ -235,7 +236,7 @@ eingestellten Pause wieder umgedreht.&lt;/p&gt;
 aufblinken, oder den eines Paares, wenn keine Karte offen ist. Jedes Zeigen kostet
 &lt;b&gt;75 Punkte&lt;/b&gt;, und ein Spiel hat &lt;b&gt;50&lt;/b&gt; davon.&lt;/p&gt;
 &lt;h3&gt;Tasten&lt;/h3&gt;
-&lt;table cellpadding="2"&gt;
+&lt;table cellpadding=&quot;2&quot;&gt;
 &lt;tr&gt;&lt;td&gt;Pfeiltasten&lt;/td&gt;&lt;td&gt;von Karte zu Karte&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Pos1, Ende&lt;/td&gt;&lt;td&gt;die erste Karte, die letzte Karte&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Leertaste, Eingabe&lt;/td&gt;&lt;td&gt;die Karte umdrehen&lt;/td&gt;&lt;/tr&gt;
@@ -325,7 +326,7 @@ zeigen es dann zuerst, mit &amp;bdquo;(eigenes)&amp;ldquo; markiert. Im Terminal
         <translation>Name des neuen Sets:</translation>
     </message>
     <message>
-        <source>A set's name is a folder's name: not empty, without "/" or "\", and not beginning with ".".</source>
+        <source>A set&apos;s name is a folder&apos;s name: not empty, without &quot;/&quot; or &quot;\&quot;, and not beginning with &quot;.&quot;.</source>
         <translation>Der Name eines Sets ist ein Ordnername: nicht leer, ohne „/“ oder „\“ und nicht mit „.“ beginnend.</translation>
     </message>
 </context>
@@ -339,7 +340,7 @@ zeigen es dann zuerst, mit &amp;bdquo;(eigenes)&amp;ldquo; markiert. Im Terminal
 <context>
     <name>SettingsStore</name>
     <message>
-        <source>Failed to set data for 'cards'
+        <source>Failed to set data for &apos;cards&apos;
 %1: %2</source>
         <translation>Die Einstellungen konnten nicht gespeichert werden
 %1: %2</translation>
@@ -408,8 +409,8 @@ zeigen es dann zuerst, mit &amp;bdquo;(eigenes)&amp;ldquo; markiert. Im Terminal
         <translation>Quorvix: </translation>
     </message>
     <message>
-        <source>The card set "%1" cannot be played: %2.
-Quorvix uses the set "%3" instead.</source>
+        <source>The card set &quot;%1&quot; cannot be played: %2.
+Quorvix uses the set &quot;%3&quot; instead.</source>
         <translation>Mit dem Kartenset „%1“ kann nicht gespielt werden: %2.
 Quorvix nimmt stattdessen das Set „%3“.</translation>
     </message>
@@ -424,6 +425,22 @@ Quorvix nimmt stattdessen das Set „%3“.</translation>
     <message>
         <source>face down</source>
         <translation>verdeckt</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>%1: a pair. Points: %2</source>
+        <translation>%1: ein Paar. Punkte: %2</translation>
+    </message>
+    <message>
+        <source>%1: no pair. Points: %2</source>
+        <translation>%1: kein Paar. Punkte: %2</translation>
+    </message>
+    <message>
+        <source>Points: %1</source>
+        <translation>Punkte: %1</translation>
     </message>
 </context>
 <context>
@@ -539,6 +556,14 @@ Quorvix nimmt stattdessen das Set „%3“.</translation>
     <message>
         <source>ERROR</source>
         <translation>FEHLER</translation>
+    </message>
+    <message>
+        <source>Card set: %1</source>
+        <translation>Kartenset: %1</translation>
+    </message>
+    <message>
+        <source>%1, unavailable: %2</source>
+        <translation>%1, nicht verfügbar: %2</translation>
     </message>
 </context>
 </TS>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
     <name>AboutBox</name>
@@ -113,7 +114,7 @@
 <context>
     <name>CardSets</name>
     <message>
-        <source>the folder's name is not UTF-8 text</source>
+        <source>the folder&apos;s name is not UTF-8 text</source>
         <translation>el nombre de la carpeta no es texto UTF-8</translation>
     </message>
     <message>
@@ -203,7 +204,7 @@ set in Options.&lt;/p&gt;
 turned up, or of a pair when no card is up. Each use costs &lt;b&gt;75 points&lt;/b&gt;, and a game
 has &lt;b&gt;50&lt;/b&gt; of them.&lt;/p&gt;
 &lt;h3&gt;Keys&lt;/h3&gt;
-&lt;table cellpadding="2"&gt;
+&lt;table cellpadding=&quot;2&quot;&gt;
 &lt;tr&gt;&lt;td&gt;Arrows&lt;/td&gt;&lt;td&gt;move between the cards&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Home, End&lt;/td&gt;&lt;td&gt;the first card, the last card&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Space, Enter&lt;/td&gt;&lt;td&gt;turn the card&lt;/td&gt;&lt;/tr&gt;
@@ -234,7 +235,7 @@ vuelven a ponerse boca abajo tras la pausa fijada en Opciones.&lt;/p&gt;
 que está boca arriba, o el de una pareja cuando no hay ninguna. Cada uso cuesta
 &lt;b&gt;75 puntos&lt;/b&gt;, y una partida tiene &lt;b&gt;50&lt;/b&gt;.&lt;/p&gt;
 &lt;h3&gt;Teclas&lt;/h3&gt;
-&lt;table cellpadding="2"&gt;
+&lt;table cellpadding=&quot;2&quot;&gt;
 &lt;tr&gt;&lt;td&gt;Flechas&lt;/td&gt;&lt;td&gt;ir de carta en carta&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Inicio, Fin&lt;/td&gt;&lt;td&gt;la primera carta, la última carta&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Espacio, Intro&lt;/td&gt;&lt;td&gt;dar la vuelta a la carta&lt;/td&gt;&lt;/tr&gt;
@@ -324,7 +325,7 @@ hace lo mismo (&lt;code&gt;man cardgen&lt;/code&gt;).&lt;/p&gt;
         <translation>Nombre de la baraja nueva:</translation>
     </message>
     <message>
-        <source>A set's name is a folder's name: not empty, without "/" or "\", and not beginning with ".".</source>
+        <source>A set&apos;s name is a folder&apos;s name: not empty, without &quot;/&quot; or &quot;\&quot;, and not beginning with &quot;.&quot;.</source>
         <translation>El nombre de una baraja es el de una carpeta: no vacío, sin «/» ni «\» y sin empezar por «.».</translation>
     </message>
 </context>
@@ -338,7 +339,7 @@ hace lo mismo (&lt;code&gt;man cardgen&lt;/code&gt;).&lt;/p&gt;
 <context>
     <name>SettingsStore</name>
     <message>
-        <source>Failed to set data for 'cards'
+        <source>Failed to set data for &apos;cards&apos;
 %1: %2</source>
         <translation>No se pudieron guardar los ajustes
 %1: %2</translation>
@@ -407,8 +408,8 @@ hace lo mismo (&lt;code&gt;man cardgen&lt;/code&gt;).&lt;/p&gt;
         <translation>Quorvix: </translation>
     </message>
     <message>
-        <source>The card set "%1" cannot be played: %2.
-Quorvix uses the set "%3" instead.</source>
+        <source>The card set &quot;%1&quot; cannot be played: %2.
+Quorvix uses the set &quot;%3&quot; instead.</source>
         <translation>No se puede jugar con la baraja «%1»: %2.
 Quorvix usa la baraja «%3» en su lugar.</translation>
     </message>
@@ -423,6 +424,22 @@ Quorvix usa la baraja «%3» en su lugar.</translation>
     <message>
         <source>face down</source>
         <translation>boca abajo</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Partida nueva</translation>
+    </message>
+    <message>
+        <source>%1: a pair. Points: %2</source>
+        <translation>%1: una pareja. Puntos: %2</translation>
+    </message>
+    <message>
+        <source>%1: no pair. Points: %2</source>
+        <translation>%1: sin pareja. Puntos: %2</translation>
+    </message>
+    <message>
+        <source>Points: %1</source>
+        <translation>Puntos: %1</translation>
     </message>
 </context>
 <context>
@@ -538,6 +555,14 @@ Quorvix usa la baraja «%3» en su lugar.</translation>
     <message>
         <source>ERROR</source>
         <translation>ERROR</translation>
+    </message>
+    <message>
+        <source>Card set: %1</source>
+        <translation>Baraja: %1</translation>
+    </message>
+    <message>
+        <source>%1, unavailable: %2</source>
+        <translation>%1, no disponible: %2</translation>
     </message>
 </context>
 </TS>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
     <name>AboutBox</name>
@@ -113,7 +114,7 @@
 <context>
     <name>CardSets</name>
     <message>
-        <source>the folder's name is not UTF-8 text</source>
+        <source>the folder&apos;s name is not UTF-8 text</source>
         <translation>le nom du dossier n’est pas du texte UTF-8</translation>
     </message>
     <message>
@@ -203,7 +204,7 @@ set in Options.&lt;/p&gt;
 turned up, or of a pair when no card is up. Each use costs &lt;b&gt;75 points&lt;/b&gt;, and a game
 has &lt;b&gt;50&lt;/b&gt; of them.&lt;/p&gt;
 &lt;h3&gt;Keys&lt;/h3&gt;
-&lt;table cellpadding="2"&gt;
+&lt;table cellpadding=&quot;2&quot;&gt;
 &lt;tr&gt;&lt;td&gt;Arrows&lt;/td&gt;&lt;td&gt;move between the cards&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Home, End&lt;/td&gt;&lt;td&gt;the first card, the last card&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Space, Enter&lt;/td&gt;&lt;td&gt;turn the card&lt;/td&gt;&lt;/tr&gt;
@@ -234,7 +235,7 @@ coûtent &lt;b&gt;10 points&lt;/b&gt; et se retournent après le délai réglé 
 carte retournée, ou celui d’une paire quand aucune carte n’est retournée. Chaque usage
 coûte &lt;b&gt;75 points&lt;/b&gt;, et une partie en compte &lt;b&gt;50&lt;/b&gt;.&lt;/p&gt;
 &lt;h3&gt;Touches&lt;/h3&gt;
-&lt;table cellpadding="2"&gt;
+&lt;table cellpadding=&quot;2&quot;&gt;
 &lt;tr&gt;&lt;td&gt;Flèches&lt;/td&gt;&lt;td&gt;passer d’une carte à l’autre&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Début, Fin&lt;/td&gt;&lt;td&gt;la première carte, la dernière carte&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Espace, Entrée&lt;/td&gt;&lt;td&gt;retourner la carte&lt;/td&gt;&lt;/tr&gt;
@@ -324,7 +325,7 @@ premier, marqué &amp;laquo;&amp;nbsp;(le vôtre)&amp;nbsp;&amp;raquo;. Dans un 
         <translation>Nom du nouveau jeu :</translation>
     </message>
     <message>
-        <source>A set's name is a folder's name: not empty, without "/" or "\", and not beginning with ".".</source>
+        <source>A set&apos;s name is a folder&apos;s name: not empty, without &quot;/&quot; or &quot;\&quot;, and not beginning with &quot;.&quot;.</source>
         <translation>Le nom d’un jeu est un nom de dossier : non vide, sans « / » ni « \ », et ne commençant pas par « . ».</translation>
     </message>
 </context>
@@ -338,7 +339,7 @@ premier, marqué &amp;laquo;&amp;nbsp;(le vôtre)&amp;nbsp;&amp;raquo;. Dans un 
 <context>
     <name>SettingsStore</name>
     <message>
-        <source>Failed to set data for 'cards'
+        <source>Failed to set data for &apos;cards&apos;
 %1: %2</source>
         <translation>Impossible d’enregistrer les réglages
 %1 : %2</translation>
@@ -407,8 +408,8 @@ premier, marqué &amp;laquo;&amp;nbsp;(le vôtre)&amp;nbsp;&amp;raquo;. Dans un 
         <translation>Quorvix : </translation>
     </message>
     <message>
-        <source>The card set "%1" cannot be played: %2.
-Quorvix uses the set "%3" instead.</source>
+        <source>The card set &quot;%1&quot; cannot be played: %2.
+Quorvix uses the set &quot;%3&quot; instead.</source>
         <translation>Le jeu de cartes « %1 » ne peut pas être utilisé : %2.
 Quorvix utilise le jeu « %3 » à la place.</translation>
     </message>
@@ -423,6 +424,22 @@ Quorvix utilise le jeu « %3 » à la place.</translation>
     <message>
         <source>face down</source>
         <translation>face cachée</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>%1: a pair. Points: %2</source>
+        <translation>%1 : une paire. Points : %2</translation>
+    </message>
+    <message>
+        <source>%1: no pair. Points: %2</source>
+        <translation>%1 : pas de paire. Points : %2</translation>
+    </message>
+    <message>
+        <source>Points: %1</source>
+        <translation>Points : %1</translation>
     </message>
 </context>
 <context>
@@ -538,6 +555,14 @@ Quorvix utilise le jeu « %3 » à la place.</translation>
     <message>
         <source>ERROR</source>
         <translation>ERREUR</translation>
+    </message>
+    <message>
+        <source>Card set: %1</source>
+        <translation>Jeu de cartes : %1</translation>
+    </message>
+    <message>
+        <source>%1, unavailable: %2</source>
+        <translation>%1, indisponible : %2</translation>
     </message>
 </context>
 </TS>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
     <name>AboutBox</name>
@@ -113,7 +114,7 @@
 <context>
     <name>CardSets</name>
     <message>
-        <source>the folder's name is not UTF-8 text</source>
+        <source>the folder&apos;s name is not UTF-8 text</source>
         <translation>il nome della cartella non è testo UTF-8</translation>
     </message>
     <message>
@@ -203,7 +204,7 @@ set in Options.&lt;/p&gt;
 turned up, or of a pair when no card is up. Each use costs &lt;b&gt;75 points&lt;/b&gt;, and a game
 has &lt;b&gt;50&lt;/b&gt; of them.&lt;/p&gt;
 &lt;h3&gt;Keys&lt;/h3&gt;
-&lt;table cellpadding="2"&gt;
+&lt;table cellpadding=&quot;2&quot;&gt;
 &lt;tr&gt;&lt;td&gt;Arrows&lt;/td&gt;&lt;td&gt;move between the cards&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Home, End&lt;/td&gt;&lt;td&gt;the first card, the last card&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Space, Enter&lt;/td&gt;&lt;td&gt;turn the card&lt;/td&gt;&lt;/tr&gt;
@@ -234,7 +235,7 @@ pausa impostata nelle Opzioni.&lt;/p&gt;
 carta scoperta, o quella di una coppia quando nessuna carta è scoperta. Ogni uso costa
 &lt;b&gt;75 punti&lt;/b&gt;, e una partita ne ha &lt;b&gt;50&lt;/b&gt;.&lt;/p&gt;
 &lt;h3&gt;Tasti&lt;/h3&gt;
-&lt;table cellpadding="2"&gt;
+&lt;table cellpadding=&quot;2&quot;&gt;
 &lt;tr&gt;&lt;td&gt;Frecce&lt;/td&gt;&lt;td&gt;passare da una carta all’altra&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Inizio, Fine&lt;/td&gt;&lt;td&gt;la prima carta, l’ultima carta&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Spazio, Invio&lt;/td&gt;&lt;td&gt;girare la carta&lt;/td&gt;&lt;/tr&gt;
@@ -324,7 +325,7 @@ per le facce e un nome, e crea il mazzo; le Opzioni lo mostrano poi per primo, s
         <translation>Nome del nuovo mazzo:</translation>
     </message>
     <message>
-        <source>A set's name is a folder's name: not empty, without "/" or "\", and not beginning with ".".</source>
+        <source>A set&apos;s name is a folder&apos;s name: not empty, without &quot;/&quot; or &quot;\&quot;, and not beginning with &quot;.&quot;.</source>
         <translation>Il nome di un mazzo è il nome di una cartella: non vuoto, senza «/» o «\» e che non inizi con «.».</translation>
     </message>
 </context>
@@ -338,7 +339,7 @@ per le facce e un nome, e crea il mazzo; le Opzioni lo mostrano poi per primo, s
 <context>
     <name>SettingsStore</name>
     <message>
-        <source>Failed to set data for 'cards'
+        <source>Failed to set data for &apos;cards&apos;
 %1: %2</source>
         <translation>Impossibile salvare le impostazioni
 %1: %2</translation>
@@ -407,8 +408,8 @@ per le facce e un nome, e crea il mazzo; le Opzioni lo mostrano poi per primo, s
         <translation>Quorvix: </translation>
     </message>
     <message>
-        <source>The card set "%1" cannot be played: %2.
-Quorvix uses the set "%3" instead.</source>
+        <source>The card set &quot;%1&quot; cannot be played: %2.
+Quorvix uses the set &quot;%3&quot; instead.</source>
         <translation>Non si può giocare con il mazzo «%1»: %2.
 Quorvix usa invece il mazzo «%3».</translation>
     </message>
@@ -423,6 +424,22 @@ Quorvix usa invece il mazzo «%3».</translation>
     <message>
         <source>face down</source>
         <translation>coperta</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nuova partita</translation>
+    </message>
+    <message>
+        <source>%1: a pair. Points: %2</source>
+        <translation>%1: una coppia. Punti: %2</translation>
+    </message>
+    <message>
+        <source>%1: no pair. Points: %2</source>
+        <translation>%1: nessuna coppia. Punti: %2</translation>
+    </message>
+    <message>
+        <source>Points: %1</source>
+        <translation>Punti: %1</translation>
     </message>
 </context>
 <context>
@@ -538,6 +555,14 @@ Quorvix usa invece il mazzo «%3».</translation>
     <message>
         <source>ERROR</source>
         <translation>ERRORE</translation>
+    </message>
+    <message>
+        <source>Card set: %1</source>
+        <translation>Mazzo: %1</translation>
+    </message>
+    <message>
+        <source>%1, unavailable: %2</source>
+        <translation>%1, non disponibile: %2</translation>
     </message>
 </context>
 </TS>

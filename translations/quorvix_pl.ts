@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
 <context>
     <name>AboutBox</name>
@@ -113,7 +114,7 @@
 <context>
     <name>CardSets</name>
     <message>
-        <source>the folder's name is not UTF-8 text</source>
+        <source>the folder&apos;s name is not UTF-8 text</source>
         <translation>nazwa folderu nie jest tekstem UTF-8</translation>
     </message>
     <message>
@@ -203,7 +204,7 @@ set in Options.&lt;/p&gt;
 turned up, or of a pair when no card is up. Each use costs &lt;b&gt;75 points&lt;/b&gt;, and a game
 has &lt;b&gt;50&lt;/b&gt; of them.&lt;/p&gt;
 &lt;h3&gt;Keys&lt;/h3&gt;
-&lt;table cellpadding="2"&gt;
+&lt;table cellpadding=&quot;2&quot;&gt;
 &lt;tr&gt;&lt;td&gt;Arrows&lt;/td&gt;&lt;td&gt;move between the cards&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Home, End&lt;/td&gt;&lt;td&gt;the first card, the last card&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Space, Enter&lt;/td&gt;&lt;td&gt;turn the card&lt;/td&gt;&lt;/tr&gt;
@@ -234,7 +235,7 @@ ustawionym w Opcjach.&lt;/p&gt;
 kartą, a gdy żadna nie jest odkryta &amp;ndash; ramki jednej pary. Każde użycie kosztuje
 &lt;b&gt;75 punktów&lt;/b&gt;, a w jednej grze jest ich &lt;b&gt;50&lt;/b&gt;.&lt;/p&gt;
 &lt;h3&gt;Klawisze&lt;/h3&gt;
-&lt;table cellpadding="2"&gt;
+&lt;table cellpadding=&quot;2&quot;&gt;
 &lt;tr&gt;&lt;td&gt;Strzałki&lt;/td&gt;&lt;td&gt;przejście między kartami&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Home, End&lt;/td&gt;&lt;td&gt;pierwsza karta, ostatnia karta&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Spacja, Enter&lt;/td&gt;&lt;td&gt;odkrycie karty&lt;/td&gt;&lt;/tr&gt;
@@ -325,7 +326,7 @@ z dopiskiem &amp;bdquo;(twój)&amp;rdquo;. W terminalu to samo robi &lt;code&gt;
         <translation>Nazwa nowego zestawu:</translation>
     </message>
     <message>
-        <source>A set's name is a folder's name: not empty, without "/" or "\", and not beginning with ".".</source>
+        <source>A set&apos;s name is a folder&apos;s name: not empty, without &quot;/&quot; or &quot;\&quot;, and not beginning with &quot;.&quot;.</source>
         <translation>Nazwa zestawu to nazwa folderu: niepusta, bez „/” i „\” i nie zaczynająca się od „.”.</translation>
     </message>
 </context>
@@ -339,7 +340,7 @@ z dopiskiem &amp;bdquo;(twój)&amp;rdquo;. W terminalu to samo robi &lt;code&gt;
 <context>
     <name>SettingsStore</name>
     <message>
-        <source>Failed to set data for 'cards'
+        <source>Failed to set data for &apos;cards&apos;
 %1: %2</source>
         <translation>Nie udało się zapisać ustawień
 %1: %2</translation>
@@ -408,8 +409,8 @@ z dopiskiem &amp;bdquo;(twój)&amp;rdquo;. W terminalu to samo robi &lt;code&gt;
         <translation>Quorvix: </translation>
     </message>
     <message>
-        <source>The card set "%1" cannot be played: %2.
-Quorvix uses the set "%3" instead.</source>
+        <source>The card set &quot;%1&quot; cannot be played: %2.
+Quorvix uses the set &quot;%3&quot; instead.</source>
         <translation>Zestawem kart „%1” nie można grać: %2.
 Quorvix używa w zamian zestawu „%3”.</translation>
     </message>
@@ -424,6 +425,22 @@ Quorvix używa w zamian zestawu „%3”.</translation>
     <message>
         <source>face down</source>
         <translation>zakryta</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nowa gra</translation>
+    </message>
+    <message>
+        <source>%1: a pair. Points: %2</source>
+        <translation>%1: para. Punkty: %2</translation>
+    </message>
+    <message>
+        <source>%1: no pair. Points: %2</source>
+        <translation>%1: nie para. Punkty: %2</translation>
+    </message>
+    <message>
+        <source>Points: %1</source>
+        <translation>Punkty: %1</translation>
     </message>
 </context>
 <context>
@@ -539,6 +556,14 @@ Quorvix używa w zamian zestawu „%3”.</translation>
     <message>
         <source>ERROR</source>
         <translation>BŁĄD</translation>
+    </message>
+    <message>
+        <source>Card set: %1</source>
+        <translation>Zestaw kart: %1</translation>
+    </message>
+    <message>
+        <source>%1, unavailable: %2</source>
+        <translation>%1, niedostępny: %2</translation>
     </message>
 </context>
 </TS>

@@ -1,9 +1,13 @@
 #include "windows/BoardWidget.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QLabel>
 
+#include <algorithm>
+
 #include "windows/CardImage.h"
+#include "ui/SpokenNews.h"
 #include "ui/FormLook.h"
 
 namespace {
@@ -13,9 +17,36 @@ constexpr QColor kFrameHint(0, 0, 255);
 
 QString Place(int cell) { return QCoreApplication::translate("BoardWidget", "row %1, column %2").arg((cell - 1) / 6 + 1).arg((cell - 1) % 6 + 1); }
 
+class BoardAccessible : public QAccessibleWidget {
+public:
+    explicit BoardAccessible(BoardWidget* board) : QAccessibleWidget(board, QAccessible::Grouping) {}
+    int childCount() const override { return int(Parts().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const QList<QWidget*> parts = Parts();
+        return index >= 0 && index < parts.size() ? QAccessible::queryAccessibleInterface(parts[index]) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child ? int(Parts().indexOf(child->object())) : -1;
+    }
+
+private:
+    QList<QWidget*> Parts() const { return static_cast<BoardWidget*>(widget())->AccessibleParts(); }
+};
+
+QAccessibleInterface* BoardFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("BoardWidget") && object)
+        return new BoardAccessible(static_cast<BoardWidget*>(object));
+    return nullptr;
+}
+
 }  // namespace
 
 BoardWidget::BoardWidget(QWidget* parent) : QFrame(parent) {
+    static const bool installed = [] {
+        QAccessible::installFactory(BoardFactory);
+        return true;
+    }();
+    (void)installed;
     setObjectName(QStringLiteral("Panel1"));
     setFixedSize(500, 505);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -81,6 +112,19 @@ BoardWidget::BoardWidget(QWidget* parent) : QFrame(parent) {
         "QLabel { color: #0000c0; background: rgba(255, 255, 255, 235); border: 3px solid #0000ff; border-radius: 8px; }"));
     gameOver_->setAttribute(Qt::WA_TransparentForMouseEvents);  // the cards stay clickable
     gameOver_->hide();
+
+    for (SpokenNews*& line : news_) line = new SpokenNews(this);
+}
+
+QList<QWidget*> BoardWidget::AccessibleParts() const {
+    QList<QWidget*> parts;
+    for (QObject* child : children()) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        if (!widget || widget == pointsCaption_) continue;
+        const auto frame = std::find(frames_.begin(), frames_.end(), widget);
+        parts << (frame != frames_.end() ? images_[size_t(frame - frames_.begin())] : widget);
+    }
+    return parts;
 }
 
 void BoardWidget::SetFrameColour(int cell, FrameColour colour) {
@@ -89,8 +133,8 @@ void BoardWidget::SetFrameColour(int cell, FrameColour colour) {
 
 void BoardWidget::SetPoints(int32_t points) {
     points_->setText(QString::number(points));
-    // The name is what a screen reader announces: it changes with every new value.
-    points_->setAccessibleName(tr("Points: %1").arg(points));
+    const QString name = tr("Points: %1").arg(points);
+    if (points_->accessibleName() != name) points_->setAccessibleName(name);
 }
 
 void BoardWidget::SetCardState(int cell, const QString& known) {
@@ -112,10 +156,16 @@ void BoardWidget::SetGameOver(const QString& text) {
     gameOver_->setVisible(!text.isEmpty());
     if (!text.isEmpty()) {
         gameOver_->raise();
-        QAccessibleEvent alert(gameOver_, QAccessible::Alert);
-        QAccessible::updateAccessibility(&alert);
+        Say(text);
     }
 }
+
+void BoardWidget::Say(const QString& news) {
+    lastNews_ = (lastNews_ + 1) % news_.size();
+    news_[lastNews_]->Say(news);
+}
+
+QString BoardWidget::LastSaid() const { return news_[lastNews_]->Said(); }
 
 void BoardWidget::FocusCell(int cell) {
     focusedCell_ = std::clamp(cell, 1, kCells);

@@ -14,6 +14,7 @@
 
 class CardImage;
 class QLabel;
+class SpokenNews;
 
 class BoardWidget : public QFrame {
     Q_OBJECT
@@ -27,11 +28,19 @@ public:
     void SetProgress(int pairsFound, int turns, int hintsLeft);
     // What a screen reader says of the card: where it is, and what is known of it.
     void SetCardState(int cell, const QString& known);
-    // The note over the board at the end of a game; hidden by an empty text.
+    // The note over the board at the end of a game; hidden by an empty text. A
+    // screen reader announces it as it appears.
     void SetGameOver(const QString& text);
+    // Tells a screen reader what just happened on the board.
+    void Say(const QString& news);
+    QString LastSaid() const;
     // The card the keyboard works on.
     int FocusedCell() const { return focusedCell_; }
     void FocusCell(int cell);
+    // What assistive technology finds on the board: the cards (not the frames they
+    // sit in), the progress, the points and the note; the "Points" caption is left
+    // out, since the points' name says it.
+    QList<QWidget*> AccessibleParts() const;
 
 signals:
     void cellChosen(int cell);
@@ -45,5 +54,10 @@ private:
     QLabel* points_ = nullptr;
     QLabel* progress_ = nullptr;
     QLabel* gameOver_ = nullptr;
+    // News takes turns over a few lines: Orca skips a line's announcement when the
+    // same line is shown again before it got to it, as when a player turns cards
+    // faster than it speaks, and reads each line's text only when it gets to it.
+    std::array<SpokenNews*, 4> news_{};
+    size_t lastNews_ = 0;
     int focusedCell_ = 1;
 };

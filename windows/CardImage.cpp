@@ -1,12 +1,85 @@
 #include "windows/CardImage.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPainter>
 
 #include <algorithm>
+#include <utility>
+
+namespace {
+
+// To assistive technology a card is a button that turns when pressed, named by its
+// place and what is known of it; its parent is the board, past the frame it sits in.
+class CardAccessible : public QAccessibleWidget {
+public:
+    explicit CardAccessible(CardImage* card) : QAccessibleWidget(card, QAccessible::Button) {}
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? widget()->accessibleName() : QString();
+    }
+    QAccessibleInterface* parent() const override {
+        QWidget* frame = widget()->parentWidget();
+        return QAccessible::queryAccessibleInterface(frame && frame->parentWidget() ? frame->parentWidget() : frame);
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) static_cast<CardImage*>(widget())->Press();
+    }
+    QStringList keyBindingsForAction(const QString& action) const override {
+        return action == pressAction() ? QStringList{QStringLiteral("space")} : QStringList{};
+    }
+};
+
+// Watches the whole program's input, since shortcuts and menus take keys before any
+// card sees them; repaints the focused card when the mark comes or goes.
+class InputWatch : public QObject {
+public:
+    bool keysInUse = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        bool keys = keysInUse;
+        switch (event->type()) {
+            case QEvent::KeyPress: case QEvent::ShortcutOverride: keys = true; break;
+            case QEvent::MouseButtonPress: case QEvent::MouseButtonDblClick: keys = false; break;
+            default: break;
+        }
+        if (keys != std::exchange(keysInUse, keys))
+            if (auto* card = qobject_cast<CardImage*>(QApplication::focusWidget())) card->update();
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// One per application object, and gone with it.
+InputWatch& Input() {
+    static QPointer<InputWatch> watch;
+    if (!watch) {
+        watch = new InputWatch;
+        watch->setParent(QCoreApplication::instance());
+        QCoreApplication::instance()->installEventFilter(watch);
+    }
+    return *watch;
+}
+
+QAccessibleInterface* CardFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("CardImage") && object)
+        return new CardAccessible(static_cast<CardImage*>(object));
+    return nullptr;
+}
+
+}  // namespace
 
 CardImage::CardImage(QWidget* parent) : QLabel(parent) {
+    static const bool installed = [] {
+        QAccessible::installFactory(CardFactory);
+        return true;
+    }();
+    (void)installed;
+    Input();
     setScaledContents(true);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
@@ -36,6 +109,8 @@ void CardImage::keyPressEvent(QKeyEvent* event) {
     }
     QLabel::keyPressEvent(event);
 }
+
+bool CardImage::KeysInUse() { return Input().keysInUse; }
 
 void CardImage::SetMatched(bool matched) {
     if (matched_ == matched) return;
@@ -67,7 +142,7 @@ void CardImage::paintEvent(QPaintEvent* event) {
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setBrush(Qt::NoBrush);
     }
-    if (!hasFocus()) return;
+    if (!hasFocus() || !KeysInUse()) return;
     painter.setPen(QPen(QColor::fromRgb(kFocusColour), 4));
     painter.drawRect(rect().adjusted(2, 2, -2, -2));
     painter.setPen(QPen(Qt::white, 1, Qt::DashLine));

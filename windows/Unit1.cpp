@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QThread>
+#include <QTimer>
 #include <QTime>
 
 #include <algorithm>
@@ -158,7 +159,10 @@ void TForm1::NewGameOrStop() {
         try {
             ranked_ = false;
             Panel1->SetGameOver(QString());
+            pointsUntold_ = true;  // a deal's points go without saying
             board_.NewGame();
+            pointsUntold_ = false;
+            Panel1->Say(tr("New game"));
             return;
         } catch (const CardImageError& error) {
             tried << settings_.CardSetName;
@@ -195,6 +199,16 @@ void TForm1::ShowFace(int cell, int value) {
         PlaySound(board_.MatchedCount() == kCells ? GameSound::GameEnd : GameSound::Pair);
     CardImage* image = Panel1->Image(cell);
     Panel1->SetCardState(cell, FaceName(value));
+    // Said before the turn-back wait, which keeps the game's thread from answering a
+    // screen reader: the news keeps the face, so it is heard after the wait all the same.
+    if (cell == board_.FirstCell()) {
+        Panel1->Say(FaceName(value));
+    } else {
+        pointsUntold_ = false;
+        Panel1->Say((board_.IsMatched(cell) ? tr("%1: a pair. Points: %2") : tr("%1: no pair. Points: %2"))
+                        .arg(FaceName(value))
+                        .arg(board_.Points()));
+    }
     CardPictures::Picture& face =
         pictures_.Get(settings_.CardFolder + QString::number(value) + QStringLiteral(".bmp"), image->devicePixelRatioF());
     image->setPixmap(face.pixmap.isNull() ? StandInFace(value, image->size(), image->devicePixelRatioF()) : face.pixmap);
@@ -226,6 +240,13 @@ void TForm1::ShowProgress() { Panel1->SetProgress(board_.MatchedCount() / 2, boa
 void TForm1::ShowPoints(int32_t points) {
     Panel1->SetPoints(points);
     ShowProgress();
+    // A turn's second card tells them with its face, at once; otherwise (a Show!) they
+    // are told once the board is done.
+    if (!std::exchange(pointsUntold_, true)) QTimer::singleShot(0, this, &TForm1::TellPoints);
+}
+
+void TForm1::TellPoints() {
+    if (std::exchange(pointsUntold_, false)) Panel1->Say(tr("Points: %1").arg(board_.Points()));
 }
 
 void TForm1::SetFrameColour(int cell, FrameColour colour) {
@@ -243,6 +264,13 @@ void TForm1::OpenNameEntry() {
     ranked_ = true;
     if (nameEntryWindow_) nameEntryWindow_->Open(board_.Points());
     GameReady = true;
+    // The name entry and the leaders window close one right after the other, and a
+    // window manager may hand the focus to the one it saw close first, already gone.
+    // Once both are, the board asks for the focus back, so that keys reach it.
+    QTimer::singleShot(0, this, [this] {
+        activateWindow();
+        Panel1->FocusCell(Panel1->FocusedCell());
+    });
 }
 
 void TForm1::ShowGameOver(int32_t points) { Panel1->SetGameOver(GameOverText(points, leads_.Table(), ranked_)); }

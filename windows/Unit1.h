@@ -80,6 +80,7 @@ private:
     void Options1Click();
     void About1Click();
     void ShowProgress();
+    void TellPoints();
     void PlaySound(GameSound sound);
     void Help1Click();
 
@@ -95,6 +96,9 @@ private:
     QAction* Showmeplease1 = nullptr;
     QStringList faceNames_;  // of the set in play, for screen readers
     bool ranked_ = false;    // this game's result went to the name entry
+    // Points not yet told to a screen reader: a turn tells them with its second card,
+    // a Show! once it is over.
+    bool pointsUntold_ = false;
 
     TForm3* leadsWindow_ = nullptr;
     TForm2* nameEntryWindow_ = nullptr;

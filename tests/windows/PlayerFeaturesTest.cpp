@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QComboBox>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -63,7 +64,15 @@ public:
         Platform()->setActive(true);
         Current() = this;
         QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
-            if (Current()) Current()->events.push_back({event->object(), event->type()});
+            if (!Current()) return;
+            Current()->events.push_back({event->object(), event->type()});
+            // What a reader learns, in order: news as it shows, and the cards' new names.
+            QAccessibleInterface* accessible = event->accessibleInterface();
+            if (!accessible) return;
+            if (event->type() == QAccessible::ObjectShow && accessible->role() == QAccessible::Notification)
+                Current()->timeline << QStringLiteral("news: ") + accessible->text(QAccessible::Name);
+            if (event->type() == QAccessible::NameChanged && qobject_cast<CardImage*>(event->object()))
+                Current()->timeline << QStringLiteral("card: ") + accessible->text(QAccessible::Name);
         });
     }
     ~AccessibilityEvents() {
@@ -75,6 +84,7 @@ public:
         return std::any_of(events.begin(), events.end(), [&](const auto& e) { return e.first == object && e.second == type; });
     }
     std::vector<std::pair<QObject*, QAccessible::Event>> events;
+    QStringList timeline;
 
 private:
     static QPlatformAccessibility* Platform() { return QGuiApplicationPrivate::platformIntegration()->accessibility(); }
@@ -283,6 +293,116 @@ private slots:
         QVERIFY(!again.form1.Settings().SoundOn);
         Click(again.form1, 8);
         QCOMPARE(heard, QStringList());
+    }
+
+    // Each turn is told as a notification, which Orca speaks, the second card's face
+    // before the wait and before any card turns back; the points with every change.
+    void turnsAreToldAsTheyHappen_data() {
+        QTest::addColumn<QString>("turn");
+        QTest::addColumn<QStringList>("told");  // %1, %2: the faces of the first and second card; %3 where the second is
+        QTest::newRow("first card") << "first" << QStringList{"news: %1"};
+        QTest::newRow("pair") << "pair" << QStringList{"news: %1", "news: %1: a pair. Points: 100"};
+        QTest::newRow("miss, the face before the cards turn back")
+            << "miss" << QStringList{"news: %1", "news: %2: no pair. Points: -10", "card: %3, face down"};
+        QTest::newRow("Show!") << "show" << QStringList{"news: Points: -75"};
+        QTest::newRow("F2") << "new" << QStringList{"news: New game"};
+    }
+    void turnsAreToldAsTheyHappen() {
+        QFETCH(QString, turn);
+        QFETCH(QStringList, told);
+        sandbox->WriteSettings("[General]\ndelay=0\n");
+        QuorvixWindows windows(sandbox->ProgramFolder(), [] { return 0u; });
+        TForm1& form = windows.form1;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        AccessibilityEvents events;
+        const int second = turn == QLatin1String("pair") ? PartnerOf(form, 1) : NonPartnerOf(form, 1);
+        const auto face = [&form](int cell) { return QStringLiteral("face %1").arg(form.Board().CardValue(cell)); };
+        if (turn == QLatin1String("show") || turn == QLatin1String("new")) {
+            Key(form, turn == QLatin1String("show") ? Qt::Key_F4 : Qt::Key_F2);
+        } else {
+            Click(form, 1);
+            if (turn != QLatin1String("first")) Click(form, second);
+        }
+        Settle();
+        QStringList expected;
+        const QString place = QStringLiteral("row %1, column %2").arg((second - 1) / 6 + 1).arg((second - 1) % 6 + 1);
+        for (QString line : told)
+            expected << line.replace(QLatin1String("%1"), face(1)).replace(QLatin1String("%2"), face(second)).replace(QLatin1String("%3"), place);
+        QStringList heard;
+        for (const QString& line : events.timeline)
+            if (line.startsWith(QLatin1String("news")) || expected.contains(line)) heard << line;
+        QCOMPARE(heard, expected);
+    }
+
+    // The end of the game is told as it shows, after the last pair, and after the
+    // name entry and the leaders window when there were; then the keyboard is on the
+    // board again, with no click and no window manager's help.
+    void theEndIsToldAndTheKeysStayOnTheBoard() {
+        sandbox->WriteSettings("[General]\ndelay=0\n");
+        QuorvixWindows windows(sandbox->ProgramFolder(), [] { return 0u; });
+        TForm1& form = windows.form1;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        AccessibilityEvents events;
+        WhenModal([](QWidget* nameEntry) {
+            WhenModal([](QWidget* leaders) { QTest::keyClick(leaders, Qt::Key_Return); }, QStringLiteral("Form3"));
+            QTest::keyClick(nameEntry->findChild<QLineEdit*>(QStringLiteral("Edit1")), Qt::Key_Return);
+        }, QStringLiteral("Form2"));
+        PlayPerfectGame(form);
+        const QStringList news = events.timeline.filter(QStringLiteral("news: "));
+        QVERIFY(!news.isEmpty());
+        QCOMPARE(news.last(), QStringLiteral("news: ") + GameOverText(form));
+        QTRY_VERIFY(form.isActiveWindow());
+        QVERIFY(qobject_cast<CardImage*>(QApplication::focusWidget()));
+        Key(form, Qt::Key_F2);
+        QCOMPARE(form.Board().MatchedCount(), 0);
+    }
+
+    // To assistive technology the cards are buttons that turn when pressed, children
+    // of the board itself: no frame around them, no "Points" caption beside the
+    // points, whose name says it.
+    void cardsAreButtonsOnTheBoard() {
+        QuorvixWindows windows(sandbox->ProgramFolder(), [] { return 0u; });
+        TForm1& form = windows.form1;
+        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(form.findChild<QFrame*>(QStringLiteral("Panel1")));
+        QStringList parts;
+        for (int i = 0; i < board->childCount(); ++i) {
+            QAccessibleInterface* part = board->child(i);
+            QCOMPARE(board->indexOfChild(part), i);
+            QCOMPARE(part->parent()->object(), board->object());
+            parts << part->object()->objectName();
+        }
+        for (int cell = 1; cell <= 36; ++cell) {
+            QVERIFY(parts.contains(QStringLiteral("Image%1").arg(cell)));
+            QVERIFY(!parts.contains(QStringLiteral("p%1").arg(cell)));
+        }
+        QVERIFY(parts.contains(QStringLiteral("Label2")) && !parts.contains(QStringLiteral("Label1")));
+        QAccessibleInterface* card = QAccessible::queryAccessibleInterface(ImageOf(form, 9));
+        QCOMPARE(card->role(), QAccessible::Button);
+        QCOMPARE(card->actionInterface()->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+        card->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(form.Board().FirstCell(), 9);
+    }
+
+    // The orange focus mark shows while the player uses the keys, not after a click.
+    void focusMarkOnlyWhileKeysAreUsed() {
+        QuorvixWindows windows(sandbox->ProgramFolder(), [] { return 0u; });
+        TForm1& form = windows.form1;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        const auto marked = [&form](int cell) {
+            return QColor(ImageOf(form, cell)->grab().toImage().pixel(3, 3)).rgb() == QColor::fromRgb(CardImage::kFocusColour).rgb();
+        };
+        Click(form, 14);
+        QCOMPARE(FocusedCell(form), 14);
+        QVERIFY(!marked(14));
+        Key(form, Qt::Key_Right);
+        QVERIFY(marked(15));
+        Click(form, 20);
+        QVERIFY(!marked(20));
+        Key(form, Qt::Key_Shift);  // any key shows it again
+        QVERIFY(marked(20));
     }
 
     void cardsAndReadoutAreNamedForScreenReaders() {
