@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QStandardItemModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
@@ -36,6 +37,18 @@ TForm4::TForm4(QWidget* owner, OptionsLinks links)
     ComboBox1->setGeometry(8, 27, 217, 19);
     ComboBox1->setCursor(Qt::PointingHandCursor);
     ComboBox1->setAccessibleName(tr("Card set"));
+    // What names the list to a screen reader on Linux, where Qt names a combo box by
+    // its current text and offers no selection to read it from: a label with the
+    // list as its buddy, which says the set chosen too. It lies under the list, which
+    // covers it, so the window keeps its look.
+    auto* comboLabel = new QLabel(tr("Card set"), GroupBox1);
+    comboLabel->setObjectName(QStringLiteral("ComboBox1Label"));
+    comboLabel->setGeometry(ComboBox1->geometry());
+    comboLabel->setBuddy(ComboBox1);
+    comboLabel->lower();
+    connect(ComboBox1, &QComboBox::currentTextChanged, comboLabel, [comboLabel](const QString& set) {
+        comboLabel->setText(set.isEmpty() ? tr("Card set") : tr("Card set: %1").arg(set));
+    });
     connect(ComboBox1, &QComboBox::activated, this, &TForm4::ComboBox1Change);  // the player's choices only
 
     Panel1 = new QFrame(GroupBox1);
@@ -93,11 +106,27 @@ TForm4::TForm4(QWidget* owner, OptionsLinks links)
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connect(Timer1, &QTimer::timeout, this, &TForm4::Timer1Timer);
+    // The keyboard reaches the buttons after the list and the slider.
+    for (QPushButton* button : {MakeSetButton, SpeedButton1}) button->setFocusPolicy(Qt::TabFocus);
     setTabOrder(ComboBox1, ValueSlider1);
+    setTabOrder(ValueSlider1, MakeSetButton);
+    setTabOrder(MakeSetButton, SpeedButton1);
     FormCreate();
 }
 
 void TForm4::FormCreate() { SetTimerEnabled(false); }
+
+// Return and Enter press the button that has the focus, and confirm, as "OK" does,
+// anywhere else (an open list takes them first, to choose).
+void TForm4::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !(event->modifiers() & ~Qt::KeypadModifier)) {
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        (focused ? focused : SpeedButton1)->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
 
 // A timer with an interval of 0 stays silent until a non-zero interval is set.
 void TForm4::SetTimerEnabled(bool enabled) {
@@ -148,7 +177,11 @@ void TForm4::FillCardSets() {
         if (set.user) text += tr(" (yours)");
         if (!set.problem.isEmpty()) text += tr(" (unusable: %1)").arg(set.problem);
         ComboBox1->addItem(text, set.name);
-        if (!set.problem.isEmpty()) model->item(ComboBox1->count() - 1)->setEnabled(false);
+        if (set.problem.isEmpty()) continue;
+        QStandardItem* item = model->item(ComboBox1->count() - 1);
+        item->setEnabled(false);
+        // Qt 6.4 tells assistive technology nothing of a disabled item: the name does.
+        item->setData(tr("%1, unavailable: %2").arg(set.name, set.problem), Qt::AccessibleTextRole);
     }
 }
 
