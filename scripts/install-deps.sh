@@ -17,8 +17,10 @@ packages=(
   pulseaudio pulseaudio-utils
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
-  # Qt's platform accessibility switch, which tests of screen-reader events flip
-  qt6-base-private-dev
+  # Qt's platform accessibility switch, which tests of screen-reader events flip; and
+  # the real thing: the AT-SPI bus, the screen reader Orca, an AT-SPI client for
+  # Debian's Python, a private D-Bus session and a window manager
+  qt6-base-private-dev at-spi2-core orca python3-pyatspi gir1.2-atspi-2.0 dbus-daemon libglib2.0-bin openbox
   # independent digest implementations, used only by tests and benchmarks
   libssl-dev libgcrypt20-dev zlib1g-dev nettle-dev librhash-dev libmhash-dev
   # the command-line peers of bench/qxhash_throughput.sh
