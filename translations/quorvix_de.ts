@@ -473,14 +473,6 @@ Quorvix nimmt stattdessen das Set „%3“.</translation>
         <translation>Rangliste löschen</translation>
     </message>
     <message>
-        <source>Place %1: %2</source>
-        <translation>Platz %1: %2</translation>
-    </message>
-    <message>
-        <source>Place %1: %2 points</source>
-        <translation>Platz %1: %2 Punkte</translation>
-    </message>
-    <message>
         <source>Are you shure?</source>
         <translation>Sind Sie sicher?</translation>
     </message>
@@ -491,6 +483,10 @@ Quorvix nimmt stattdessen das Set „%3“.</translation>
     <message>
         <source>Points</source>
         <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Place %1: %2, %3 points</source>
+        <translation>Platz %1: %2, %3 Punkte</translation>
     </message>
 </context>
 <context>

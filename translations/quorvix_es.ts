@@ -472,14 +472,6 @@ Quorvix usa la baraja «%3» en su lugar.</translation>
         <translation>Borrar la clasificación</translation>
     </message>
     <message>
-        <source>Place %1: %2</source>
-        <translation>Puesto %1: %2</translation>
-    </message>
-    <message>
-        <source>Place %1: %2 points</source>
-        <translation>Puesto %1: %2 puntos</translation>
-    </message>
-    <message>
         <source>Are you shure?</source>
         <translation>¿Está seguro?</translation>
     </message>
@@ -490,6 +482,10 @@ Quorvix usa la baraja «%3» en su lugar.</translation>
     <message>
         <source>Points</source>
         <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Place %1: %2, %3 points</source>
+        <translation>Puesto %1: %2, %3 puntos</translation>
     </message>
 </context>
 <context>

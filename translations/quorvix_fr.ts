@@ -472,14 +472,6 @@ Quorvix utilise le jeu « %3 » à la place.</translation>
         <translation>Effacer le classement</translation>
     </message>
     <message>
-        <source>Place %1: %2</source>
-        <translation>%1ᵉ place : %2</translation>
-    </message>
-    <message>
-        <source>Place %1: %2 points</source>
-        <translation>%1ᵉ place : %2 points</translation>
-    </message>
-    <message>
         <source>Are you shure?</source>
         <translation>Êtes-vous sûr ?</translation>
     </message>
@@ -490,6 +482,10 @@ Quorvix utilise le jeu « %3 » à la place.</translation>
     <message>
         <source>Points</source>
         <translation>Points</translation>
+    </message>
+    <message>
+        <source>Place %1: %2, %3 points</source>
+        <translation>%1ᵉ place : %2, %3 points</translation>
     </message>
 </context>
 <context>

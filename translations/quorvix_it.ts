@@ -472,14 +472,6 @@ Quorvix usa invece il mazzo «%3».</translation>
         <translation>Cancella la classifica</translation>
     </message>
     <message>
-        <source>Place %1: %2</source>
-        <translation>Posto %1: %2</translation>
-    </message>
-    <message>
-        <source>Place %1: %2 points</source>
-        <translation>Posto %1: %2 punti</translation>
-    </message>
-    <message>
         <source>Are you shure?</source>
         <translation>Sei sicuro?</translation>
     </message>
@@ -490,6 +482,10 @@ Quorvix usa invece il mazzo «%3».</translation>
     <message>
         <source>Points</source>
         <translation>Punti</translation>
+    </message>
+    <message>
+        <source>Place %1: %2, %3 points</source>
+        <translation>Posto %1: %2, %3 punti</translation>
     </message>
 </context>
 <context>

@@ -473,14 +473,6 @@ Quorvix używa w zamian zestawu „%3”.</translation>
         <translation>Wyczyść ranking</translation>
     </message>
     <message>
-        <source>Place %1: %2</source>
-        <translation>Miejsce %1: %2</translation>
-    </message>
-    <message>
-        <source>Place %1: %2 points</source>
-        <translation>Miejsce %1: %2 punktów</translation>
-    </message>
-    <message>
         <source>Are you shure?</source>
         <translation>Czy na pewno?</translation>
     </message>
@@ -491,6 +483,10 @@ Quorvix używa w zamian zestawu „%3”.</translation>
     <message>
         <source>Points</source>
         <translation>Punkty</translation>
+    </message>
+    <message>
+        <source>Place %1: %2, %3 points</source>
+        <translation>Miejsce %1: %2, %3 punktów</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,10 @@ public:
 
     // The width a name label needs for any ten characters the file can hold.
     static int NameWidth(const QFont& font);
+    // What assistive technology finds in the window: one line a place (the name
+    // label, named with the points), the headings and the buttons; the rank and
+    // points labels would only say again what the line says.
+    QList<QWidget*> AccessibleParts() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
