@@ -146,13 +146,11 @@ void BoardWidget::SetCardState(int cell, const QString& known) {
 void BoardWidget::SetProgress(int pairsFound, int turns, int hintsLeft) {
     const QString text = tr("Pairs found: %1 of 18    Turns: %2    Show! left: %3").arg(pairsFound).arg(turns).arg(hintsLeft);
     if (progress_->text() == text) return;  // asked after every card shown
-    progress_->setText(text);
-    progress_->setAccessibleName(text);
+    progress_->setText(text);  // also its name to screen readers, announced once
 }
 
 void BoardWidget::SetGameOver(const QString& text) {
     gameOver_->setText(text);
-    gameOver_->setAccessibleName(text);
     gameOver_->setVisible(!text.isEmpty());
     if (!text.isEmpty()) {
         gameOver_->raise();
