@@ -1,12 +1,12 @@
 #include "windows/BoardWidget.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QLabel>
 
 #include <algorithm>
 
 #include "windows/CardImage.h"
+#include "ui/ChosenPartsAccessible.h"
 #include "ui/SpokenNews.h"
 #include "ui/FormLook.h"
 
@@ -17,36 +17,10 @@ constexpr QColor kFrameHint(0, 0, 255);
 
 QString Place(int cell) { return QCoreApplication::translate("BoardWidget", "row %1, column %2").arg((cell - 1) / 6 + 1).arg((cell - 1) % 6 + 1); }
 
-class BoardAccessible : public QAccessibleWidget {
-public:
-    explicit BoardAccessible(BoardWidget* board) : QAccessibleWidget(board, QAccessible::Grouping) {}
-    int childCount() const override { return int(Parts().size()); }
-    QAccessibleInterface* child(int index) const override {
-        const QList<QWidget*> parts = Parts();
-        return index >= 0 && index < parts.size() ? QAccessible::queryAccessibleInterface(parts[index]) : nullptr;
-    }
-    int indexOfChild(const QAccessibleInterface* child) const override {
-        return child ? int(Parts().indexOf(child->object())) : -1;
-    }
-
-private:
-    QList<QWidget*> Parts() const { return static_cast<BoardWidget*>(widget())->AccessibleParts(); }
-};
-
-QAccessibleInterface* BoardFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String("BoardWidget") && object)
-        return new BoardAccessible(static_cast<BoardWidget*>(object));
-    return nullptr;
-}
-
 }  // namespace
 
 BoardWidget::BoardWidget(QWidget* parent) : QFrame(parent) {
-    static const bool installed = [] {
-        QAccessible::installFactory(BoardFactory);
-        return true;
-    }();
-    (void)installed;
+    UseChosenParts<BoardWidget, QAccessible::Grouping>();
     setObjectName(QStringLiteral("Panel1"));
     setFixedSize(500, 505);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);

@@ -2,14 +2,13 @@
 
 #include <QFontMetrics>
 #include <QKeyEvent>
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 
 #include <algorithm>
 
+#include "ui/ChosenPartsAccessible.h"
 #include "ui/ErrorReport.h"
 #include "ui/FlatButton.h"
 #include "ui/FormLook.h"
@@ -36,27 +35,6 @@ QLabel* MakeLabel(const QString& text, int x, int y, int width, const QColor& co
     return label;
 }
 
-class LeadsAccessible : public QAccessibleWidget {
-public:
-    explicit LeadsAccessible(TForm3* window) : QAccessibleWidget(window, QAccessible::Dialog) {}
-    int childCount() const override { return int(Parts().size()); }
-    QAccessibleInterface* child(int index) const override {
-        const QList<QWidget*> parts = Parts();
-        return index >= 0 && index < parts.size() ? QAccessible::queryAccessibleInterface(parts[index]) : nullptr;
-    }
-    int indexOfChild(const QAccessibleInterface* child) const override {
-        return child ? int(Parts().indexOf(child->object())) : -1;
-    }
-
-private:
-    QList<QWidget*> Parts() const { return static_cast<TForm3*>(widget())->AccessibleParts(); }
-};
-
-QAccessibleInterface* LeadsFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String("TForm3") && object) return new LeadsAccessible(static_cast<TForm3*>(object));
-    return nullptr;
-}
-
 }  // namespace
 
 int TForm3::NameWidth(const QFont& font) {
@@ -78,11 +56,7 @@ TForm3::TForm3(LeadsBook& leads, QWidget* parent)
     const int pointsWidth = std::max(60, QFontMetrics(font).horizontalAdvance(QStringLiteral("-2147483648")) + 2);
     const int width = std::max(202, pointsX + pointsWidth + 6);
     SetUpFixedDialog(this, QStringLiteral("Form3"), tr("Leads"), QSize(width, 235));
-    static const bool installed = [] {
-        QAccessible::installFactory(LeadsFactory);
-        return true;
-    }();
-    (void)installed;
+    UseChosenParts<TForm3, QAccessible::Dialog>();
 
     MakeLabel(tr("Name"), 40, 8, nameWidth, Qt::black, this)->setObjectName(QStringLiteral("Label7"));
     MakeLabel(tr("Points"), pointsX, 8, pointsWidth, Qt::black, this)->setObjectName(QStringLiteral("Label8"));
