@@ -60,17 +60,23 @@ class OrcaRecord:
             if match or re.search(r"\}$", line):
                 self.entry = None
 
-    def said(self, text):
-        """Waits until Orca said the text after all it said before; the delay since the key."""
+    def said(self, text, news=False):
+        """Waits until Orca said the text after all it said before; a card's news is also
+        timed from its key."""
         def find():
             self.read()
             return next((i for i in range(self.position, len(self.spoken)) if text(self.spoken[i][1])), None)
         index = wait_for(lambda: (lambda i: None if i is None else i + 1)(find()), "Orca to say it") - 1
-        self.position = index + 1
         key_time = datetime.datetime.fromtimestamp(last_key[0])
         key_seconds = key_time.hour * 3600 + key_time.minute * 60 + key_time.second + key_time.microsecond / 1e6
-        delay = (self.spoken[index][0] - key_seconds) % 86400
-        self.slowest = max(self.slowest, (delay, self.spoken[index][1]))
+        since_key = lambda i: (self.spoken[i][0] - key_seconds) % 86400
+        # Nothing may tell of a card face down between the key and what it turned up.
+        for i in range(self.position, index):
+            if news and since_key(i) < 3600 and "face down" in self.spoken[i][1]:
+                fail("Orca said %r before %r" % (self.spoken[i][1], self.spoken[index][1]))
+        self.position = index + 1
+        if news:
+            self.slowest = max(self.slowest, (since_key(index), self.spoken[index][1]))
         return self.spoken[index][1]
 
 
@@ -111,12 +117,13 @@ def key(*keys):
     subprocess.run(["xdotool", "key", "--delay", "30"] + list(keys), check=True)
 
 
-def next_news(since, what):
-    """The next announcement, once Orca said it too."""
+def next_news(since, what, turned=False):
+    """The next announcement, once Orca said it too: after a card turned, before
+    anything that tells of a card face down."""
     news = wait_for(lambda: next((text for t, _, text in heard if t > since), None), what)
     # Orca's record indents the lines of a text after its first.
     said = lambda text: " ".join(text.split()).rstrip(".")
-    orca.said(lambda spoken: said(spoken) == said("notification " + news))
+    orca.said(lambda spoken: said(spoken) == said("notification " + news), news=turned)
     return news
 
 
@@ -180,6 +187,9 @@ class Player:
         if keys:
             key(*keys)
             wait_for(lambda: self.focused_cell() == cell, "the focus on card %d" % cell)
+            # A player listens for the place before turning the card.
+            place = "row %d, column %d, " % (row + 1, column + 1)
+            orca.said(lambda spoken: spoken.startswith(place))
 
     def turn(self, cell, press_action=False):
         since = time.monotonic()
@@ -189,7 +199,7 @@ class Player:
         else:
             self.move_to(cell)
             key("space")
-        return next_news(since, "the news of card %d" % cell)
+        return next_news(since, "the news of card %d" % cell, turned=True)
 
     def play(self, first_by_action):
         faces = {}      # cell -> face, of the cards seen and not yet matched
