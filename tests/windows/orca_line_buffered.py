@@ -1,7 +1,9 @@
 #!/usr/bin/python3
-"""Runs the installed Orca with its debug file written line by line, so that a test
-can read what Orca said as soon as it says it (Orca leaves the file block-buffered:
-its last lines would wait for kilobytes more). Arguments go to Orca."""
+"""Runs the installed Orca for a test: its debug file written line by line, so that
+the test reads what Orca said as soon as it says it (Orca leaves the file
+block-buffered, and its last lines would wait for kilobytes more); and beside any
+other Orca of the same user, which Orca refuses, though this one has a private
+session bus and display of its own. Arguments go to Orca."""
 import builtins
 import runpy
 import sys
@@ -17,4 +19,6 @@ def line_buffered_open(file, mode="r", buffering=-1, *args, **kwargs):
 
 builtins.open = line_buffered_open
 sys.argv = ["/usr/bin/orca"] + sys.argv[1:]
-runpy.run_path("/usr/bin/orca", run_name="__main__")
+orca = runpy.run_path("/usr/bin/orca", run_name="orca_for_a_test")
+orca["main"].__globals__["otherOrcas"] = lambda: []
+sys.exit(orca["main"]())
