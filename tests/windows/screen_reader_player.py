@@ -254,7 +254,8 @@ def main():
         wait_for(lambda: any(w.getRole() == pyatspi.ROLE_DIALOG and w.name == "Leads" and
                              w.getState().contains(pyatspi.STATE_ACTIVE) for w in app), "the leaders window")
         # The rows, each once, as a player hears them when the window opens.
-        orca.said(lambda spoken: spoken.startswith("Leads dialog Place 1: Blind, %d points Place 2:" % points))
+        entry = re.compile(r": Blind, %d points( Place |\.?$)" % points)
+        orca.said(lambda spoken: spoken.startswith("Leads dialog Place 1: ") and entry.search(spoken))
         key("Return")
         over = next_news(since, "the end-of-game note")
         if "%d point" % points not in over and str(points) not in over:
