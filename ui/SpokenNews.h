@@ -15,5 +15,4 @@ public:
     explicit SpokenNews(QWidget* parent);
 
     void Say(const QString& text);
-    QString Said() const { return accessibleName(); }
 };

@@ -137,8 +137,6 @@ void BoardWidget::Say(const QString& news) {
     news_[lastNews_]->Say(news);
 }
 
-QString BoardWidget::LastSaid() const { return news_[lastNews_]->Said(); }
-
 void BoardWidget::FocusCell(int cell) {
     focusedCell_ = std::clamp(cell, 1, kCells);
     images_[size_t(focusedCell_ - 1)]->setFocus(Qt::OtherFocusReason);

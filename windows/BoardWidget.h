@@ -33,7 +33,6 @@ public:
     void SetGameOver(const QString& text);
     // Tells a screen reader what just happened on the board.
     void Say(const QString& news);
-    QString LastSaid() const;
     // The card the keyboard works on.
     int FocusedCell() const { return focusedCell_; }
     void FocusCell(int cell);
