@@ -8,9 +8,6 @@ namespace {
 class NewsAccessible : public QAccessibleWidget {
 public:
     explicit NewsAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Notification) {}
-    QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? widget()->accessibleName() : QString();
-    }
 };
 
 QAccessibleInterface* NewsFactory(const QString& className, QObject* object) {

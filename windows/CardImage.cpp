@@ -18,9 +18,6 @@ namespace {
 class CardAccessible : public QAccessibleWidget {
 public:
     explicit CardAccessible(CardImage* card) : QAccessibleWidget(card, QAccessible::Button) {}
-    QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? widget()->accessibleName() : QString();
-    }
     QAccessibleInterface* parent() const override {
         QWidget* frame = widget()->parentWidget();
         return QAccessible::queryAccessibleInterface(frame && frame->parentWidget() ? frame->parentWidget() : frame);
