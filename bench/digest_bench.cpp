@@ -1,11 +1,13 @@
 // Every digest type of the Quorvix library beside every other library on the machine
-// that implements it, in three uses: one 1 MiB message, 64-byte messages one after the
-// other, and 1 MiB fed in 4 KiB pieces from an odd address. Each library gets its
+// that implements it, in five uses: one 1 MiB message, 64-byte messages one after the
+// other, 1 MiB fed in 4 KiB pieces from an odd address, and messages of 0 and of 1 byte,
+// where the cost of starting and finishing a digest is all there is. Each library gets its
 // fastest normal use (a context made once and reused), ours and theirs are measured
 // in the same run, their repetitions shuffled together so that the machine's drift
 // falls on all alike, and every ratio is ours over the fastest other library's median
 // from this very run. 64-byte messages are compared twice: with the others' raw bytes
-// (ours always makes its hex text) and with their bytes made into hex text as well.
+// (ours always makes its hex text) and with their bytes made into hex text as well; the
+// others' 0- and 1-byte digests are always made into hex text.
 //
 // Before anything is timed, every implementation's digest is checked against ours for
 // "abc", for the 1 MiB message and for the same message in 4 KiB pieces.
@@ -39,8 +41,13 @@ constexpr size_t kLong = size_t(1) << 20;
 constexpr size_t kShort = 64;
 constexpr size_t kPiece = 4096;
 
-enum Use { kWhole, kShortRaw, kShortHex, kPieces };
-const char* const kUseNames[] = {"1MiB", "64B", "64B+hex", "4KiB-pieces"};
+enum Use { kWhole, kShortRaw, kShortHex, kPieces, kEmpty, kOneByte };
+const char* const kUseNames[] = {"1MiB", "64B", "64B+hex", "4KiB-pieces", "0B+hex", "1B+hex"};
+constexpr Use kUses[] = {kWhole, kShortRaw, kShortHex, kPieces, kEmpty, kOneByte};
+// Uses counted in messages, not bytes.
+bool PerMessage(Use use) { return use == kShortRaw || use == kShortHex || use == kEmpty || use == kOneByte; }
+// Uses in which the others' bytes are made into hex text (ours always makes it).
+bool Hexed(Use use) { return use == kShortHex || use == kEmpty || use == kOneByte; }
 
 const std::vector<uint8_t>& Message() {
     static const std::vector<uint8_t> bytes = [] {
@@ -71,19 +78,21 @@ void Run(benchmark::State& state, Implementation& implementation, Use use) {
             case kWhole: implementation.Update(data, kLong); break;
             case kShortRaw:
             case kShortHex: implementation.Update(data, kShort); break;
+            case kEmpty: implementation.Update(data, 0); break;
+            case kOneByte: implementation.Update(data, 1); break;
             case kPieces:
                 for (size_t offset = 0; offset < kLong; offset += kPiece) implementation.Update(data + 1 + offset, kPiece);
                 break;
         }
         implementation.Final();
-        if (use == kShortHex) {
+        if (Hexed(use)) {
             MakeHex(implementation, text);
             benchmark::DoNotOptimize(text);
         }
     }
-    const bool isShort = use == kShortRaw || use == kShortHex;
-    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(isShort ? kShort : kLong));
-    if (isShort) state.SetItemsProcessed(int64_t(state.iterations()));
+    const size_t bytes[] = {kLong, kShort, kShort, kLong, 0, 1};
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(bytes[use]));
+    if (PerMessage(use)) state.SetItemsProcessed(int64_t(state.iterations()));
 }
 
 std::string DigestOf(Implementation& implementation, const uint8_t* data, size_t length, size_t piece) {
@@ -131,7 +140,9 @@ void WriteMarkdown(const std::string& path, const std::vector<DigestRow>& rows,
         << ". Medians of shuffled repetitions, ± their coefficient of variation; each ratio is ours over the fastest"
         << " other library in this run.\n\n"
         << "| type | 1 MiB, MB/s | fastest other | ratio | 64 B, M msg/s | fastest other, raw | ratio | fastest other, hex | ratio"
-        << " | 4 KiB pieces, MB/s | fastest other | ratio |\n|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n";
+        << " | 4 KiB pieces, MB/s | fastest other | ratio | 0 B, M msg/s | fastest other, hex | ratio"
+        << " | 1 B, M msg/s | fastest other, hex | ratio |\n|---|"
+        << "---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n";
     const auto find = [&](const std::string& name) -> const Measure* {
         const auto found = collector.measures.find(name);
         return found == collector.measures.end() ? nullptr : &found->second;
@@ -139,9 +150,8 @@ void WriteMarkdown(const std::string& path, const std::vector<DigestRow>& rows,
     for (const DigestRow& row : rows) {
         const std::string base = row.Name();
         out << "| " << base;
-        for (Use use : {kWhole, kShortRaw, kShortHex, kPieces}) {
-            const bool isShort = use == kShortRaw || use == kShortHex;
-            const double scale = isShort ? 1e-6 : 1e-6;  // M msg/s or MB/s
+        for (Use use : kUses) {
+            const double scale = 1e-6;  // M msg/s or MB/s
             const Measure* ours = find(base + "/" + kUseNames[use == kShortHex ? kShortRaw : use] + "/Quorvix");
             if (use != kShortHex) out << " | " << (ours ? Number(ours->median * scale) + " ±" + Number(ours->cv * 100) + "%" : "-");
             const Measure* best = nullptr;
@@ -189,7 +199,7 @@ int main(int argc, char** argv) {
             if (implementation->differentPadding) name += " (other padding)";
             const bool ours = implementation->library == "Quorvix";
             if (!ours) peersOf[row.Name()].push_back(name);
-            for (Use use : {kWhole, kShortRaw, kShortHex, kPieces}) {
+            for (Use use : kUses) {
                 if (ours && use == kShortHex) continue;  // ours always makes hex text
                 benchmark::RegisterBenchmark((row.Name() + "/" + kUseNames[use] + "/" + name).c_str(), Run,
                                              std::ref(*implementation), use)

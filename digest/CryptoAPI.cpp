@@ -5,8 +5,6 @@
 #include <cstring>
 #include <type_traits>
 #include <iterator>
-#include <new>
-#include <utility>
 
 #include "Adler.h"
 #include "CRC.h"
@@ -23,21 +21,7 @@
 
 using namespace quorvix::digest;
 
-// The record behind HashContext::state: the type the record was made for, then the
-// algorithm's own state. Keeping the type lets a context whose hashType was changed
-// to another code be refused instead of running one algorithm on another's record.
-// The state starts on a cache line, so that the checksums' vector lanes kept in it are
-// stored and loaded whole between updates.
-constexpr size_t kRecordAlignBytes = 64;
-constexpr std::align_val_t kRecordAlignment{kRecordAlignBytes};
-struct HashState {
-    uint32_t type;
-    alignas(kRecordAlignBytes) unsigned char record[1];
-};
-
 namespace {
-
-void FreeRecord(HashState* state) { ::operator delete(state, kRecordAlignment); }
 
 // One row per type code, in code order: everything the interface needs to run the
 // algorithm. Every unit has the same three steps; the variant (a digest length, or
@@ -47,7 +31,6 @@ struct HashAlgorithm {
     const char* name;
     uint32_t digestBits;
     uint32_t variant;
-    size_t stateSize;
     void (*init)(void* state, uint32_t variant);
     void (*update)(void* state, const uint8_t* data, uint32_t length);
     void (*final)(void* state, std::string& digest);
@@ -67,6 +50,8 @@ template <typename State, void (*Init)(State&, uint32_t), void (*Update)(State&,
           void (*Final)(State&, std::string&)>
 constexpr HashAlgorithm Row(uint32_t code, const char* name, uint32_t digestBits, uint32_t variant,
                             const LaneFamily& (*lanes)()) {
+    static_assert(sizeof(State) <= kHashStateBytes && alignof(State) <= alignof(HashState),
+                  "every state fits the context's record");
     size_t passesAt = kNoPasses;
     if constexpr (HasPasses<State>) {
         static_assert(std::is_same_v<decltype(State::passes), uint32_t>);
@@ -76,7 +61,6 @@ constexpr HashAlgorithm Row(uint32_t code, const char* name, uint32_t digestBits
             name,
             digestBits,
             variant,
-            sizeof(State),
             [](void* s, uint32_t v) { Init(*static_cast<State*>(s), v); },
             [](void* s, const uint8_t* data, uint32_t length) { Update(*static_cast<State*>(s), data, length); },
             [](void* s, std::string& digest) { Final(*static_cast<State*>(s), digest); },
@@ -136,64 +120,23 @@ const HashAlgorithm* Find(uint32_t type) {
     return algorithm;
 }
 
-// Each thread keeps the last released record of every type, so that digesting many
-// short messages does not go to the allocator twice per message. The slots are plain
-// thread-local data (no initialisation check on the fast path); the first record a
-// thread keeps registers a guard that frees the slots when the thread ends.
-thread_local HashState* cachedRecords[HASH_TYPE_COUNT];
-thread_local bool cacheGuarded = false;
-thread_local bool cacheClosed = false;
-
-struct CacheGuard {
-    ~CacheGuard() {
-        cacheClosed = true;
-        for (HashState*& record : cachedRecords) FreeRecord(std::exchange(record, nullptr));
-    }
-};
-
-bool KeepRecord(HashState* state) {
-    if (cacheClosed) return false;
-    if (!cacheGuarded) {
-        thread_local CacheGuard guard;
-        cacheGuarded = true;
-    }
-    HashState*& slot = cachedRecords[state->type - HASH_TYPE_FIRST];
-    if (slot) return false;
-    slot = state;
-    return true;
-}
-
-HashState* AllocateState(const HashAlgorithm& algorithm) {
-    if (HashState* state = std::exchange(cachedRecords[algorithm.code - HASH_TYPE_FIRST], nullptr)) return state;
-    // Not cleared: each init sets every field its algorithm reads before writing.
-    void* memory = ::operator new(offsetof(HashState, record) + algorithm.stateSize, kRecordAlignment);
-    auto* state = static_cast<HashState*>(memory);
-    state->type = algorithm.code;
-    return state;
-}
-
 }  // namespace
-
-void HashStateRelease::operator()(HashState* state) const noexcept {
-    if (state && KeepRecord(state)) return;
-    FreeRecord(state);
-}
 
 HashError HashInit(HashContext* context, uint32_t type) {
     if (!context) return HASH_ERR_NULL_CONTEXT;
     context->hashType = type;
     const HashAlgorithm* algorithm = Find(type);
     if (!algorithm) return HASH_ERR_UNKNOWN_TYPE;
-    context->state.reset(AllocateState(*algorithm));
+    context->state.type = algorithm->code;
     if (algorithm->passesAt != kNoPasses) context->passes = 3;  // as the unit's init sets it
-    algorithm->init(context->state->record, algorithm->variant);
+    algorithm->init(context->state.record, algorithm->variant);
     return HASH_ERR_NONE;
 }
 
 namespace {
 void SetPasses(const HashAlgorithm& algorithm, HashContext& context) {
     if (algorithm.passesAt != kNoPasses)
-        std::memcpy(static_cast<unsigned char*>(static_cast<void*>(context.state->record)) + algorithm.passesAt, &context.passes,
+        std::memcpy(static_cast<unsigned char*>(static_cast<void*>(context.state.record)) + algorithm.passesAt, &context.passes,
                     sizeof context.passes);
 }
 
@@ -204,7 +147,7 @@ HashError Check(const HashContext* context, const HashAlgorithm*& algorithm) {
     algorithm = Find(context->hashType);
     if (!algorithm) return HASH_ERR_UNKNOWN_TYPE;
     // hashType was changed to another known code: the record is not that algorithm's.
-    if (context->state->type != algorithm->code) return HASH_ERR_INVALID_CONTEXT;
+    if (context->state.type != algorithm->code) return HASH_ERR_INVALID_CONTEXT;
     return HASH_ERR_NONE;
 }
 }  // namespace
@@ -215,7 +158,7 @@ HashError HashUpdate(HashContext* context, const void* data, uint32_t length) {
     if (length == 0) return HASH_ERR_NONE;
     if (!data) return HASH_ERR_READ_FILE;
     SetPasses(*algorithm, *context);
-    algorithm->update(context->state->record, static_cast<const uint8_t*>(data), length);
+    algorithm->update(context->state.record, static_cast<const uint8_t*>(data), length);
     return HASH_ERR_NONE;
 }
 
@@ -224,8 +167,8 @@ HashError HashFinal(HashContext* context, std::string& digest) {
     if (HashError error = Check(context, algorithm)) return error;
     // The final cannot fail, so the text goes straight into the caller's string.
     SetPasses(*algorithm, *context);
-    algorithm->final(context->state->record, digest);
-    context->state.reset();
+    algorithm->final(context->state.record, digest);
+    context->state.type = 0;
     return HASH_ERR_NONE;
 }
 

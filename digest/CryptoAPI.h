@@ -7,7 +7,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 
@@ -56,16 +55,27 @@ enum HashError : uint32_t {
     HASH_ERR_TEST_FAILED = 6,
 };
 
-// The algorithm state of a digest in progress. Its layout is private to the library.
-struct HashState;
-struct QUORVIX_DIGEST_API HashStateRelease {
-    void operator()(HashState* state) const noexcept;
+// Bytes enough for the largest algorithm state (the CRC's folded vector lanes).
+constexpr size_t kHashStateBytes = 576;
+
+// The algorithm state of a digest in progress, held inside the context: starting a
+// digest allocates nothing, and a context may live wherever its caller likes. `type` is
+// the code the record was started for (0: no digest in progress); the record's layout
+// is private to the library. Copying a context mid-digest gives two independent digests
+// of the same beginning.
+struct HashState {
+    uint32_t type = 0;
+    alignas(64) unsigned char record[kHashStateBytes];
+
+    // The record is not cleared: each algorithm's init sets every field it reads.
+    HashState() noexcept {}
+    explicit operator bool() const noexcept { return type != 0; }
 };
 
-// `HashContext ctx{};` is a new context without a state. The context owns the state
-// from a successful HashInit until HashFinal; destroying it mid-digest frees the state.
+// `HashContext ctx{};` is a new context without a state. The state is in progress from
+// a successful HashInit until HashFinal.
 struct HashContext {
-    std::unique_ptr<HashState, HashStateRelease> state;
+    HashState state;
     uint32_t hashType = 0;
     // Pass count for the HAVAL (3..5) and Tiger codes: HashInit sets 3; it may be
     // changed after HashInit and before the first HashUpdate.

@@ -33,7 +33,7 @@ for file in bin/quorvix games/quorvix bin/qxhash bin/cardgen lib/quorvix/quorvix
   share/bash-completion/completions/qxhash \
   share/doc/quorvix/copyright share/doc/quorvix/changelog.gz \
   include/quorvix/CryptoAPI.h include/quorvix/CryptoC.h \
-  lib/libquorvix-digest.so.1 lib/libquorvix-digest.a lib/pkgconfig/quorvix-digest.pc \
+  lib/libquorvix-digest.so.2 lib/libquorvix-digest.a lib/pkgconfig/quorvix-digest.pc \
   lib/cmake/QuorvixDigest/QuorvixDigestConfig.cmake; do
   [ -e "$prefix/$file" ] || fail "not installed: $file"
 done
@@ -109,7 +109,7 @@ if cc -std=c99 -Wall -Werror -o "$work/consumer/c" "$work/consumer/main.c" $(pkg
 else
   fail "a C program cannot build through pkg-config"
 fi
-python3 - "$prefix/lib/libquorvix-digest.so.1" << 'EOF' || fail "Python through ctypes"
+python3 - "$prefix/lib/libquorvix-digest.so.2" << 'EOF' || fail "Python through ctypes"
 import ctypes, hashlib, sys
 lib = ctypes.CDLL(sys.argv[1])
 lib.qx_type_name.restype = ctypes.c_char_p
