@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     const std::string& markdown = options.markdown;
 
     std::vector<uint32_t> types;
-    for (uint32_t type : {HASH_MD5, HASH_SHA1, HASH_SHA256})
+    for (uint32_t type : {HASH_MD5, HASH_SHA1, HASH_SHA256, HASH_SHA384, HASH_SHA512})
         if (DigestRow{type, 0}.Name().find(options.only) != std::string::npos) types.push_back(type);
     std::vector<std::unique_ptr<Implementation>> keep;
     std::map<uint32_t, std::vector<std::string>> labels;

@@ -38,7 +38,7 @@ struct HashAlgorithm {
     // copied into before each step (a plain store, so that the step stays a tail call).
     size_t passesAt;
     // Types whose many messages HashBatch can compress side by side.
-    const LaneFamily& (*lanes)();
+    const LaneUse* lanes;
 };
 
 template <typename State>
@@ -49,7 +49,7 @@ constexpr size_t kNoPasses = SIZE_MAX;
 template <typename State, void (*Init)(State&, uint32_t), void (*Update)(State&, const uint8_t*, uint32_t),
           void (*Final)(State&, std::string&)>
 constexpr HashAlgorithm Row(uint32_t code, const char* name, uint32_t digestBits, uint32_t variant,
-                            const LaneFamily& (*lanes)()) {
+                            const LaneUse* lanes) {
     static_assert(sizeof(State) <= kHashStateBytes && alignof(State) <= alignof(HashState),
                   "every state fits the context's record");
     size_t passesAt = kNoPasses;
@@ -84,7 +84,7 @@ constexpr auto Ripemd = Row<RipemdState, RipemdInit, RipemdUpdate, RipemdFinal>;
 constexpr HashAlgorithm kAlgorithms[] = {
     Md2(HASH_MD2, "MD2", 128, 2, nullptr),
     Md(HASH_MD4, "MD4", 128, 4, nullptr),
-    Md(HASH_MD5, "MD5", 128, 5, Md5Lanes),
+    Md(HASH_MD5, "MD5", 128, 5, &kLanesOf<Md5Lanes>),
     Crc32Msb(HASH_CRC32_MSB, "CRC32-MSB", 32, 0, nullptr),
     Crc32(HASH_CRC32, "CRC32", 32, 0, nullptr),
     Adler(HASH_ADLER32, "ADLER32", 32, 0, nullptr),
@@ -94,10 +94,10 @@ constexpr HashAlgorithm kAlgorithms[] = {
     Haval(HASH_HAVAL192, "HAVAL192", 192, 192, nullptr),
     Haval(HASH_HAVAL224, "HAVAL224", 224, 224, nullptr),
     Haval(HASH_HAVAL256, "HAVAL256", 256, 256, nullptr),
-    Sha1(HASH_SHA1, "SHA1", 160, 1, Sha1Lanes),
-    Sha256(HASH_SHA256, "SHA256", 256, 256, Sha256Lanes),
-    Sha512(HASH_SHA384, "SHA384", 384, 384, nullptr),
-    Sha512(HASH_SHA512, "SHA512", 512, 512, nullptr),
+    Sha1(HASH_SHA1, "SHA1", 160, 1, &kLanesOf<Sha1Lanes>),
+    Sha256(HASH_SHA256, "SHA256", 256, 256, &kLanesOf<Sha256Lanes>),
+    Sha512(HASH_SHA384, "SHA384", 384, 384, &kLanesOf<Sha384Lanes>),
+    Sha512(HASH_SHA512, "SHA512", 512, 512, &kLanesOf<Sha512Lanes>),
     Tiger(HASH_TIGER128, "TIGER128", 128, 128, nullptr),
     Tiger(HASH_TIGER160, "TIGER160", 160, 160, nullptr),
     Tiger(HASH_TIGER192, "TIGER192", 192, 192, nullptr),
@@ -187,7 +187,7 @@ HashError HashBatch(uint32_t type, const HashMessage* messages, size_t count, st
     for (size_t i = 0; i < count; ++i)
         if (!messages[i].data && messages[i].length) return HASH_ERR_READ_FILE;
     if (HashBatchLanes(type) > 1) {
-        DigestInLanes(algorithm->lanes(), messages, count, digests);
+        algorithm->lanes->digest(messages, count, digests);
         return HASH_ERR_NONE;
     }
     for (size_t i = 0; i < count; ++i) {
@@ -202,7 +202,7 @@ HashError HashBatch(uint32_t type, const HashMessage* messages, size_t count, st
 
 uint32_t HashBatchLanes(uint32_t type) {
     const HashAlgorithm* algorithm = Find(type);
-    return algorithm && algorithm->lanes ? LaneCount(algorithm->lanes()) : 1;
+    return algorithm && algorithm->lanes ? algorithm->lanes->count() : 1;
 }
 
 uint32_t HashListTypes(uint32_t* types, uint32_t capacity) {

@@ -15,6 +15,7 @@ namespace {
 
 // What one lane is doing: the blocks of a message straight from the caller's memory,
 // then its last one or two blocks (tail, padding, length) laid out here.
+template <size_t Block>
 struct LaneJob {
     static constexpr size_t kIdle = SIZE_MAX;
     size_t message = kIdle;
@@ -22,30 +23,36 @@ struct LaneJob {
     size_t left = 0;                // blocks from `next` on in this stretch
     bool inTail = false;
     size_t tailBlocks = 0;
-    alignas(64) uint8_t tail[128];
+    alignas(64) uint8_t tail[2 * Block];
 };
 
-void LayOutLaneTail(const LaneFamily& family, const HashMessage& message, LaneJob& job) {
+// The length field is two words; of SHA-384/512's 128 bits, the high 64 stay zero.
+template <typename Word, size_t Block>
+void LayOutLaneTail(const LaneFamily<Word>& family, const HashMessage& message, LaneJob<Block>& job) {
     const auto* data = static_cast<const uint8_t*>(message.data);
-    const size_t rest = size_t(message.length % 64);
+    const size_t rest = size_t(message.length % Block);
     std::memset(job.tail, 0, sizeof job.tail);
     if (rest) std::memcpy(job.tail, data + (message.length - rest), rest);
     job.tail[rest] = 0x80;
-    job.tailBlocks = rest + 1 + 8 <= 64 ? 1 : 2;
-    uint8_t* field = job.tail + 64 * job.tailBlocks - 8;
+    job.tailBlocks = rest + 1 + 2 * sizeof(Word) <= Block ? 1 : 2;
+    uint8_t* field = job.tail + Block * job.tailBlocks - 8;
     const uint64_t bits = message.length << 3;
     family.bigEndian ? StoreBE64(field, bits) : StoreLE64(field, bits);
 }
 
 // Feeds the messages through the lanes: a lane whose message ends takes the next one,
 // so the lanes stay busy until the last few messages.
+template <typename Word>
 class LaneScheduler {
+    static constexpr size_t kBlock = LaneFamily<Word>::kBlock;
+    using Job = LaneJob<kBlock>;
+
 public:
-    LaneScheduler(const LaneFamily& family, LaneFn compress, const HashMessage* messages, size_t count,
-                  std::string* digests)
-        : family_(family), compress_(compress), messages_(messages), count_(count), digests_(digests) {
-        assert(family.words <= 8);
-        for (unsigned lane = 0; lane < kLanes; ++lane) Start(lane);
+    LaneScheduler(const LaneFamily<Word>& family, LaneFn<Word> compress, unsigned lanes, const HashMessage* messages,
+                  size_t count, std::string* digests)
+        : family_(family), compress_(compress), lanes_(lanes), messages_(messages), count_(count), digests_(digests) {
+        assert(family.words <= 8 && lanes <= kMaxLanes);
+        for (unsigned lane = 0; lane < lanes_; ++lane) Start(lane);
     }
 
     void Run() {
@@ -53,33 +60,33 @@ public:
             unsigned busy = 0;
             size_t stretch = SIZE_MAX;
             const uint8_t* anyBlocks = nullptr;
-            for (const LaneJob& job : jobs_)
-                if (job.message != LaneJob::kIdle) {
+            for (unsigned lane = 0; lane < lanes_; ++lane)
+                if (const Job& job = jobs_[lane]; job.message != Job::kIdle) {
                     ++busy;
                     stretch = std::min(stretch, job.left);
                     anyBlocks = job.next;
                 }
             if (busy == 0) return;
             // A few long messages left: a lane costs a good part of a whole vector's
-            // work, so each goes on alone.
-            if (nextMessage_ == count_ && busy < kLanes / 4) return FinishAlone();
+            // work, so each goes on alone (with four or eight lanes, the last one).
+            if (nextMessage_ == count_ && busy < std::max(lanes_ / 4, 2u)) return FinishAlone();
             Compress(stretch, anyBlocks);
         }
     }
 
 private:
     void Start(unsigned lane) {
-        LaneJob& job = jobs_[lane];
+        Job& job = jobs_[lane];
         if (nextMessage_ == count_) {
-            job.message = LaneJob::kIdle;
+            job.message = Job::kIdle;
             return;
         }
         job.message = nextMessage_++;
         const HashMessage& message = messages_[job.message];
-        for (unsigned w = 0; w < family_.words; ++w) state_[w * kLanes + lane] = family_.initial[w];
+        for (unsigned w = 0; w < family_.words; ++w) state_[w * lanes_ + lane] = family_.initial[w];
         LayOutLaneTail(family_, message, job);
         job.next = static_cast<const uint8_t*>(message.data);
-        job.left = size_t(message.length / 64);
+        job.left = size_t(message.length / kBlock);
         job.inTail = job.left == 0;
         if (job.inTail) {
             job.next = job.tail;
@@ -87,26 +94,30 @@ private:
         }
     }
 
-    void Write(unsigned lane, const uint32_t* hash) {
-        WriteHexWords32(digests_[jobs_[lane].message], hash, family_.words, family_.bigEndian);
+    void Write(unsigned lane, const Word* hash) {
+        std::string& digest = digests_[jobs_[lane].message];
+        if constexpr (sizeof(Word) == 4)
+            WriteHexWords32(digest, hash, family_.digestWords, family_.bigEndian);
+        else
+            WriteHexWords64(digest, hash, family_.digestWords, family_.bigEndian);
     }
 
-    void LaneHash(unsigned lane, uint32_t (&hash)[8]) const {
-        for (unsigned w = 0; w < family_.words; ++w) hash[w] = state_[w * kLanes + lane];
+    void LaneHash(unsigned lane, Word (&hash)[8]) const {
+        for (unsigned w = 0; w < family_.words; ++w) hash[w] = state_[w * lanes_ + lane];
     }
 
     // `stretch` blocks of every lane; an idle lane repeats a busy lane's blocks, which
     // are there for the whole stretch. Then each lane moves on: to its tail, or to the
     // next message.
     void Compress(size_t stretch, const uint8_t* anyBlocks) {
-        const uint8_t* data[kLanes];
-        for (unsigned lane = 0; lane < kLanes; ++lane)
-            data[lane] = jobs_[lane].message != LaneJob::kIdle ? jobs_[lane].next : anyBlocks;
+        const uint8_t* data[kMaxLanes];
+        for (unsigned lane = 0; lane < lanes_; ++lane)
+            data[lane] = jobs_[lane].message != Job::kIdle ? jobs_[lane].next : anyBlocks;
         compress_(state_, data, stretch);
-        for (unsigned lane = 0; lane < kLanes; ++lane) {
-            LaneJob& job = jobs_[lane];
-            if (job.message == LaneJob::kIdle) continue;
-            job.next += 64 * stretch;
+        for (unsigned lane = 0; lane < lanes_; ++lane) {
+            Job& job = jobs_[lane];
+            if (job.message == Job::kIdle) continue;
+            job.next += kBlock * stretch;
             job.left -= stretch;
             if (job.left > 0) continue;
             if (!job.inTail) {
@@ -115,7 +126,7 @@ private:
                 job.left = job.tailBlocks;
                 continue;
             }
-            uint32_t hash[8];
+            Word hash[8];
             LaneHash(lane, hash);
             Write(lane, hash);
             Start(lane);
@@ -123,10 +134,10 @@ private:
     }
 
     void FinishAlone() {
-        for (unsigned lane = 0; lane < kLanes; ++lane) {
-            const LaneJob& job = jobs_[lane];
-            if (job.message == LaneJob::kIdle) continue;
-            uint32_t hash[8];
+        for (unsigned lane = 0; lane < lanes_; ++lane) {
+            const Job& job = jobs_[lane];
+            if (job.message == Job::kIdle) continue;
+            Word hash[8];
             LaneHash(lane, hash);
             family_.single(hash, job.next, job.left);
             if (!job.inTail) family_.single(hash, job.tail, job.tailBlocks);
@@ -134,30 +145,48 @@ private:
         }
     }
 
-    const LaneFamily& family_;
-    const LaneFn compress_;
+    const LaneFamily<Word>& family_;
+    const LaneFn<Word> compress_;
+    const unsigned lanes_;
     const HashMessage* messages_;
     const size_t count_;
     std::string* digests_;
-    alignas(64) uint32_t state_[8 * kLanes];
-    LaneJob jobs_[kLanes];
+    alignas(64) Word state_[8 * kMaxLanes];
+    Job jobs_[kMaxLanes];
     size_t nextMessage_ = 0;
 };
 
 }  // namespace
 
 namespace {
-LaneFn LanesInUse(const LaneFamily& family) {
-    if (family.avx512 && Cpu().avx512) return family.avx512;
-    if (family.avx2 && Cpu().avx2 && !(family.avx2OnlyWithoutSha && Cpu().sha)) return family.avx2;
-    return nullptr;
+template <typename Word>
+struct LanesChosen {
+    LaneFn<Word> compress = nullptr;
+    unsigned lanes = 1;
+};
+
+template <typename Word>
+LanesChosen<Word> LanesInUse(const LaneFamily<Word>& family) {
+    if (family.avx512 && Cpu().avx512) return {family.avx512, family.avx512Lanes};
+    if (family.avx2 && Cpu().avx2 && !(family.avx2OnlyWithoutSha && Cpu().sha)) return {family.avx2, family.avx2Lanes};
+    return {};
 }
 }  // namespace
 
-unsigned LaneCount(const LaneFamily& family) { return LanesInUse(family) ? kLanes : 1; }
-
-void DigestInLanes(const LaneFamily& family, const HashMessage* messages, size_t count, std::string* digests) {
-    LaneScheduler(family, LanesInUse(family), messages, count, digests).Run();
+template <typename Word>
+unsigned LaneCount(const LaneFamily<Word>& family) {
+    return LanesInUse(family).lanes;
 }
+
+template <typename Word>
+void DigestInLanes(const LaneFamily<Word>& family, const HashMessage* messages, size_t count, std::string* digests) {
+    const LanesChosen<Word> chosen = LanesInUse(family);
+    LaneScheduler<Word>(family, chosen.compress, chosen.lanes, messages, count, digests).Run();
+}
+
+template unsigned LaneCount(const LaneFamily<uint32_t>&);
+template unsigned LaneCount(const LaneFamily<uint64_t>&);
+template void DigestInLanes(const LaneFamily<uint32_t>&, const HashMessage*, size_t, std::string*);
+template void DigestInLanes(const LaneFamily<uint64_t>&, const HashMessage*, size_t, std::string*);
 
 }  // namespace quorvix::digest

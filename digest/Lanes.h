@@ -13,39 +13,62 @@ struct HashMessage;
 
 namespace quorvix::digest {
 
-// A digest whose 32-bit chaining words can be computed for many messages at once, one
-// message per vector lane: each vector holds the same word of every message. Sixteen
-// messages go side by side: in the lanes of one AVX-512 vector, or of two AVX2 vectors
-// whose operations interleave (one alone would wait on each step's result).
-constexpr unsigned kLanes = 16;
-// Compresses `blocks` consecutive blocks of each of the kLanes messages. The state is
-// word-major, state[word * kLanes + lane]; data[lane] points at the lane's first block.
-using LaneFn = void (*)(uint32_t* state, const uint8_t* const* data, size_t blocks);
+// A digest whose chaining words (32 or 64 bits) can be computed for many messages at
+// once, one message per vector lane: each vector holds the same word of every message.
+// The 32-bit families run sixteen messages side by side: in the lanes of one AVX-512
+// vector, or of two AVX2 vectors whose operations interleave (one alone would wait on
+// each step's result); SHA-384/512 runs four in AVX2's lanes, eight in AVX-512's.
+constexpr unsigned kMaxLanes = 16;
+// Compresses `blocks` consecutive blocks of each of the function's lanes. The state is
+// word-major, state[word * lanes + lane]; data[lane] points at the lane's first block.
+template <typename Word>
+using LaneFn = void (*)(Word* state, const uint8_t* const* data, size_t blocks);
+template <typename Word>
 struct LaneFamily {
-    uint8_t words;            // chaining words: 4 (MD5), 5 (SHA-1), 8 (SHA-256)
+    // A block is sixteen words; the length field at its end, two.
+    static constexpr size_t kBlock = 16 * sizeof(Word);
+    uint8_t words;            // chaining words: 4 (MD5), 5 (SHA-1), 8 (SHA-256, SHA-384/512)
+    uint8_t digestWords;      // of which the digest prints: 6 for SHA-384, else all
     bool bigEndian;           // byte order of the message words, the length field and the digest
-    const uint32_t* initial;  // the chaining words a message starts from
+    const Word* initial;      // the chaining words a message starts from
     // One message's blocks, for the few messages still running after the others ended.
-    void (*single)(uint32_t* hash, const uint8_t* data, size_t blocks);
-    LaneFn avx2;    // null where the lanes are not built (other processors)
-    LaneFn avx512;
+    void (*single)(Word* hash, const uint8_t* data, size_t blocks);
+    LaneFn<Word> avx2;        // null where the lanes are not built (other processors)
+    unsigned avx2Lanes;
+    LaneFn<Word> avx512;
+    unsigned avx512Lanes;
     // The SHA instructions' one message is as fast as AVX2's lanes: those are used only
     // on processors without the instructions.
     bool avx2OnlyWithoutSha;
 };
 
-// The messages the processor in use digests side by side with the family: kLanes, or 1
-// (one message at a time: no lanes on this processor, or none faster than one message).
-unsigned LaneCount(const LaneFamily& family);
+// The messages the processor in use digests side by side with the family: its lanes,
+// or 1 (one message at a time: no lanes on this processor, or none faster than one message).
+template <typename Word>
+unsigned LaneCount(const LaneFamily<Word>& family);
 
-// Digests each whole message of `messages` into `digests`, kLanes at a time.
-void DigestInLanes(const LaneFamily& family, const ::HashMessage* messages, size_t count, std::string* digests);
+// Digests each whole message of `messages` into `digests`, a lane each.
+template <typename Word>
+void DigestInLanes(const LaneFamily<Word>& family, const ::HashMessage* messages, size_t count, std::string* digests);
+
+// What the interface needs of a family, whatever its word size: kLanesOf<Md5Lanes>.
+struct LaneUse {
+    unsigned (*count)();
+    void (*digest)(const ::HashMessage* messages, size_t count, std::string* digests);
+};
+template <auto Family>
+constexpr LaneUse kLanesOf{[] { return LaneCount(Family()); },
+                           [](const ::HashMessage* messages, size_t count, std::string* digests) {
+                               DigestInLanes(Family(), messages, count, digests);
+                           }};
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 // Vectors of lanes, written with GCC's vector extensions so that one round function
 // serves both widths; the target of the function it is inlined into picks the code.
 typedef uint32_t U32x8 __attribute__((vector_size(32)));
 typedef uint32_t U32x16 __attribute__((vector_size(64)));
+typedef uint64_t U64x4 __attribute__((vector_size(32)));
+typedef uint64_t U64x8 __attribute__((vector_size(64)));
 
 // Lane code is always inlined into functions of the vectors' width, so GCC's warning
 // that passing such vectors by value differs between targets does not apply to it;
@@ -54,7 +77,8 @@ typedef uint32_t U32x16 __attribute__((vector_size(64)));
 #pragma GCC diagnostic ignored "-Wpsabi"
 template <int S, typename V>
 __attribute__((always_inline)) inline V LaneRotL(V x) {
-    return (x << S) | (x >> (32 - S));
+    constexpr int kBits = 8 * sizeof(x[0]);
+    return (x << S) | (x >> (kBits - S));
 }
 #pragma GCC diagnostic pop
 
@@ -66,7 +90,7 @@ __attribute__((always_inline)) inline V LaneRotL(V x) {
     std::memcpy(h, state, sizeof h);                           \
     for (size_t block = 0; block < blocks; ++block) {          \
         V w[16];                                               \
-        LOAD(w, data, 64 * block);                             \
+        LOAD(w, data, 16 * sizeof(w[0][0]) * block);                             \
         COMPRESS;                                              \
     }                                                          \
     std::memcpy(state, h, sizeof h)

@@ -269,12 +269,13 @@ __attribute__((target("avx512f,avx512bw"))) void Md5LanesAvx512(uint32_t* state,
 }  // namespace
 #else
 namespace {
-constexpr LaneFn Md5LanesAvx2 = nullptr, Md5LanesAvx512 = nullptr;
+constexpr LaneFn<uint32_t> Md5LanesAvx2 = nullptr, Md5LanesAvx512 = nullptr;
 }  // namespace
 #endif
 
-const LaneFamily& Md5Lanes() {
-    static constexpr LaneFamily family{4, false, kMdInitial, Md5Transform, Md5LanesAvx2, Md5LanesAvx512, false};
+const LaneFamily<uint32_t>& Md5Lanes() {
+    static constexpr LaneFamily<uint32_t> family{4, 4, false, kMdInitial, Md5Transform, Md5LanesAvx2, kMaxLanes,
+                                                 Md5LanesAvx512, kMaxLanes, false};
     return family;
 }
 #undef MD5_STEPS

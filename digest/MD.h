@@ -39,7 +39,8 @@ void Md4Transform(uint32_t* hash, const uint8_t* data, size_t blocks);
 void Md5Transform(uint32_t* hash, const uint8_t* data, size_t blocks);
 
 // MD5 of many messages side by side (HashBatch).
+template <typename Word>
 struct LaneFamily;
-const LaneFamily& Md5Lanes();
+const LaneFamily<uint32_t>& Md5Lanes();
 
 }  // namespace quorvix::digest

@@ -255,12 +255,13 @@ __attribute__((target("avx512f,avx512bw"))) void Sha1LanesAvx512(uint32_t* state
 }  // namespace
 #else
 namespace {
-constexpr LaneFn Sha1LanesAvx2 = nullptr, Sha1LanesAvx512 = nullptr;
+constexpr LaneFn<uint32_t> Sha1LanesAvx2 = nullptr, Sha1LanesAvx512 = nullptr;
 }  // namespace
 #endif
 
-const LaneFamily& Sha1Lanes() {
-    static constexpr LaneFamily family{5, true, kSha1Initial, Sha1Transform, Sha1LanesAvx2, Sha1LanesAvx512, false};
+const LaneFamily<uint32_t>& Sha1Lanes() {
+    static constexpr LaneFamily<uint32_t> family{5, 5, true, kSha1Initial, Sha1Transform, Sha1LanesAvx2, kMaxLanes,
+                                                 Sha1LanesAvx512, kMaxLanes, false};
     return family;
 }
 

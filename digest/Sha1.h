@@ -10,6 +10,7 @@
 
 namespace quorvix::digest {
 
+template <typename Word>
 struct LaneFamily;
 
 void Sha1Init(Sha32State& state, uint32_t variant);
@@ -20,6 +21,6 @@ void Sha1Final(Sha32State& state, std::string& digest);
 void Sha1Transform(uint32_t* hash, const uint8_t* data, size_t blocks);
 
 // Many messages side by side (HashBatch).
-const LaneFamily& Sha1Lanes();
+const LaneFamily<uint32_t>& Sha1Lanes();
 
 }  // namespace quorvix::digest

@@ -188,12 +188,13 @@ __attribute__((target("avx512f,avx512bw"))) void Sha256LanesAvx512(uint32_t* sta
 }  // namespace
 #else
 namespace {
-constexpr LaneFn Sha256LanesAvx2 = nullptr, Sha256LanesAvx512 = nullptr;
+constexpr LaneFn<uint32_t> Sha256LanesAvx2 = nullptr, Sha256LanesAvx512 = nullptr;
 }  // namespace
 #endif
 
-const LaneFamily& Sha256Lanes() {
-    static constexpr LaneFamily family{8, true, kSha256Initial, Sha256Transform, Sha256LanesAvx2, Sha256LanesAvx512, true};
+const LaneFamily<uint32_t>& Sha256Lanes() {
+    static constexpr LaneFamily<uint32_t> family{8, 8, true, kSha256Initial, Sha256Transform, Sha256LanesAvx2, kMaxLanes,
+                                                 Sha256LanesAvx512, kMaxLanes, true};
     return family;
 }
 

@@ -10,6 +10,7 @@
 
 namespace quorvix::digest {
 
+template <typename Word>
 struct LaneFamily;
 
 void Sha256Init(Sha32State& state, uint32_t variant);
@@ -20,6 +21,6 @@ void Sha256Final(Sha32State& state, std::string& digest);
 void Sha256Transform(uint32_t* hash, const uint8_t* data, size_t blocks);
 
 // Many messages side by side (HashBatch).
-const LaneFamily& Sha256Lanes();
+const LaneFamily<uint32_t>& Sha256Lanes();
 
 }  // namespace quorvix::digest

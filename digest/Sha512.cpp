@@ -1,10 +1,12 @@
 #include "Sha512.h"
 
 #include <cstring>
+#include <utility>
 
 #include "Cpu.h"
 #include "Hex.h"
 #include "Intrinsics.h"
+#include "Lanes.h"
 #include "ShaBlocks.h"
 
 namespace quorvix::digest {
@@ -327,6 +329,106 @@ void Sha512Transform(uint64_t* hash, const uint8_t* data, size_t blocks) {
     if (Cpu().bmi2) return Sha512Bmi2(hash, data, blocks);
 #endif
     Sha512Portable(hash, data, blocks);
+}
+
+// --- Many messages in vector lanes ------------------------------------------------
+// The rounds of the portable code above, on vectors holding the same word of four or
+// eight messages.
+
+#ifdef QUORVIX_X86
+#pragma GCC diagnostic ignored "-Wpsabi"  // see LaneRotL
+namespace {
+
+template <int N, typename V>
+__attribute__((always_inline)) inline V LaneRotR(V x) {
+    return LaneRotL<64 - N>(x);
+}
+
+template <int T, typename V>
+__attribute__((always_inline)) inline void Sha512LaneRound(V (&v)[8], V (&w)[16]) {
+    V& a = v[(80 - T) % 8];
+    V& b = v[(81 - T) % 8];
+    V& c = v[(82 - T) % 8];
+    V& d = v[(83 - T) % 8];
+    V& e = v[(84 - T) % 8];
+    V& f = v[(85 - T) % 8];
+    V& g = v[(86 - T) % 8];
+    V& h = v[(87 - T) % 8];
+    if constexpr (T >= 16) {
+        const V w15 = w[(T + 1) & 15], w2 = w[(T + 14) & 15];
+        w[T & 15] += (LaneRotR<19>(w2) ^ LaneRotR<61>(w2) ^ (w2 >> 6)) + w[(T + 9) & 15] +
+                     (LaneRotR<1>(w15) ^ LaneRotR<8>(w15) ^ (w15 >> 7));
+    }
+    const V t1 = h + (LaneRotR<14>(e) ^ LaneRotR<18>(e) ^ LaneRotR<41>(e)) + (g ^ (e & (f ^ g))) +
+                 (w[T & 15] + kSha512K[T]);
+    d += t1;
+    h = t1 + (LaneRotR<28>(a) ^ LaneRotR<34>(a) ^ LaneRotR<39>(a)) + ((a & b) | (c & (a | b)));
+}
+
+template <typename V, size_t... T>
+__attribute__((always_inline)) inline void Sha512LaneBlock(V (&w)[16], V (&h)[8], std::index_sequence<T...>) {
+    V v[8] = {h[0], h[1], h[2], h[3], h[4], h[5], h[6], h[7]};
+    (Sha512LaneRound<int(T)>(v, w), ...);
+    for (int i = 0; i < 8; ++i) h[i] += v[i];
+}
+
+// Word k of four lanes' 128-byte blocks, big-endian: each quarter of the blocks loaded
+// as rows and turned into columns.
+__attribute__((target("avx2"), always_inline)) inline void LoadLaneWords4x64(U64x4 (&w)[16], const uint8_t* const* data,
+                                                                              size_t offset) {
+    const __m256i swap = _mm256_set_epi64x(0x08090a0b0c0d0e0fLL, 0x0001020304050607LL, 0x08090a0b0c0d0e0fLL,
+                                           0x0001020304050607LL);
+    for (int quarter = 0; quarter < 4; ++quarter) {
+        __m256i r[4];
+        for (int l = 0; l < 4; ++l)
+            r[l] = _mm256_shuffle_epi8(
+                _mm256_loadu_si256(reinterpret_cast<const __m256i*>(data[l] + offset + 32 * quarter)), swap);
+        const __m256i t0 = _mm256_unpacklo_epi64(r[0], r[1]), t1 = _mm256_unpackhi_epi64(r[0], r[1]);
+        const __m256i t2 = _mm256_unpacklo_epi64(r[2], r[3]), t3 = _mm256_unpackhi_epi64(r[2], r[3]);
+        w[4 * quarter + 0] = U64x4(_mm256_permute2x128_si256(t0, t2, 0x20));
+        w[4 * quarter + 1] = U64x4(_mm256_permute2x128_si256(t1, t3, 0x20));
+        w[4 * quarter + 2] = U64x4(_mm256_permute2x128_si256(t0, t2, 0x31));
+        w[4 * quarter + 3] = U64x4(_mm256_permute2x128_si256(t1, t3, 0x31));
+    }
+}
+
+// Eight lanes: lanes 0-3 in the low half of each vector, 4-7 in the high half.
+__attribute__((target("avx2"), always_inline)) inline void LoadLaneWords8x64(U64x8 (&w)[16], const uint8_t* const* data,
+                                                                              size_t offset) {
+    U64x4 low[16], high[16];
+    LoadLaneWords4x64(low, data, offset);
+    LoadLaneWords4x64(high, data + 4, offset);
+    for (int k = 0; k < 16; ++k) {
+        std::memcpy(&w[k], &low[k], sizeof low[k]);
+        std::memcpy(reinterpret_cast<char*>(&w[k]) + sizeof low[k], &high[k], sizeof high[k]);
+    }
+}
+
+__attribute__((target("avx2"))) void Sha512LanesAvx2(uint64_t* state, const uint8_t* const* data, size_t blocks) {
+    QUORVIX_LANE_BLOCKS(U64x4, 8, LoadLaneWords4x64, Sha512LaneBlock(w, h, std::make_index_sequence<80>{}));
+}
+__attribute__((target("avx512f,avx512bw,avx512vl"))) void Sha512LanesAvx512(uint64_t* state, const uint8_t* const* data,
+                                                                          size_t blocks) {
+    QUORVIX_LANE_BLOCKS(U64x8, 8, LoadLaneWords8x64, Sha512LaneBlock(w, h, std::make_index_sequence<80>{}));
+}
+
+}  // namespace
+#else
+namespace {
+constexpr LaneFn<uint64_t> Sha512LanesAvx2 = nullptr, Sha512LanesAvx512 = nullptr;
+}  // namespace
+#endif
+
+const LaneFamily<uint64_t>& Sha384Lanes() {
+    static constexpr LaneFamily<uint64_t> family{8, 6, true, kSha384Initial, Sha512Transform, Sha512LanesAvx2, 4,
+                                                 Sha512LanesAvx512, 8, false};
+    return family;
+}
+
+const LaneFamily<uint64_t>& Sha512Lanes() {
+    static constexpr LaneFamily<uint64_t> family{8, 8, true, kSha512Initial, Sha512Transform, Sha512LanesAvx2, 4,
+                                                 Sha512LanesAvx512, 8, false};
+    return family;
 }
 
 // Variant 384 starts from SHA-384's initial values and prints six words; any other

@@ -12,12 +12,13 @@
 
 namespace {
 
-constexpr uint32_t kLaneTypes[] = {HASH_MD5, HASH_SHA1, HASH_SHA256};
+constexpr uint32_t kLaneTypes[] = {HASH_MD5, HASH_SHA1, HASH_SHA256, HASH_SHA384, HASH_SHA512};
 
-// The lengths that meet the block edges: the padding fits in the last block or needs
-// one more, no tail at all, and runs of whole blocks.
-const std::vector<size_t> kEdgeLengths = {0, 1, 3, 55, 56, 57, 63, 64, 65, 119, 120, 121, 127, 128, 129, 191, 192,
-                                          1000, 1024, 4103, 65536, 70001};
+// The lengths that meet the edges of 64- and 128-byte blocks: the padding fits in the last
+// block or needs one more, no tail at all, and runs of whole blocks.
+const std::vector<size_t> kEdgeLengths = {0,   1,   3,   55,  56,  57,  63,   64,   65,   111,   112,  113,
+                                          119, 120, 121, 127, 128, 129, 191,  192,  239,  240,   255,  256,
+                                          257, 1000, 1024, 4103, 65536, 70001};
 
 std::vector<HashMessage> MessagesOf(const std::vector<uint8_t>& bytes, const std::vector<size_t>& lengths,
                                     std::mt19937& random) {
@@ -156,19 +157,19 @@ TEST(Batch, LaneCountsFollowTheFeaturesInUse) {
         for (uint32_t type : AllTypes()) EXPECT_EQ(HashBatchLanes(type), 1u) << HashTypeName(type);
     }
     EXPECT_EQ(HashBatchLanes(HASH_CRC32), 1u);
-    EXPECT_EQ(HashBatchLanes(HASH_SHA512), 1u);
     EXPECT_EQ(HashBatchLanes(1234), 1u);
     struct Row {
         const char* name;
         CpuLevel level;
         bool sha;
-        uint32_t md5, sha1, sha256;
+        uint32_t md5, sha1, sha256, sha512;
     };
     // SHA-256's AVX2 lanes are no faster than the SHA instructions: used only without them.
-    const Row rows[] = {{"sse4", CpuLevel::Sse4, true, 1, 1, 1},
-                        {"avx2", CpuLevel::Avx2, true, 16, 16, 1},
-                        {"avx2 without SHA", CpuLevel::Avx2, false, 16, 16, 16},
-                        {"avx512", CpuLevel::Avx512, true, 16, 16, 16}};
+    // SHA-384/512's 64-bit words: four to an AVX2 vector, eight to an AVX-512 one.
+    const Row rows[] = {{"sse4", CpuLevel::Sse4, true, 1, 1, 1, 1},
+                        {"avx2", CpuLevel::Avx2, true, 16, 16, 1, 4},
+                        {"avx2 without SHA", CpuLevel::Avx2, false, 16, 16, 16, 4},
+                        {"avx512", CpuLevel::Avx512, true, 16, 16, 16, 8}};
     // The levels this run can reach: QUORVIX_DIGEST_LEVEL may cap the machine's.
     const CpuFeatures& inUse = Cpu();
     const auto reachable = [&](CpuLevel level) {
@@ -182,5 +183,7 @@ TEST(Batch, LaneCountsFollowTheFeaturesInUse) {
         EXPECT_EQ(HashBatchLanes(HASH_MD5), row.md5) << row.name;
         EXPECT_EQ(HashBatchLanes(HASH_SHA1), row.sha1) << row.name;
         EXPECT_EQ(HashBatchLanes(HASH_SHA256), row.sha256) << row.name;
+        EXPECT_EQ(HashBatchLanes(HASH_SHA384), row.sha512) << row.name;
+        EXPECT_EQ(HashBatchLanes(HASH_SHA512), row.sha512) << row.name;
     }
 }
