@@ -127,7 +127,7 @@ many() {
   rm -rf "$work/files"
 }
 
-many_rows() {  # [qxhash options]: MD5, SHA-1 and SHA-256 over files/*, beside the others
+many_rows() {  # [qxhash options]: MD5, SHA-1, SHA-256 and SHA-512 over files/*, beside the others
   local p
   mapfile -t p < <(peers "md5sum:md5sum files/*" "rhash:rhash --md5 files/*" "openssl:openssl dgst -md5 files/*")
   row MD5 "$qxhash $* -a md5 files/*" "${p[@]}"
@@ -135,6 +135,8 @@ many_rows() {  # [qxhash options]: MD5, SHA-1 and SHA-256 over files/*, beside t
   row SHA-1 "$qxhash $* -a sha1 files/*" "${p[@]}"
   mapfile -t p < <(peers "sha256sum:sha256sum files/*" "rhash:rhash --sha256 files/*" "openssl:openssl dgst -sha256 files/*")
   row SHA-256 "$qxhash $* -a sha256 files/*" "${p[@]}"
+  mapfile -t p < <(peers "sha512sum:sha512sum files/*" "rhash:rhash --sha512 files/*" "openssl:openssl dgst -sha512 files/*")
+  row SHA-512 "$qxhash $* -a sha512 files/*" "${p[@]}"
 }
 
 has_lanes() {  # avx512 | avx2: whether the processor has what the library's lanes need
@@ -153,7 +155,7 @@ lanes() {
   echo "| algorithm, level | qxhash | qxhash one file at a time | one at a time / side by side |"
   echo "|---|---:|---|---:|"
   local a level
-  for a in md5 sha1 sha256; do
+  for a in md5 sha1 sha256 sha512; do
     for level in avx512 avx2; do
       has_lanes "$level" || continue
       row "$a, $level" \
