@@ -386,6 +386,11 @@ void AdlerUpdate(AdlerState& state, const uint8_t* data, uint32_t length) {
 #endif
     uint32_t s1 = state.sums & 0xffff;
     uint32_t s2 = state.sums >> 16;
+    if (length < 16) {  // a few bytes: no call, and s1 stays below twice the modulus
+        for (uint32_t i = 0; i < length; ++i) s2 += s1 += data[i];
+        state.sums = ((s2 % kModulus) << 16) | (s1 >= kModulus ? s1 - kModulus : s1);
+        return;
+    }
 #ifdef QUORVIX_X86
     if (length >= 64 && Cpu().avx2)
         AdlerAvx2(s1, s2, data, length);
@@ -407,9 +412,7 @@ void AdlerFinal(AdlerState& state, std::string& digest) {
         state.lanesInUse = false;
     }
 #endif
-    uint8_t bytes[4];
-    StoreBE32(bytes, state.sums);
-    WriteHexBytes(digest, bytes, 4);
+    WriteHex4Bytes(digest, Swap32(state.sums));  // printed most significant byte first
 }
 
 }  // namespace quorvix::digest

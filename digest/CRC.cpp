@@ -87,9 +87,28 @@ inline uint64_t RegisterWord(uint32_t crc) {
     return Msb ? uint64_t(crc) << 32 : crc;
 }
 
+// The last 0..7 bytes as four, two and one, three steps at most instead of seven; inlined
+// where a short message ends, so that a few bytes cost no call.
+template <bool Msb>
+__attribute__((always_inline)) inline uint32_t Tail(uint32_t crc, const uint8_t* data, size_t length) {
+    const auto& t = Msb ? kMsb : kReflected;
+    if (length & 4) {
+        const uint32_t v = crc ^ (Msb ? LoadBE32(data) : LoadLE32(data));
+        crc = Msb ? t[3][v >> 24] ^ t[2][(v >> 16) & 0xff] ^ t[1][(v >> 8) & 0xff] ^ t[0][v & 0xff]
+                  : t[3][v & 0xff] ^ t[2][(v >> 8) & 0xff] ^ t[1][(v >> 16) & 0xff] ^ t[0][v >> 24];
+        data += 4;
+    }
+    if (length & 2) {
+        crc = Msb ? (crc << 16) ^ t[1][(crc >> 24) ^ data[0]] ^ t[0][((crc >> 16) & 0xff) ^ data[1]]
+                  : (crc >> 16) ^ t[1][(crc ^ data[0]) & 0xff] ^ t[0][((crc >> 8) ^ data[1]) & 0xff];
+        data += 2;
+    }
+    if (length & 1) crc = Msb ? (crc << 8) ^ t[0][(crc >> 24) ^ data[0]] : (crc >> 8) ^ t[0][(crc ^ data[0]) & 0xff];
+    return crc;
+}
+
 template <bool Msb>
 uint32_t Portable(uint32_t crc, const uint8_t* data, size_t length) {
-    const auto& t = Msb ? kMsb : kReflected;
     constexpr size_t kBlock = 8 * kBraids;
     // Braided while at least two blocks remain: the last block gathers the braids.
     if (length >= 2 * kBlock) {
@@ -106,20 +125,7 @@ uint32_t Portable(uint32_t crc, const uint8_t* data, size_t length) {
         length -= kBlock;
     }
     for (; length >= 8; data += 8, length -= 8) crc = SliceWord<Msb>(LoadWord<Msb>(data) ^ RegisterWord<Msb>(crc), 0);
-    // The last 0..7 bytes as four, two and one, three steps at most instead of seven.
-    if (length & 4) {
-        const uint32_t v = crc ^ (Msb ? LoadBE32(data) : LoadLE32(data));
-        crc = Msb ? t[3][v >> 24] ^ t[2][(v >> 16) & 0xff] ^ t[1][(v >> 8) & 0xff] ^ t[0][v & 0xff]
-                  : t[3][v & 0xff] ^ t[2][(v >> 8) & 0xff] ^ t[1][(v >> 16) & 0xff] ^ t[0][v >> 24];
-        data += 4;
-    }
-    if (length & 2) {
-        crc = Msb ? (crc << 16) ^ t[1][(crc >> 24) ^ data[0]] ^ t[0][((crc >> 16) & 0xff) ^ data[1]]
-                  : (crc >> 16) ^ t[1][(crc ^ data[0]) & 0xff] ^ t[0][((crc >> 8) ^ data[1]) & 0xff];
-        data += 2;
-    }
-    if (length & 1) crc = Msb ? (crc << 8) ^ t[0][(crc >> 24) ^ data[0]] : (crc >> 8) ^ t[0][(crc ^ data[0]) & 0xff];
-    return crc;
+    return Tail<Msb>(crc, data, length);
 }
 
 uint32_t ReflectedPortable(uint32_t crc, const uint8_t* data, size_t length) { return Portable<false>(crc, data, length); }
@@ -411,6 +417,7 @@ CLMUL_TARGET uint32_t FoldShort(uint32_t crc, const uint8_t* data, size_t length
 
 template <bool Msb>
 uint32_t RegisterUpdate(uint32_t crc, const uint8_t* data, size_t length) {
+    if (length < 8) return Tail<Msb>(crc, data, length);
     if (length >= 256 && Cpu().vpclmul256) return FoldClmul256<Msb>(crc, data, length);
     if (length >= 64 && Cpu().pclmul) return FoldClmul<Msb>(crc, data, length);
     if (length >= 16 && Cpu().pclmul) return FoldShort<Msb>(crc, data, length);
@@ -461,9 +468,7 @@ uint32_t Register(const CrcState& state) {
 // The checksum is the register inverted, printed least significant byte first.
 template <bool Msb>
 void Final(CrcState& state, std::string& digest) {
-    uint8_t bytes[4];
-    StoreLE32(bytes, ~Register<Msb>(state));
-    WriteHexBytes(digest, bytes, 4);
+    WriteHex4Bytes(digest, ~Register<Msb>(state));
     if (state.folding) Wipe(state);  // the lanes and waiting bytes are message data
 }
 

@@ -80,6 +80,10 @@ struct HashContext {
     // Pass count for the HAVAL (3..5) and Tiger codes: HashInit sets 3; it may be
     // changed after HashInit and before the first HashUpdate.
     uint32_t passes = 0;
+
+    // Sets the fields above, and no more: `{}` on a plain aggregate would clear the whole
+    // record too, which costs more than a short message's digest.
+    HashContext() noexcept {}
 };
 
 QUORVIX_DIGEST_API HashError HashInit(HashContext* context, uint32_t type);

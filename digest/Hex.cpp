@@ -69,8 +69,11 @@ inline __m128i Gather64(uint64_t w0, uint64_t w1) {
 
 // A digest usually replaces the text of the previous digest of its type: when the
 // length is the same, the string is written in place, without the library's resize.
+// (Out of line: inlined, the library's resize would make every writer save registers.)
+__attribute__((noinline, cold)) void SetLength(std::string& text, size_t digits) { text.resize(digits); }
+
 char* Resize(std::string& text, size_t digits) {
-    if (text.size() != digits) text.resize(digits);
+    if (text.size() != digits) SetLength(text, digits);
     return text.data();
 }
 
@@ -88,6 +91,11 @@ void WriteHexBytes(std::string& text, const uint8_t* bytes, size_t count) {
     for (; i + 16 <= count; i += 16) HexOf16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + i)), out + 2 * i);
 #endif
     PairsOf(bytes + i, count - i, out + 2 * i);
+}
+
+void WriteHex4Bytes(std::string& text, uint32_t bytes) {
+    char* out = Resize(text, 8);
+    for (int i = 0; i < 4; ++i) std::memcpy(out + 2 * i, kHexPairs.pairs[(bytes >> (8 * i)) & 0xff], 2);
 }
 
 void WriteHexWords32(std::string& text, const uint32_t* words, size_t count, bool bigEndian) {
