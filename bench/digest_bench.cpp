@@ -29,6 +29,7 @@
 #include <unistd.h>
 
 #include "Implementations.h"
+#include "Paired.h"
 #include "Report.h"
 #include "digest/CryptoAPI.h"
 #include "digest/Cpu.h"
@@ -69,10 +70,11 @@ void MakeHex(const Implementation& implementation, char* text) {
     }
 }
 
-void Run(benchmark::State& state, Implementation& implementation, Use use) {
+// One digest in the given use.
+void Once(Implementation& implementation, Use use) {
     const uint8_t* data = Message().data();
     char text[130];
-    for (auto _ : state) {
+    {
         implementation.Init();
         switch (use) {
             case kWhole: implementation.Update(data, kLong); break;
@@ -90,6 +92,10 @@ void Run(benchmark::State& state, Implementation& implementation, Use use) {
             benchmark::DoNotOptimize(text);
         }
     }
+}
+
+void Run(benchmark::State& state, Implementation& implementation, Use use) {
+    for (auto _ : state) Once(implementation, use);
     const size_t bytes[] = {kLong, kShort, kShort, kLong, 0, 1};
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(bytes[use]));
     if (PerMessage(use)) state.SetItemsProcessed(int64_t(state.iterations()));
@@ -132,13 +138,57 @@ bool Check(const DigestRow& row, Implementation& implementation) {
     return true;
 }
 
-void WriteMarkdown(const std::string& path, const std::vector<DigestRow>& rows,
-                   const std::map<std::string, std::vector<std::string>>& peersOf, const Collector& collector) {
+using Named = std::map<std::string, Implementation*>;  // "SHA1/OpenSSL" → the implementation
+
+// The two fastest other libraries in a use, by the medians of the timed repetitions.
+std::vector<std::string> FastestOthers(const std::string& base, Use use, const std::vector<std::string>& peers,
+                                       const Collector& collector) {
+    std::vector<std::pair<double, std::string>> rates;
+    for (const std::string& peer : peers)
+        if (const auto m = collector.measures.find(base + "/" + kUseNames[use] + "/" + peer); m != collector.measures.end())
+            rates.emplace_back(m->second.median, peer);
+    std::sort(rates.rbegin(), rates.rend());
+    std::vector<std::string> names;
+    for (size_t i = 0; i < rates.size() && i < 2; ++i) names.push_back(rates[i].second);
+    return names;
+}
+
+// Ours against the fastest others in every use, in alternating bursts: "SHA1/1MiB" → the
+// lowest ratio (the repetitions' medians may rank two close libraries either way).
+struct Compared {
+    std::string other;  // the library ours is compared with
+    PairedRatio ratio;
+};
+
+std::map<std::string, Compared> MeasureRatios(const std::vector<DigestRow>& rows,
+                                                 const std::map<std::string, std::vector<std::string>>& peersOf,
+                                                 const Collector& collector, const Named& named, int pairs) {
+    std::map<std::string, Compared> ratios;
+    for (const DigestRow& row : rows) {
+        const std::string base = row.Name();
+        for (Use use : kUses) {
+            Implementation& ours = *named.at(base + "/Quorvix");
+            for (const std::string& other : FastestOthers(base, use, peersOf.at(base), collector)) {
+                Implementation& theirs = *named.at(base + "/" + other);
+                const PairedRatio ratio = MeasurePaired([&] { Once(ours, use); }, [&] { Once(theirs, use); }, pairs);
+                std::printf("%s/%s: ours over %s, alternating pairs: median %.3f (quartiles %.3f, %.3f)\n", base.c_str(),
+                            kUseNames[use], other.c_str(), ratio.median, ratio.lowQuartile, ratio.highQuartile);
+                const auto [kept, first] = ratios.try_emplace(base + "/" + kUseNames[use], Compared{other, ratio});
+                if (!first && ratio.median < kept->second.ratio.median) kept->second = {other, ratio};
+            }
+        }
+    }
+    return ratios;
+}
+
+void WriteMarkdown(const std::string& path, const std::vector<DigestRow>& rows, const Collector& collector,
+                   const std::map<std::string, Compared>& ratios, int pairs) {
     std::ostringstream out;
     out << "## Level " << CpuLevelName(LevelInUse()) << "\n\n"
         << "Machine: " << CpuModel() << " (" << Features() << "); level in use: " << CpuLevelName(LevelInUse())
-        << ". Medians of shuffled repetitions, ± their coefficient of variation; each ratio is ours over the fastest"
-        << " other library in this run.\n\n"
+        << ". Rates: medians of shuffled repetitions, ± their coefficient of variation. Ratios: ours over the faster"
+        << " of the two fastest other libraries (by those medians), each the median of the ratios of " << pairs
+        << " alternating timed bursts (fewer for the slowest types), all in this run.\n\n"
         << "| type | 1 MiB, MB/s | fastest other | ratio | 64 B, M msg/s | fastest other, raw | ratio | fastest other, hex | ratio"
         << " | 4 KiB pieces, MB/s | fastest other | ratio | 0 B, M msg/s | fastest other, hex | ratio"
         << " | 1 B, M msg/s | fastest other, hex | ratio |\n|---|"
@@ -154,19 +204,15 @@ void WriteMarkdown(const std::string& path, const std::vector<DigestRow>& rows,
             const double scale = 1e-6;  // M msg/s or MB/s
             const Measure* ours = find(base + "/" + kUseNames[use == kShortHex ? kShortRaw : use] + "/Quorvix");
             if (use != kShortHex) out << " | " << (ours ? Number(ours->median * scale) + " ±" + Number(ours->cv * 100) + "%" : "-");
-            const Measure* best = nullptr;
-            std::string bestName;
-            for (const std::string& peer : peersOf.at(base))
-                if (const Measure* m = find(base + "/" + kUseNames[use] + "/" + peer); m && (!best || m->median > best->median)) {
-                    best = m;
-                    bestName = peer;
-                }
-            if (!best) {
+            const auto compared = ratios.find(base + "/" + kUseNames[use]);
+            const Measure* other =
+                compared == ratios.end() ? nullptr : find(base + "/" + kUseNames[use] + "/" + compared->second.other);
+            if (!other) {
                 out << " | - | -";
                 continue;
             }
-            out << " | " << Number(best->median * scale) << " (" << bestName << ")";
-            out << " | " << (ours ? Number(ours->median / best->median) : "-");
+            out << " | " << Number(other->median * scale) << " (" << compared->second.other << ")";
+            out << " | " << Number(compared->second.ratio.median);
         }
         out << " |\n";
     }
@@ -185,6 +231,7 @@ int main(int argc, char** argv) {
     std::vector<DigestRow> rows;
     std::vector<std::unique_ptr<Implementation>> keep;
     std::map<std::string, std::vector<std::string>> peersOf;
+    Named named;
     bool checked = true;
     for (const DigestRow& row : AllRows()) {
         if (!only.empty() && row.Name().find(only) == std::string::npos) continue;
@@ -199,6 +246,7 @@ int main(int argc, char** argv) {
             if (implementation->differentPadding) name += " (other padding)";
             const bool ours = implementation->library == "Quorvix";
             if (!ours) peersOf[row.Name()].push_back(name);
+            named[row.Name() + "/" + name] = implementation.get();
             for (Use use : kUses) {
                 if (ours && use == kShortHex) continue;  // ours always makes hex text
                 benchmark::RegisterBenchmark((row.Name() + "/" + kUseNames[use] + "/" + name).c_str(), Run,
@@ -215,7 +263,9 @@ int main(int argc, char** argv) {
     std::printf("Machine: %s (%s); level in use: %s\n", CpuModel().c_str(), Features().c_str(), CpuLevelName(LevelInUse()));
     Collector collector;
     benchmark::RunSpecifiedBenchmarks(&collector);
-    if (!markdown.empty()) WriteMarkdown(markdown, rows, peersOf, collector);
+    const int pairs = quick ? 21 : 201;
+    const auto ratios = MeasureRatios(rows, peersOf, collector, named, pairs);
+    if (!markdown.empty()) WriteMarkdown(markdown, rows, collector, ratios, pairs);
     benchmark::Shutdown();
     return 0;
 }
