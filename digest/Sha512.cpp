@@ -1,6 +1,7 @@
 #include "Sha512.h"
 
 #include <cstring>
+#include <type_traits>
 #include <utility>
 
 #include "Cpu.h"
@@ -346,8 +347,33 @@ __attribute__((always_inline)) inline V LaneRotR(V x) {
     return LaneRotL<64 - N>(x);
 }
 
+// A rotation by eight bits moves whole bytes: one byte shuffle instead of two shifts and an OR.
+typedef uint8_t U8x32 __attribute__((vector_size(32)));
+typedef uint8_t U8x64 __attribute__((vector_size(64)));
+
+template <typename V>
+__attribute__((always_inline)) inline V LaneRotR8(V x) {
+    using Bytes = std::conditional_t<sizeof(V) == 32, U8x32, U8x64>;
+    Bytes mask;
+    for (int i = 0; i < int(sizeof(V)); ++i) mask[i] = uint8_t((i & ~7) | ((i + 1) & 7));
+    return V(__builtin_shuffle(Bytes(x), mask));
+}
+
+// The round constants as the lanes need them, each repeated across a vector: added
+// from memory, where a constant put together in a register would cost three operations.
+struct WideConstants {
+    alignas(64) uint64_t k[80][8];
+    constexpr WideConstants() : k() {
+        for (int t = 0; t < 80; ++t)
+            for (int lane = 0; lane < 8; ++lane) k[t][lane] = kSha512K[t];
+    }
+};
+constexpr WideConstants kSha512KWide;
+
+// `ab` carries a ^ b from round to round: Maj(a, b, c) = b ^ ((a ^ b) & (b ^ c)), and this
+// round's b ^ c is the last round's a ^ b.
 template <int T, typename V>
-__attribute__((always_inline)) inline void Sha512LaneRound(V (&v)[8], V (&w)[16]) {
+__attribute__((always_inline)) inline void Sha512LaneRound(V (&v)[8], V (&w)[16], V& ab) {
     V& a = v[(80 - T) % 8];
     V& b = v[(81 - T) % 8];
     V& c = v[(82 - T) % 8];
@@ -356,21 +382,26 @@ __attribute__((always_inline)) inline void Sha512LaneRound(V (&v)[8], V (&w)[16]
     V& f = v[(85 - T) % 8];
     V& g = v[(86 - T) % 8];
     V& h = v[(87 - T) % 8];
+    (void)c;
     if constexpr (T >= 16) {
         const V w15 = w[(T + 1) & 15], w2 = w[(T + 14) & 15];
         w[T & 15] += (LaneRotR<19>(w2) ^ LaneRotR<61>(w2) ^ (w2 >> 6)) + w[(T + 9) & 15] +
-                     (LaneRotR<1>(w15) ^ LaneRotR<8>(w15) ^ (w15 >> 7));
+                     (LaneRotR<1>(w15) ^ LaneRotR8(w15) ^ (w15 >> 7));
     }
-    const V t1 = h + (LaneRotR<14>(e) ^ LaneRotR<18>(e) ^ LaneRotR<41>(e)) + (g ^ (e & (f ^ g))) +
-                 (w[T & 15] + kSha512K[T]);
+    V k;
+    std::memcpy(&k, kSha512KWide.k[T], sizeof k);
+    const V t1 = h + (LaneRotR<14>(e) ^ LaneRotR<18>(e) ^ LaneRotR<41>(e)) + (g ^ (e & (f ^ g))) + (w[T & 15] + k);
     d += t1;
-    h = t1 + (LaneRotR<28>(a) ^ LaneRotR<34>(a) ^ LaneRotR<39>(a)) + ((a & b) | (c & (a | b)));
+    const V bc = ab;
+    ab = a ^ b;
+    h = t1 + (LaneRotR<28>(a) ^ LaneRotR<34>(a) ^ LaneRotR<39>(a)) + (b ^ (ab & bc));
 }
 
 template <typename V, size_t... T>
 __attribute__((always_inline)) inline void Sha512LaneBlock(V (&w)[16], V (&h)[8], std::index_sequence<T...>) {
     V v[8] = {h[0], h[1], h[2], h[3], h[4], h[5], h[6], h[7]};
-    (Sha512LaneRound<int(T)>(v, w), ...);
+    V ab = h[1] ^ h[2];
+    (Sha512LaneRound<int(T)>(v, w, ab), ...);
     for (int i = 0; i < 8; ++i) h[i] += v[i];
 }
 
