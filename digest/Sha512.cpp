@@ -1,7 +1,6 @@
 #include "Sha512.h"
 
 #include <cstring>
-#include <type_traits>
 #include <utility>
 
 #include "Cpu.h"
@@ -353,10 +352,13 @@ typedef uint8_t U8x64 __attribute__((vector_size(64)));
 
 template <typename V>
 __attribute__((always_inline)) inline V LaneRotR8(V x) {
-    using Bytes = std::conditional_t<sizeof(V) == 32, U8x32, U8x64>;
-    Bytes mask;
-    for (int i = 0; i < int(sizeof(V)); ++i) mask[i] = uint8_t((i & ~7) | ((i + 1) & 7));
-    return V(__builtin_shuffle(Bytes(x), mask));
+    if constexpr (sizeof(V) == 32) {
+        const U8x32 bytes = U8x32(x);
+        return V(__builtin_shufflevector(bytes, bytes, 1, 2, 3, 4, 5, 6, 7, 0, 9, 10, 11, 12, 13, 14, 15, 8, 17, 18, 19, 20, 21, 22, 23, 16, 25, 26, 27, 28, 29, 30, 31, 24));
+    } else {
+        const U8x64 bytes = U8x64(x);
+        return V(__builtin_shufflevector(bytes, bytes, 1, 2, 3, 4, 5, 6, 7, 0, 9, 10, 11, 12, 13, 14, 15, 8, 17, 18, 19, 20, 21, 22, 23, 16, 25, 26, 27, 28, 29, 30, 31, 24, 33, 34, 35, 36, 37, 38, 39, 32, 41, 42, 43, 44, 45, 46, 47, 40, 49, 50, 51, 52, 53, 54, 55, 48, 57, 58, 59, 60, 61, 62, 63, 56));
+    }
 }
 
 // The round constants as the lanes need them, each repeated across a vector: added
