@@ -14,6 +14,7 @@
 #include <random>
 
 #include "Implementations.h"
+#include "Paired.h"
 #include "Report.h"
 #include "digest/CryptoAPI.h"
 
@@ -38,24 +39,29 @@ std::vector<HashMessage> Messages(size_t size) {
     return messages;
 }
 
+void BatchOnce(uint32_t type, const std::vector<HashMessage>& messages, std::vector<std::string>& digests) {
+    HashBatch(type, messages.data(), messages.size(), digests.data());
+    benchmark::DoNotOptimize(digests.data());
+}
+
+void OneAtATimeOnce(Implementation& implementation, const std::vector<HashMessage>& messages) {
+    for (const HashMessage& message : messages) {
+        implementation.Init();
+        implementation.Update(static_cast<const uint8_t*>(message.data), size_t(message.length));
+        implementation.Final();
+    }
+}
+
 void Batch(benchmark::State& state, uint32_t type, size_t size) {
     const std::vector<HashMessage> messages = Messages(size);
     std::vector<std::string> digests(messages.size());
-    for (auto _ : state) {
-        HashBatch(type, messages.data(), messages.size(), digests.data());
-        benchmark::DoNotOptimize(digests.data());
-    }
+    for (auto _ : state) BatchOnce(type, messages, digests);
     state.SetBytesProcessed(int64_t(state.iterations() * messages.size() * size));
 }
 
 void OneAtATime(benchmark::State& state, Implementation& implementation, size_t size) {
     const std::vector<HashMessage> messages = Messages(size);
-    for (auto _ : state)
-        for (const HashMessage& message : messages) {
-            implementation.Init();
-            implementation.Update(static_cast<const uint8_t*>(message.data), size);
-            implementation.Final();
-        }
+    for (auto _ : state) OneAtATimeOnce(implementation, messages);
     state.SetBytesProcessed(int64_t(state.iterations() * messages.size() * size));
 }
 
@@ -74,6 +80,7 @@ int main(int argc, char** argv) {
     for (uint32_t type : {HASH_MD5, HASH_SHA1, HASH_SHA256, HASH_SHA384, HASH_SHA512})
         if (DigestRow{type, 0}.Name().find(options.only) != std::string::npos) types.push_back(type);
     std::vector<std::unique_ptr<Implementation>> keep;
+    std::map<uint32_t, Implementation*> ours;
     std::map<uint32_t, std::vector<std::string>> labels;
     const auto add = [&](const std::string& name, auto&& function) {
         benchmark::RegisterBenchmark(name.c_str(), function)
@@ -95,6 +102,7 @@ int main(int argc, char** argv) {
                     [measured, size](benchmark::State& state) { OneAtATime(state, *measured, size); });
             }
         }
+        ours[type] = implementations.front().get();
         for (auto& implementation : implementations) {
             labels[type].push_back(Label(*implementation));
             keep.push_back(std::move(implementation));
@@ -107,7 +115,12 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&collector);
 
     // The ratios: the batch over each one-at-a-time use.
-    std::string table = "| type | message | lanes | batch, MB/s | one at a time, MB/s: batch is × |\n|---|---:|---:|---:|---|\n";
+    // The batch against ours one at a time once more, in alternating bursts, which the
+    // drift of a shared machine does not sway.
+    const int pairs = quick ? 21 : 201;
+    std::string table =
+        "| type | message | lanes | batch, MB/s | batch over ours one at a time, paired | one at a time, MB/s: batch is × |\n"
+        "|---|---:|---:|---:|---:|---|\n";
     for (uint32_t type : types) {
         const std::string name = DigestRow{type, 0}.Name();
         for (size_t size : kSizes) {
@@ -121,15 +134,22 @@ int main(int argc, char** argv) {
                 cells += (cells.empty() ? "" : ", ") + label + " " + Number(other.median / 1e6) + " (" +
                          Number(batch.median / other.median) + "×)";
             }
+            const std::vector<HashMessage> messages = Messages(size);
+            std::vector<std::string> digests(messages.size());
+            const PairedRatio paired = MeasurePaired([&] { BatchOnce(type, messages, digests); },
+                                                     [&] { OneAtATimeOnce(*ours[type], messages); }, pairs);
             table += "| " + name + " | " + (size == 1024 ? "1 KiB" : "64 KiB") + " | " +
                      std::to_string(HashBatchLanes(type)) + " | " + Number(batch.median / 1e6) + " ± " +
-                     Number(100 * batch.cv) + " % | " + cells + " |\n";
+                     Number(100 * batch.cv) + " % | " + Number(paired.median) + "× (quartiles " +
+                     Number(paired.lowQuartile) + ", " + Number(paired.highQuartile) + ") | " + cells + " |\n";
         }
     }
     std::printf("\n%s\n%s", machine.c_str(), table.c_str());
     if (!markdown.empty()) {
         std::ofstream out(markdown, std::ios::app);
-        out << "## Level " << CpuLevelName(LevelInUse()) << "\n\n" << machine << ". Medians of shuffled repetitions.\n\n"
+        out << "## Level " << CpuLevelName(LevelInUse()) << "\n\n" << machine
+            << ". Rates: medians of shuffled repetitions. Paired: the median of the ratios of " << pairs
+            << " alternating timed runs (fewer where they take more than five seconds).\n\n"
             << table << "\n";
         if (!out.flush()) {
             std::fprintf(stderr, "batch_bench: cannot write %s\n", markdown.c_str());

@@ -95,8 +95,9 @@ QUORVIX_DIGEST_API HashError HashString(uint32_t type, std::string_view text, st
 
 // Digests many whole messages of one type: digests[i] becomes the digest of messages[i],
 // the same text HashString gives. MD5, SHA-1 and SHA-256 messages are compressed sixteen
-// side by side in vector lanes where the processor has them (see HashBatchLanes), several
-// times faster than one message after another; other types are digested one by one. `passes`
+// side by side in vector lanes where the processor has them, SHA-384 and SHA-512 messages
+// four (AVX2) or eight (AVX-512) (see HashBatchLanes), several times faster than one
+// message after another; other types are digested one by one. `passes`
 // is as HashContext::passes (0: the library's default). A null array with a non-zero
 // count gives HASH_ERR_NULL_CONTEXT, a message with null data and a non-zero length
 // HASH_ERR_READ_FILE; either way no digest is written.
@@ -107,7 +108,8 @@ struct HashMessage {
 QUORVIX_DIGEST_API HashError HashBatch(uint32_t type, const HashMessage* messages, size_t count, std::string* digests,
                                        uint32_t passes = 0);
 // How many messages of the type HashBatch compresses side by side: 16 with AVX-512 or AVX2
-// (two vectors of eight lanes), 1 where it digests them one by one (other types, other
+// (two vectors of eight lanes) for MD5, SHA-1 and SHA-256; for SHA-384 and SHA-512, 8 with
+// AVX-512 and 4 with AVX2; 1 where it digests them one by one (other types, other
 // processors, and SHA-256 with AVX2 and the SHA instructions, which are as fast alone).
 QUORVIX_DIGEST_API uint32_t HashBatchLanes(uint32_t type);
 

@@ -102,7 +102,7 @@ TEST_F(QxhashGroups, EveryFileGetsItsOwnDigestInOrder) {
     args.insert(args.begin() + 7, folder);
     args.insert(args.begin() + 70, missing);
 
-    for (uint32_t type : {HASH_MD5, HASH_SHA1, HASH_SHA256}) {
+    for (uint32_t type : {HASH_MD5, HASH_SHA1, HASH_SHA256, HASH_SHA384, HASH_SHA512}) {
         std::string expected;
         for (const std::string& file : files_) expected += ExpectedLine(type, file);
         for (const Level& level : Levels()) {
