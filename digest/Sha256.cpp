@@ -56,13 +56,8 @@ __attribute__((always_inline)) inline uint32_t Sha256Word(uint32_t (&w)[16]) {
 // the last round's a ^ b, which is this round's b ^ c (carried in `ab`).
 template <int T>
 __attribute__((always_inline)) inline void Sha256Round(uint32_t (&v)[8], uint32_t (&w)[16], uint32_t& ab) {
-    uint32_t& a = v[(64 - T) % 8];
-    uint32_t& b = v[(65 - T) % 8];
-    uint32_t& d = v[(67 - T) % 8];
-    uint32_t& e = v[(68 - T) % 8];
-    uint32_t& f = v[(69 - T) % 8];
-    uint32_t& g = v[(70 - T) % 8];
-    uint32_t& h = v[(71 - T) % 8];
+    auto [a, b, c, d, e, f, g, h] = RolesOf<T>(v);
+    (void)c;
     // The big sigmas nested, as three rotations of one running value: one register copy
     // each instead of three on processors without three-operand rotations.
     const uint32_t t1 = h + RotR32(RotR32(RotR32(e, 14) ^ e, 5) ^ e, 6) + Ch(e, f, g) + kSha256K[T] + Sha256Word<T>(w);
@@ -152,14 +147,7 @@ namespace {
 
 template <int T, typename V>
 __attribute__((always_inline)) inline void Sha256LaneRound(V (&v)[8], V (&w)[16]) {
-    V& a = v[(64 - T) % 8];
-    V& b = v[(65 - T) % 8];
-    V& c = v[(66 - T) % 8];
-    V& d = v[(67 - T) % 8];
-    V& e = v[(68 - T) % 8];
-    V& f = v[(69 - T) % 8];
-    V& g = v[(70 - T) % 8];
-    V& h = v[(71 - T) % 8];
+    auto [a, b, c, d, e, f, g, h] = RolesOf<T>(v);
     if constexpr (T >= 16) {
         const V w15 = w[(T + 1) & 15], w2 = w[(T + 14) & 15];
         w[T & 15] += (LaneRotL<15>(w2) ^ LaneRotL<13>(w2) ^ (w2 >> 10)) + w[(T + 9) & 15] +

@@ -376,14 +376,7 @@ constexpr WideConstants kSha512KWide;
 // round's b ^ c is the last round's a ^ b.
 template <int T, typename V>
 __attribute__((always_inline)) inline void Sha512LaneRound(V (&v)[8], V (&w)[16], V& ab) {
-    V& a = v[(80 - T) % 8];
-    V& b = v[(81 - T) % 8];
-    V& c = v[(82 - T) % 8];
-    V& d = v[(83 - T) % 8];
-    V& e = v[(84 - T) % 8];
-    V& f = v[(85 - T) % 8];
-    V& g = v[(86 - T) % 8];
-    V& h = v[(87 - T) % 8];
+    auto [a, b, c, d, e, f, g, h] = RolesOf<T>(v);
     (void)c;
     if constexpr (T >= 16) {
         const V w15 = w[(T + 1) & 15], w2 = w[(T + 14) & 15];

@@ -33,6 +33,19 @@ inline uint32_t Ch(uint32_t x, uint32_t y, uint32_t z) { return z ^ (x & (y ^ z)
 inline uint64_t Ch(uint64_t x, uint64_t y, uint64_t z) { return z ^ (x & (y ^ z)); }
 [[maybe_unused]] inline uint64_t Maj(uint64_t x, uint64_t y, uint64_t z) { return (x & y) | (z & (x | y)); }
 
+// The eight working variables of round T, the roles turned T times instead of the
+// values moved: a is v[-T mod 8], b the next, and so on.
+template <typename Word>
+struct Roles {
+    Word &a, &b, &c, &d, &e, &f, &g, &h;
+};
+template <int T, typename Word>
+__attribute__((always_inline)) inline Roles<Word> RolesOf(Word (&v)[8]) {
+    constexpr int at = (8 - T % 8) % 8;
+    return {v[at], v[(at + 1) % 8], v[(at + 2) % 8], v[(at + 3) % 8],
+            v[(at + 4) % 8], v[(at + 5) % 8], v[(at + 6) % 8], v[(at + 7) % 8]};
+}
+
 // Adds a block's working variables back into the chaining values, in order.
 template <typename Word, typename... Words>
 inline void AddToChain(Word* hash, Words... words) {

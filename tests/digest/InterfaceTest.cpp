@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <new>
 
 #include "DigestTestSupport.h"
 
@@ -12,6 +13,18 @@ TEST(Interface, NullContextIsReportedFirst) {
     EXPECT_EQ(HashUpdate(nullptr, "a", 1), HASH_ERR_NULL_CONTEXT);
     EXPECT_EQ(HashFinal(nullptr, digest), HASH_ERR_NULL_CONTEXT);
     EXPECT_EQ(digest, "kept");
+}
+
+TEST(Interface, NewContextHasNoStateWhateverItsMemoryHeld) {
+    // A context made where another lay (a reused buffer, an old stack frame).
+    alignas(HashContext) unsigned char memory[sizeof(HashContext)];
+    std::memset(memory, 0xa5, sizeof memory);
+    auto* context = new (memory) HashContext{};
+    EXPECT_FALSE(context->state);
+    EXPECT_EQ(context->hashType, 0u);
+    EXPECT_EQ(context->passes, 0u);
+    EXPECT_EQ(HashUpdate(context, "a", 1), HASH_ERR_INVALID_CONTEXT);
+    context->~HashContext();
 }
 
 TEST(Interface, UnknownTypeIsStoredButNotStarted) {
