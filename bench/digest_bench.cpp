@@ -10,7 +10,8 @@
 // others' 0- and 1-byte digests are always made into hex text.
 //
 // Before anything is timed, every implementation's digest is checked against ours for
-// "abc", for the 1 MiB message and for the same message in 4 KiB pieces.
+// the empty message, one byte, "abc", the 1 MiB message and the same message in 4 KiB
+// pieces.
 //
 // Usage: digest_bench [--quick] [--only=NAME] [--markdown=FILE] [benchmark options]
 // The instruction-set level in use is capped with QUORVIX_DIGEST_LEVEL (see
@@ -123,7 +124,9 @@ bool Check(const DigestRow& row, Implementation& implementation) {
         const uint8_t* data;
         size_t length, piece;
     };
-    const Case cases[] = {{"\"abc\"", reinterpret_cast<const uint8_t*>("abc"), 3, 3},
+    const Case cases[] = {{"the empty message", data, 0, 1},
+                          {"one byte", data, 1, 1},
+                          {"\"abc\"", reinterpret_cast<const uint8_t*>("abc"), 3, 3},
                           {"1 MiB", data, kLong, kLong},
                           {"1 MiB in 4 KiB pieces from an odd address", data + 1, kLong, kPiece}};
     for (const Case& c : cases) {

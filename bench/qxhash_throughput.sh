@@ -6,7 +6,8 @@
 #   check  a list of 100,000 entries (files of 1 KiB), checked with -c;
 #   lanes  10,000 files of 64 KiB on one core: qxhash digesting them side by side in
 #          vector lanes (at every lane width the processor has) against qxhash one file
-#          at a time (capped at sse4, where the library has no lanes), and the others.
+#          at a time (capped at sse4, where the library has no lanes), and the others;
+#          then qxhash on every processor beside the others.
 # Prints Markdown tables.
 # Usage: bench/qxhash_throughput.sh QXHASH [large|many|check|lanes|all] [FILE]
 set -euo pipefail
@@ -169,6 +170,12 @@ lanes() {
   echo "| algorithm | qxhash | others | fastest other / qxhash |"
   echo "|---|---:|---|---:|"
   many_rows -j 1
+  echo
+  echo "### The same files, qxhash on every processor, beside the others"
+  echo
+  echo "| algorithm | qxhash | others | fastest other / qxhash |"
+  echo "|---|---:|---|---:|"
+  many_rows
   echo
   rm -rf "$work/files"
 }
