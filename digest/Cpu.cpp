@@ -21,6 +21,8 @@ namespace {
 CpuFeatures Detect() {
     CpuFeatures cpu;
     unsigned eax, ebx, ecx, edx;
+    if (!__get_cpuid(0, &eax, &ebx, &ecx, &edx)) return cpu;
+    const bool intel = ebx == 0x756e6547 && edx == 0x49656e69 && ecx == 0x6c65746e;  // "GenuineIntel"
     if (!__get_cpuid(1, &eax, &ebx, &ecx, &edx)) return cpu;
     const bool sse41 = ecx & (1u << 19), pclmul = ecx & (1u << 1), osxsave = ecx & (1u << 27), avx = ecx & (1u << 28);
     uint64_t xcr0 = 0;
@@ -41,6 +43,7 @@ CpuFeatures Detect() {
     cpu.pclmul = pclmul && sse41;
     cpu.vpclmul256 = cpu.avx2 && cpu.pclmul && has(ecx, 10);
     cpu.vpclmul = cpu.avx512 && cpu.vpclmul256;
+    cpu.sharedShaUnit = cpu.sha && intel;
     return cpu;
 }
 #else
@@ -58,6 +61,7 @@ CpuFeatures Both(const CpuFeatures& a, const CpuFeatures& b) {
     both.pclmul = a.pclmul && b.pclmul;
     both.vpclmul256 = a.vpclmul256 && b.vpclmul256 && both.avx2 && both.pclmul;
     both.vpclmul = a.vpclmul && b.vpclmul && both.avx512 && both.vpclmul256;
+    both.sharedShaUnit = a.sharedShaUnit && b.sharedShaUnit && both.sha;
     return both;
 }
 
@@ -92,6 +96,7 @@ CpuFeatures FeaturesUpTo(CpuLevel level) {
     features.sha = features.pclmul = level >= CpuLevel::Sse4;
     features.avx2 = features.bmi1 = features.bmi2 = features.vpclmul256 = level >= CpuLevel::Avx2;
     features.avx512 = features.vnni = features.vpclmul = level >= CpuLevel::Avx512;
+    features.sharedShaUnit = level >= CpuLevel::Sse4;  // a trait of the cores, allowed at every level with SHA
     return features;
 }
 

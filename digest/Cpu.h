@@ -15,6 +15,10 @@ struct CpuFeatures {
     bool pclmul = false;      // carry-less multiply on 128 bits
     bool vpclmul256 = false;  // carry-less multiply on 256 bits (AVX2 and VPCLMULQDQ)
     bool vpclmul = false;     // carry-less multiply on 512 bits (AVX-512 and VPCLMULQDQ)
+    // Intel's cores run sha1msg2 and sha1nexte on the unit of the SHA-1 rounds, where
+    // they wait behind them; AMD's do not, and there the plain instructions are faster
+    // than a schedule made of AVX-512 operations.
+    bool sharedShaUnit = false;
 };
 
 // The instruction-set levels the fast paths are written for, each with those below:

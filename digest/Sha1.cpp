@@ -133,7 +133,8 @@ __attribute__((target("sha,sse4.1"))) void Sha1Hardware(uint32_t* hash, const ui
 // stretching each group of four rounds to about six cycles. With AVX-512 the message
 // schedule is made of rotations and three-way XORs instead, and sha1nexte (rotate the
 // old a by 30, add it to the top word) of a rotation and a masked add, which leaves the
-// unit to the rounds: about four and a half cycles per group.
+// unit to the rounds: about four and a half cycles per group. Only on such cores: where
+// the instructions have units of their own (AMD's), the plain ones are faster.
 #define SHA1_AVX512_TARGET __attribute__((target("sha,sse4.1,avx512f,avx512vl")))
 
 // Message vector j (words 4j..4j+3, the first in the top lane) into x[j % 8].
@@ -197,7 +198,7 @@ SHA1_AVX512_TARGET void Sha1HardwareAvx512(uint32_t* hash, const uint8_t* data, 
 
 void Sha1Transform(uint32_t* hash, const uint8_t* data, size_t blocks) {
 #ifdef QUORVIX_X86
-    if (Cpu().sha && Cpu().avx512) return Sha1HardwareAvx512(hash, data, blocks);
+    if (Cpu().sha && Cpu().avx512 && Cpu().sharedShaUnit) return Sha1HardwareAvx512(hash, data, blocks);
     if (Cpu().sha) return Sha1Hardware(hash, data, blocks);
 #endif
     Sha1Portable(hash, data, blocks);

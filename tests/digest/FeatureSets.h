@@ -42,5 +42,6 @@ inline std::vector<FeatureSet> FeatureSets() {
     without("without PCLMUL", &CpuFeatures::pclmul);
     without("without 512-bit VPCLMULQDQ", &CpuFeatures::vpclmul);
     without("without VPCLMULQDQ", &CpuFeatures::vpclmul256);
+    without("SHA unit of its own", &CpuFeatures::sharedShaUnit);
     return sets;
 }

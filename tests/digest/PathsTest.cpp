@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
 
 #include "DigestTestSupport.h"
 #include "FeatureSets.h"
@@ -91,7 +92,7 @@ TEST(Paths, RestrictionsTakeOnlyWhatTheyNameAndAreUndone) {
     const CpuFeatures none{};
     HashRestrictFeatures(&none);
     EXPECT_FALSE(Cpu().avx2 || Cpu().sha || Cpu().pclmul || Cpu().vpclmul || Cpu().vpclmul256 || Cpu().avx512 ||
-                 Cpu().vnni || Cpu().bmi2);
+                 Cpu().vnni || Cpu().bmi2 || Cpu().sharedShaUnit);
     CpuFeatures withoutAvx512 = detected;
     withoutAvx512.avx512 = false;
     HashRestrictFeatures(&withoutAvx512);
@@ -105,6 +106,16 @@ TEST(Paths, RestrictionsTakeOnlyWhatTheyNameAndAreUndone) {
     EXPECT_EQ(Cpu().avx512, detected.avx512);
     EXPECT_EQ(Cpu().vpclmul, detected.vpclmul);
     EXPECT_EQ(HashSelfTest(), HASH_ERR_NONE);
+}
+
+// The kernel names the vendor on its own: Intel's cores share the SHA unit, AMD's do not.
+TEST(Paths, TheShaUnitIsSharedOnIntelsCoresOnly) {
+    std::ifstream info("/proc/cpuinfo");
+    std::string line, vendor;
+    while (vendor.empty() && std::getline(info, line))
+        if (line.rfind("vendor_id", 0) == 0) vendor = line.substr(line.find(':') + 2);
+    if (vendor.empty()) GTEST_SKIP() << "no vendor_id in /proc/cpuinfo";
+    EXPECT_EQ(MachineFeatures().sharedShaUnit, vendor == "GenuineIntel" && MachineFeatures().sha) << vendor;
 }
 
 TEST(Paths, LevelsAllowTheirFeaturesOnly) {
@@ -141,7 +152,7 @@ TEST(Paths, TheEnvironmentCapsTheLevel) {
     const CpuFeatures allowed = FeaturesUpTo(level), used = Cpu();
     for (bool CpuFeatures::*feature : {&CpuFeatures::avx2, &CpuFeatures::bmi1, &CpuFeatures::bmi2, &CpuFeatures::avx512,
                                        &CpuFeatures::vnni, &CpuFeatures::sha, &CpuFeatures::pclmul,
-                                       &CpuFeatures::vpclmul256, &CpuFeatures::vpclmul})
+                                       &CpuFeatures::vpclmul256, &CpuFeatures::vpclmul, &CpuFeatures::sharedShaUnit})
         EXPECT_TRUE(allowed.*feature || !(used.*feature));
     if (level <= MachineLevel()) {
         const CpuFeatures machine = MachineFeatures();
