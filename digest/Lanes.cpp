@@ -168,7 +168,9 @@ struct LanesChosen {
 template <typename Word>
 LanesChosen<Word> LanesInUse(const LaneFamily<Word>& family) {
     if (family.avx512 && Cpu().avx512) return {family.avx512, family.avx512Lanes};
-    if (family.avx2 && Cpu().avx2 && !(family.avx2OnlyWithoutSha && Cpu().sha)) return {family.avx2, family.avx2Lanes};
+    const bool besideSha = family.besideSha == LanesBesideSha::Always ||
+                           (family.besideSha == LanesBesideSha::WhereUnitShared && Cpu().sharedShaUnit);
+    if (family.avx2 && Cpu().avx2 && (!Cpu().sha || besideSha)) return {family.avx2, family.avx2Lanes};
     return {};
 }
 }  // namespace

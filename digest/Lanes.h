@@ -23,6 +23,13 @@ constexpr unsigned kMaxLanes = 16;
 // word-major, state[word * lanes + lane]; data[lane] points at the lane's first block.
 template <typename Word>
 using LaneFn = void (*)(Word* state, const uint8_t* const* data, size_t blocks);
+// SHA-1 and SHA-256 have instructions of their own for one message at a time.
+enum class LanesBesideSha {
+    Always,           // no such instructions (MD5, SHA-384/512)
+    Never,            // as fast alone (SHA-256): lanes only on processors without them
+    WhereUnitShared,  // faster only where the SHA unit is shared with the schedule (SHA-1)
+};
+
 template <typename Word>
 struct LaneFamily {
     // A block is sixteen words; the length field at its end, two.
@@ -37,9 +44,8 @@ struct LaneFamily {
     unsigned avx2Lanes;
     LaneFn<Word> avx512;
     unsigned avx512Lanes;
-    // The SHA instructions' one message is as fast as AVX2's lanes: those are used only
-    // on processors without the instructions.
-    bool avx2OnlyWithoutSha;
+    // Whether AVX2's lanes beat the SHA instructions' one message where both are there.
+    LanesBesideSha besideSha;
 };
 
 // The messages the processor in use digests side by side with the family: its lanes,

@@ -275,7 +275,7 @@ constexpr LaneFn<uint32_t> Md5LanesAvx2 = nullptr, Md5LanesAvx512 = nullptr;
 
 const LaneFamily<uint32_t>& Md5Lanes() {
     static constexpr LaneFamily<uint32_t> family{4, 4, false, kMdInitial, Md5Transform, Md5LanesAvx2, kMaxLanes,
-                                                 Md5LanesAvx512, kMaxLanes, false};
+                                                 Md5LanesAvx512, kMaxLanes, LanesBesideSha::Always};
     return family;
 }
 #undef MD5_STEPS

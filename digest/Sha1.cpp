@@ -262,7 +262,7 @@ constexpr LaneFn<uint32_t> Sha1LanesAvx2 = nullptr, Sha1LanesAvx512 = nullptr;
 
 const LaneFamily<uint32_t>& Sha1Lanes() {
     static constexpr LaneFamily<uint32_t> family{5, 5, true, kSha1Initial, Sha1Transform, Sha1LanesAvx2, kMaxLanes,
-                                                 Sha1LanesAvx512, kMaxLanes, false};
+                                                 Sha1LanesAvx512, kMaxLanes, LanesBesideSha::WhereUnitShared};
     return family;
 }
 

@@ -182,7 +182,7 @@ constexpr LaneFn<uint32_t> Sha256LanesAvx2 = nullptr, Sha256LanesAvx512 = nullpt
 
 const LaneFamily<uint32_t>& Sha256Lanes() {
     static constexpr LaneFamily<uint32_t> family{8, 8, true, kSha256Initial, Sha256Transform, Sha256LanesAvx2, kMaxLanes,
-                                                 Sha256LanesAvx512, kMaxLanes, true};
+                                                 Sha256LanesAvx512, kMaxLanes, LanesBesideSha::Never};
     return family;
 }
 

@@ -449,13 +449,13 @@ constexpr LaneFn<uint64_t> Sha512LanesAvx2 = nullptr, Sha512LanesAvx512 = nullpt
 
 const LaneFamily<uint64_t>& Sha384Lanes() {
     static constexpr LaneFamily<uint64_t> family{8, 6, true, kSha384Initial, Sha512Transform, Sha512LanesAvx2, 4,
-                                                 Sha512LanesAvx512, 8, false};
+                                                 Sha512LanesAvx512, 8, LanesBesideSha::Always};
     return family;
 }
 
 const LaneFamily<uint64_t>& Sha512Lanes() {
     static constexpr LaneFamily<uint64_t> family{8, 8, true, kSha512Initial, Sha512Transform, Sha512LanesAvx2, 4,
-                                                 Sha512LanesAvx512, 8, false};
+                                                 Sha512LanesAvx512, 8, LanesBesideSha::Always};
     return family;
 }
 

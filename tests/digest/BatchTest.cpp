@@ -161,24 +161,29 @@ TEST(Batch, LaneCountsFollowTheFeaturesInUse) {
     struct Row {
         const char* name;
         CpuLevel level;
-        bool sha;
+        bool sha, sharedShaUnit;
         uint32_t md5, sha1, sha256, sha512;
     };
-    // SHA-256's AVX2 lanes are no faster than the SHA instructions: used only without them.
+    // SHA-256's AVX2 lanes are no faster than the SHA instructions: used only without them;
+    // SHA-1's only where the instructions share their unit with the schedule (Intel's).
     // SHA-384/512's 64-bit words: four to an AVX2 vector, eight to an AVX-512 one.
-    const Row rows[] = {{"sse4", CpuLevel::Sse4, true, 1, 1, 1, 1},
-                        {"avx2", CpuLevel::Avx2, true, 16, 16, 1, 4},
-                        {"avx2 without SHA", CpuLevel::Avx2, false, 16, 16, 16, 4},
-                        {"avx512", CpuLevel::Avx512, true, 16, 16, 16, 8}};
-    // The levels this run can reach: QUORVIX_DIGEST_LEVEL may cap the machine's.
+    const Row rows[] = {{"sse4", CpuLevel::Sse4, true, false, 1, 1, 1, 1},
+                        {"avx2, SHA unit shared", CpuLevel::Avx2, true, true, 16, 16, 1, 4},
+                        {"avx2, SHA unit of its own", CpuLevel::Avx2, true, false, 16, 1, 1, 4},
+                        {"avx2 without SHA", CpuLevel::Avx2, false, false, 16, 16, 16, 4},
+                        {"avx512", CpuLevel::Avx512, true, false, 16, 16, 16, 8}};
+    // The rows this run can reach: QUORVIX_DIGEST_LEVEL may cap the machine's level, and a
+    // restriction only takes features away.
     const CpuFeatures& inUse = Cpu();
-    const auto reachable = [&](CpuLevel level) {
-        return level <= MachineLevel() && (level < CpuLevel::Avx2 || inUse.avx2) && (level < CpuLevel::Avx512 || inUse.avx512);
+    const auto reachable = [&](const Row& row) {
+        return row.level <= MachineLevel() && (row.level < CpuLevel::Avx2 || inUse.avx2) &&
+               (row.level < CpuLevel::Avx512 || inUse.avx512) && (!row.sharedShaUnit || inUse.sharedShaUnit);
     };
     for (const Row& row : rows) {
-        if (!reachable(row.level)) continue;
+        if (!reachable(row)) continue;
         CpuFeatures features = FeaturesUpTo(row.level);
         features.sha = row.sha;
+        features.sharedShaUnit = row.sharedShaUnit;
         Restricted restricted(features);
         EXPECT_EQ(HashBatchLanes(HASH_MD5), row.md5) << row.name;
         EXPECT_EQ(HashBatchLanes(HASH_SHA1), row.sha1) << row.name;
