@@ -13,6 +13,11 @@ namespace {
 thread_local size_t allocations = 0;
 }
 
+// The replacements pair malloc with free themselves; GCC cannot tell them from a mismatch.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+#endif
+
 void* operator new(size_t size) {
     ++allocations;
     if (void* memory = std::malloc(size ? size : 1)) return memory;
