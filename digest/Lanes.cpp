@@ -31,10 +31,10 @@ template <typename Word, size_t Block>
 void LayOutLaneTail(const LaneFamily<Word>& family, const HashMessage& message, LaneJob<Block>& job) {
     const auto* data = static_cast<const uint8_t*>(message.data);
     const size_t rest = size_t(message.length % Block);
-    std::memset(job.tail, 0, sizeof job.tail);
+    job.tailBlocks = rest + 1 + 2 * sizeof(Word) <= Block ? 1 : 2;
+    std::memset(job.tail, 0, Block * job.tailBlocks);  // only the blocks compressed
     if (rest) std::memcpy(job.tail, data + (message.length - rest), rest);
     job.tail[rest] = 0x80;
-    job.tailBlocks = rest + 1 + 2 * sizeof(Word) <= Block ? 1 : 2;
     uint8_t* field = job.tail + Block * job.tailBlocks - 8;
     const uint64_t bits = message.length << 3;
     family.bigEndian ? StoreBE64(field, bits) : StoreLE64(field, bits);
