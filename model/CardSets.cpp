@@ -13,6 +13,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include "model/SetFolders.h"
 #include "model/SettingsStore.h"
 
 namespace {
@@ -90,6 +91,7 @@ QString UserCardSetsFolder() {
 }
 
 QList<CardSet> AllCardSets(const QString& programFolder) {
+    RecoverInterruptedMakes(UserCardSetsFolder());  // a make killed part way hid a set
     QList<CardSet> sets;
     QStringList names;
     for (const auto& [folder, user] : {std::pair{UserCardSetsFolder(), true}, std::pair{CardSetsFolder(programFolder), false}}) {

@@ -12,58 +12,47 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "model/Descriptors.h"
 #include "model/SystemError.h"
 
 namespace {
 
-bool WriteAll(int fd, const char* data, qsizetype size) {
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size_t(size));
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) {
-            if (written == 0) errno = EIO;
-            return false;
-        }
-        data += written;
-        size -= written;
-    }
-    return true;
-}
-
 // The new file is hidden beside the old one: ".NAME.new-" and eight hex digits.
-QString SiblingPrefix(const QFileInfo& target) { return QStringLiteral(".") + target.fileName() + QStringLiteral(".new-"); }
+QByteArray SiblingPrefix(const QByteArray& name) { return "." + name + ".new-"; }
 
-// Opens a new file with a name of its own beside `target`: mode 0666 less the umask,
-// as any newly created file gets.
-int CreateSibling(const QString& target, QByteArray& name) {
+// Opens a new file with a name of its own in `folder`, beside `target`: mode 0666 less
+// the umask, as any newly created file gets.
+int CreateSibling(int folder, const QByteArray& target, QByteArray& name) {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QFileInfo info(target);
-        name = QFile::encodeName(info.path() + QLatin1Char('/') + SiblingPrefix(info) +
-                                 QStringLiteral("%1").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
-        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        name = SiblingPrefix(target) + QByteArray::number(QRandomGenerator::global()->generate(), 16).rightJustified(8, '0');
+        const int fd = ::openat(folder, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;
 }
 
-void SyncFolder(const QString& target) {
-    const int fd = ::open(QFile::encodeName(QFileInfo(target).path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);  // best effort: the rename is already visible to every program
-    ::close(fd);
-}
-
 // The file a replacement writes: `path`, or the file its symbolic links lead to when
 // every link on the way is the user's own, so that a link planted by someone else in
 // a folder others can write to never turns a save into an overwrite of another file.
-// A link to a file not there yet leads to it; a loop is an error.
-QString FollowOwnLinks(const QString& path, QString& target) {
-    target = path;
+// Each link is checked and read through one descriptor, so a link swapped in after the
+// check is never followed; its text is resolved by the kernel from the link's folder,
+// bytes as they are, ".." after a folder link as the kernel takes it. A link to a file
+// not there yet leads to it; a loop is an error.
+QString FollowOwnLinks(const QByteArray& path, UniqueFd& folder, QByteArray& name) {
+    PathParts parts = SplitPath(path);
+    int at = AT_FDCWD;
     for (int hops = 0; hops < 40; ++hops) {
-        struct stat link{};
-        if (::lstat(QFile::encodeName(target).constData(), &link) != 0 || !S_ISLNK(link.st_mode)) return {};
-        if (link.st_uid != ::geteuid()) return QCoreApplication::translate("FileReplace", "it is a symbolic link of another user");
-        target = QFileInfo(target).symLinkTarget();
+        if (parts.name.isEmpty() || parts.name == "." || parts.name == "..") return SystemReason(EISDIR);
+        UniqueFd next = OpenFolder(at, parts.folder);
+        if (!next) return SystemReason(errno);
+        folder = std::move(next);
+        name = parts.name;
+        uid_t owner = 0;
+        const QByteArray target = ReadOwnedLink(folder.get(), name, owner);
+        if (target.isEmpty()) return errno == ENOENT || errno == EINVAL ? QString() : SystemReason(errno);
+        if (owner != ::geteuid()) return QCoreApplication::translate("FileReplace", "it is a symbolic link of another user");
+        at = target.startsWith('/') ? AT_FDCWD : folder.get();
+        parts = SplitPath(target);
     }
     return SystemReason(ELOOP);
 }
@@ -71,21 +60,21 @@ QString FollowOwnLinks(const QString& path, QString& target) {
 }  // namespace
 
 QString ReplaceFileContents(const QString& path, const QByteArray& contents) {
-    QString target;
-    if (const QString refused = FollowOwnLinks(path, target); !refused.isEmpty()) return refused;
+    UniqueFd folder;
+    QByteArray name;
+    if (const QString refused = FollowOwnLinks(QFile::encodeName(path), folder, name); !refused.isEmpty()) return refused;
 
     struct stat old{};
-    const QByteArray targetName = QFile::encodeName(target);
-    const bool exists = ::stat(targetName.constData(), &old) == 0;
+    const bool exists = ::fstatat(folder.get(), name.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0;
     if (exists && !S_ISREG(old.st_mode)) return S_ISDIR(old.st_mode) ? SystemReason(EISDIR) : QCoreApplication::translate("FileReplace", "not a regular file");
     // A file made read-only stays as it is: the rename would need only the folder.
     if (exists) {
-        const int refused = ::access(targetName.constData(), W_OK) != 0 ? errno : (old.st_mode & 0222) == 0 ? EACCES : 0;
+        const int refused = ::faccessat(folder.get(), name.constData(), W_OK, 0) != 0 ? errno : (old.st_mode & 0222) == 0 ? EACCES : 0;
         if (refused) return SystemReason(refused);
     }
 
     QByteArray temporary;
-    const int fd = CreateSibling(target, temporary);
+    const int fd = CreateSibling(folder.get(), name, temporary);
     if (fd < 0) return SystemReason(errno);
     // fsync catches what a filesystem only reports when the data reaches the disk
     // (delayed allocation, network filesystems); close can report it too.
@@ -96,22 +85,24 @@ QString ReplaceFileContents(const QString& path, const QByteArray& contents) {
         ok = false;
         error = errno;
     }
-    if (ok && ::rename(temporary.constData(), targetName.constData()) != 0) {
+    // The rename replaces whatever has the name by then, a link swapped in too, and
+    // never writes through it.
+    if (ok && ::renameat(folder.get(), temporary.constData(), folder.get(), name.constData()) != 0) {
         ok = false;
         error = errno;
     }
     if (!ok) {
-        ::unlink(temporary.constData());
+        ::unlinkat(folder.get(), temporary.constData(), 0);
         return SystemReason(error);
     }
-    SyncFolder(target);
+    SyncFolder(folder.get());
     return {};
 }
 
 void RemoveUnfinishedReplacements(const QString& path, std::chrono::seconds olderThan) {
     const QFileInfo info(path);
     QDir folder = info.dir();
-    const QString pattern = SiblingPrefix(info) + QStringLiteral("????????");
+    const QString pattern = QFile::decodeName(SiblingPrefix(QFile::encodeName(info.fileName()))) + QStringLiteral("????????");
     const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-olderThan.count());
     for (const QString& name : folder.entryList({pattern}, QDir::Files | QDir::Hidden | QDir::System))
         if (olderThan.count() == 0 || QFileInfo(folder.filePath(name)).lastModified().toUTC() < before) folder.remove(name);

@@ -4,48 +4,59 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QBuffer>
 #include <QImageReader>
-#include <QTemporaryDir>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "model/SetFolders.h"
+#include "model/SystemError.h"
+
 namespace {
 
-// Writes a picture whole and makes sure it reached the disk: a full disk is caught
-// here, not in a picture cut short.
-QString SaveWhole(const QImage& image, const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "BMP") || !file.flush() || ::fsync(file.handle()) != 0)
-        return QCoreApplication::translate("CardSetMaker", "cannot write %1: %2").arg(path, file.errorString());
-    file.close();
-    return file.error() == QFile::NoError ? QString() : QCoreApplication::translate("CardSetMaker", "cannot write %1: %2").arg(path, file.errorString());
-}
+QString Translate(const char* text) { return QCoreApplication::translate("CardSetMaker", text); }
 
-QString SaveNames(const QStringList& names, const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(names.join(QLatin1Char('\n')).toUtf8() + '\n') < 0 || !file.flush() ||
-        ::fsync(file.handle()) != 0)
-        return QCoreApplication::translate("CardSetMaker", "cannot write %1: %2").arg(path, file.errorString());
-    return {};
-}
-
-// Puts the made set where the old one (if any) was, in two renames; the old set goes
-// only once the new one is in place.
-bool MoveIntoPlace(const QString& made, const QString& folder) {
-    const QFileInfo target(folder);
-    const QString old = target.path() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".old");
-    QDir(old).removeRecursively();
-    const bool hadOne = target.exists();
-    if (hadOne && !QDir().rename(folder, old)) return false;
-    if (!QDir().rename(made, folder)) {
-        if (hadOne) QDir().rename(old, folder);
-        return false;
+// A chosen picture, opened without waiting (a pipe under a picture's name would wait
+// for a writer for ever) and read only when it is a regular file.
+QImage ReadPicture(const QString& path, QString& problem) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    struct stat info {};
+    if (fd < 0 || ::fstat(fd, &info) != 0) {
+        problem = QStringLiteral("%1: %2").arg(path, SystemReason(errno));
+        if (fd >= 0) ::close(fd);
+        return {};
     }
-    QDir(old).removeRecursively();
-    return true;
+    if (!S_ISREG(info.st_mode)) {
+        ::close(fd);
+        problem = Translate("%1: not a regular file").arg(path);
+        return {};
+    }
+    QFile file(path);  // the name only tells the reader its suffix: the file read is the one opened
+    file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    QImageReader reader(&file);
+    reader.setAutoTransform(true);
+    // Qt refuses to decode past its allocation limit with a vague text; say the size.
+    const QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() * 4 > qint64(QImageReader::allocationLimit()) * 1024 * 1024) {
+        problem = Translate("%1: the picture is too large (%2 × %3 pixels)").arg(path).arg(size.width()).arg(size.height());
+        return {};
+    }
+    QImage picture = reader.read();
+    if (picture.isNull()) problem = QStringLiteral("%1: %2").arg(path, reader.errorString());
+    return picture;
+}
+
+QByteArray Bmp(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return bytes;
 }
 
 }  // namespace
@@ -79,43 +90,46 @@ bool SamePicture(const QImage& card, const QImage& other) {
     return double(difference) / (double(a.width()) * a.height() * 3) < kMostDifference;
 }
 
-QString MakeCardSet(const QString& folder, const QString& back, const QStringList& faces) {
+QString MakeCardSet(const QString& folder, const QString& back, const QStringList& faces, const MakeProgress& progress) {
     if (faces.size() != kPicturesInASet - 1)
-        return QCoreApplication::translate("CardSetMaker", "%1 pictures given; a set takes %2: the back, then 18 faces")
-            .arg(faces.size() + 1)
-            .arg(kPicturesInASet);
+        return Translate("%1 pictures given; a set takes %2: the back, then 18 faces").arg(faces.size() + 1).arg(kPicturesInASet);
+    if (const QString problem = SetNameProblem(QFileInfo(QDir::cleanPath(folder)).fileName()); !problem.isEmpty())
+        return Translate("cannot make the set %1: %2").arg(folder, problem);
+    const QString cancelled = Translate("the making was cancelled");
+    const int steps = 2 * kPicturesInASet + 1;
+    int done = 0;
+    const auto step = [&] { return !progress || progress(++done, steps); };
+
     const QStringList pictures = QStringList{back} + faces;
     QList<QImage> cards;
     for (const QString& path : pictures) {
-        QImageReader reader(path);
-        reader.setAutoTransform(true);
-        const QImage picture = reader.read();
-        if (picture.isNull()) return QStringLiteral("%1: %2").arg(path, reader.errorString());
+        QString problem;
+        const QImage picture = ReadPicture(path, problem);
+        if (picture.isNull()) return problem;
         cards << FitToCard(picture);
+        if (!step()) return cancelled;
     }
     for (int i = 0; i < cards.size(); ++i)
         for (int j = i + 1; j < cards.size(); ++j)
             if (SamePicture(cards[i], cards[j]))
-                return QCoreApplication::translate("CardSetMaker", "%1 and %2 are the same picture: %3")
+                return Translate("%1 and %2 are the same picture: %3")
                     .arg(pictures[i], pictures[j],
-                         i == 0 ? QCoreApplication::translate("CardSetMaker", "a face like the back could not be told from it")
-                                : QCoreApplication::translate("CardSetMaker", "two faces alike make a set that cannot be won without losing points"));
+                         i == 0 ? Translate("a face like the back could not be told from it")
+                                : Translate("two faces alike make a set that cannot be won without losing points"));
 
-    const QFileInfo target(folder);
-    if (!QDir().mkpath(target.path())) return QCoreApplication::translate("CardSetMaker", "cannot make the folder %1").arg(target.path());
-    QTemporaryDir making(target.path() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".making-XXXXXX"));
-    if (!making.isValid()) return QCoreApplication::translate("CardSetMaker", "cannot write in %1: %2").arg(target.path(), making.errorString());
+    SetUnderConstruction making(folder);
+    if (!making.Problem().isEmpty()) return making.Problem();
     QStringList names;
     for (int i = 0; i < cards.size(); ++i) {
         const QString name = i == 0 ? QStringLiteral("space.bmp") : QStringLiteral("%1.bmp").arg(i);
-        const QString problem = SaveWhole(cards[i], making.filePath(name));
-        if (!problem.isEmpty()) return problem;  // the hidden folder goes with `making`
+        if (const QString problem = making.Write(name, Bmp(cards[i])); !problem.isEmpty()) return problem;
         if (i > 0) names << FaceNameFromFile(pictures[i]);
+        if (!step()) return cancelled;
     }
-    const QString problem = SaveNames(names, making.filePath(QStringLiteral("names.txt")));
-    if (!problem.isEmpty()) return problem;
-    ::chmod(QFile::encodeName(making.path()).constData(), 0755);  // as a folder made by mkdir
-    if (!MoveIntoPlace(making.path(), folder)) return QCoreApplication::translate("CardSetMaker", "cannot put the set in place at %1").arg(folder);
-    making.setAutoRemove(false);
+    if (const QString problem = making.Write(QStringLiteral("names.txt"), names.join(QLatin1Char('\n')).toUtf8() + '\n');
+        !problem.isEmpty())
+        return problem;
+    if (const QString problem = making.PutInPlace(); !problem.isEmpty()) return problem;
+    step();
     return {};
 }

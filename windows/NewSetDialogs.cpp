@@ -1,13 +1,21 @@
 #include "windows/NewSetDialogs.h"
 
 #include <QCoreApplication>
+
+#include <atomic>
+#include <memory>
 #include <QFileDialog>
 #include <QImageReader>
 #include <QInputDialog>
+#include <QEventLoop>
 #include <QMessageBox>
+#include <QProgressDialog>
+#include <QThread>
 #include <QStandardPaths>
 
+#include "model/SetFolders.h"
 #include "model/SettingsStore.h"
+#include "ui/CardSetMaker.h"
 
 namespace {
 
@@ -42,9 +50,48 @@ std::optional<NewSetChoice> AskForNewSet(QWidget* parent) {
                                             QLineEdit::Normal, QString(), &ok)
                           .trimmed();
         if (!ok) return std::nullopt;
-        if (IsValidCardSetName(choice.name) && !choice.name.startsWith(QLatin1Char('.'))) return choice;
+        const QString tooLong = SetNameProblem(choice.name);
+        if (IsValidCardSetName(choice.name) && !choice.name.startsWith(QLatin1Char('.')) && tooLong.isEmpty()) return choice;
+        if (!tooLong.isEmpty()) {
+            QMessageBox::information(parent, QCoreApplication::translate("NewSetDialogs", "Make a card set"), tooLong);
+            continue;
+        }
         QMessageBox::information(parent, QCoreApplication::translate("NewSetDialogs", "Make a card set"),
                                  QCoreApplication::translate("NewSetDialogs", "A set's name is a folder's name: not empty, without \"/\" or \"\\\", "
                                                                              "and not beginning with \".\"."));
     }
+}
+
+std::optional<QString> MakeSetShowingProgress(QWidget* parent, const QString& folder, const NewSetChoice& choice) {
+    QProgressDialog progress(QCoreApplication::translate("NewSetDialogs", "Making the set \u201c%1\u201d\u2026").arg(choice.name),
+                             QCoreApplication::translate("NewSetDialogs", "Cancel"), 0, 1, parent);
+    progress.setObjectName(QStringLiteral("MakingProgress"));
+    progress.setWindowTitle(QCoreApplication::translate("NewSetDialogs", "Make a card set"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(300);  // a quick make shows no window at all
+    progress.setValue(0);
+    std::atomic<bool> cancelled{false};
+    QObject::connect(&progress, &QProgressDialog::canceled, [&cancelled] { cancelled = true; });
+    QString problem;
+    // The pictures are read and written on a thread of their own: the windows keep
+    // painting, and Cancel is heard between two pictures.
+    const std::unique_ptr<QThread> worker(QThread::create([&] {
+        problem = MakeCardSet(folder, choice.back, choice.faces, [&](int done, int total) {
+            QMetaObject::invokeMethod(
+                &progress,
+                [&progress, done, total] {
+                    progress.setMaximum(total);
+                    if (!progress.wasCanceled()) progress.setValue(done);
+                },
+                Qt::QueuedConnection);
+            return !cancelled;
+        });
+    }));
+    QEventLoop waiting;
+    QObject::connect(worker.get(), &QThread::finished, &waiting, &QEventLoop::quit);
+    worker->start();
+    waiting.exec();
+    worker->wait();
+    if (cancelled) return std::nullopt;
+    return problem;
 }

@@ -219,11 +219,10 @@ void TForm4::MakeSetClick() {
                               tr("You have a set named \u201c%1\u201d. Replace it?").arg(choice->name)) !=
             QMessageBox::Yes)
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const QString problem = MakeCardSet(folder, choice->back, choice->faces);
-    QApplication::restoreOverrideCursor();
-    if (!problem.isEmpty()) {
-        ShowErrorReport(tr("The set was not made.\n%1").arg(problem), this);
+    const std::optional<QString> problem = MakeSetShowingProgress(this, folder, *choice);
+    if (!problem) return;
+    if (!problem->isEmpty()) {
+        ShowErrorReport(tr("The set was not made.\n%1").arg(*problem), this);
         return;
     }
     FillCardSets();

@@ -329,10 +329,12 @@ private slots:
         QString chosen, report;
         WhenModal([&](QWidget* options) {
             if (twoAlike)
-                WhenModal([&](QWidget* box) {
-                    report = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
-                    QTest::keyClick(box, Qt::Key_Return);
-                });
+                WhenModal(
+                    [&](QWidget* box) {
+                        report = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
+                        QTest::keyClick(box, Qt::Key_Return);
+                    },
+                    QStringLiteral("ErrorReport"));
             QTest::mouseClick(options->findChild<QPushButton*>(QStringLiteral("MakeSetButton")), Qt::LeftButton);
             chosen = options->findChild<QComboBox*>(QStringLiteral("ComboBox1"))->currentText();
             options->close();
