@@ -7,12 +7,18 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <fcntl.h>
+#include <linux/fs.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <utime.h>
 
 #include "ChildProcess.h"
 #include "QtPrinting.h"
+#include "model/FileReplace.h"
 #include "model/LeadsFile.h"
 #include "model/SettingsStore.h"
 
@@ -128,4 +134,44 @@ TEST_F(SharedFiles, SettingsLeftoversOfKilledGamesAreCleared) {
     SaveSettings(GameSettings{}, settings, QStringLiteral("/opt/q/"));
     EXPECT_FALSE(QFile::exists(stale));
     EXPECT_TRUE(QFile::exists(fresh));
+}
+
+// Another user swaps a link of theirs with the player's own, again and again, while
+// the game saves through the player's: nothing is ever written through theirs.
+TEST_F(SharedFiles, ASwappedLinkIsNeverWrittenThrough) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to make another user's link";
+    const QString victim = dir.filePath(QStringLiteral("victim")), theirs = dir.filePath(QStringLiteral("theirs"));
+    Write(victim, "fourteen bytes", 0644);
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("own.dat")), leads));
+    ASSERT_TRUE(QFile::link(victim, theirs));
+    const QByteArray ours = QFile::encodeName(leads), other = QFile::encodeName(theirs);
+    ASSERT_EQ(::lchown(other.constData(), kOtherUser, kOtherUser), 0);
+    const pid_t swapper = ::fork();
+    if (swapper == 0)
+        for (;;) ::syscall(SYS_renameat2, AT_FDCWD, ours.constData(), AT_FDCWD, other.constData(), RENAME_EXCHANGE);
+    int saved = 0;
+    for (int save = 0; save < 5000 && Read(victim) == "fourteen bytes"; ++save) saved += ReplaceFileContents(leads, "saved").isEmpty();
+    ::kill(swapper, SIGKILL);
+    ::waitpid(swapper, nullptr, 0);
+    EXPECT_EQ(Read(victim), "fourteen bytes");
+    EXPECT_GT(saved, 0);
+}
+
+// The player's own links lead where the kernel takes them: a name that is not UTF-8
+// keeps its bytes, and ".." after a link to a folder is taken from where it leads.
+TEST_F(SharedFiles, OwnLinksLeadWhereTheKernelTakesThem) {
+    const QByteArray folder = QFile::encodeName(dir.path()) + "/", link = QFile::encodeName(leads);
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("deep/inner")));
+    ASSERT_EQ(::symlink("deep/inner", (folder + "up").constData()), 0);
+    const std::pair<QByteArray, QByteArray> cases[] = {{"own-\xff.dat", "own-\xff.dat"}, {"up/../beside.dat", "deep/beside.dat"}};
+    for (const auto& [text, written] : cases) {
+        ::unlink(link.constData());
+        ASSERT_EQ(::symlink(text.constData(), link.constData()), 0);
+        EXPECT_EQ(ReplaceFileContents(leads, "saved"), QString()) << text.constData();
+        char read[8] = {};
+        const int fd = ::open((folder + written).constData(), O_RDONLY);
+        EXPECT_EQ(fd >= 0 ? ::read(fd, read, sizeof read) : -1, 5) << text.constData();
+        EXPECT_STREQ(read, "saved") << text.constData();
+        if (fd >= 0) ::close(fd);
+    }
 }

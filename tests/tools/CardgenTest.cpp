@@ -9,6 +9,13 @@
 
 #include <filesystem>
 
+#include <csignal>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <utime.h>
+
 #include "ChildProcess.h"
 #include "Program.h"
 #include "ScratchFolder.h"
@@ -84,6 +91,11 @@ TEST(Cardgen, TellsWhatIsWrongWithThePictures) {
     QFile notes(QString::fromStdString(text));
     ASSERT_TRUE(notes.open(QIODevice::WriteOnly) && notes.write("not a picture") > 0);
     notes.close();
+    const std::string pipe = scratch.Path("pipe.png"), huge = scratch.Path("huge.png");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    QImage plain(6000, 6000, QImage::Format_Mono);  // small in memory, beyond Qt's limit in colour
+    plain.fill(0);
+    ASSERT_TRUE(plain.save(QString::fromStdString(huge)));
     const auto with = [&](int index, const std::string& path) {
         std::vector<std::string> changed = pictures;
         changed[size_t(index)] = path;
@@ -113,6 +125,8 @@ TEST(Cardgen, TellsWhatIsWrongWithThePictures) {
         {"a face like the back", with(7, pictures[0]), 1,
          "cardgen: " + pictures[0] + " and " + pictures[0] + " are the same picture: a face like the back could not be told from it\n"},
         {"text under a picture's name", with(11, text), 1, "cardgen: " + text + ": Unsupported image format\n"},
+        {"a pipe under a picture's name", with(5, pipe), 1, "cardgen: " + pipe + ": not a regular file\n"},
+        {"a picture past Qt's limit", with(6, huge), 1, "cardgen: " + huge + ": the picture is too large (6000 × 6000 pixels)\n"},
     };
     for (const Case& c : cases) {
         const ProgramResult made = Make(scratch.Path("sets/mine"), c.pictures);
@@ -152,6 +166,11 @@ TEST(Cardgen, ASetIsMadeWholeOrNotAtAll) {
     ASSERT_EQ(Make(sets + "/holiday", pictures).status, 0);
     EXPECT_EQ(Entries(sets + "/holiday").size(), 20);
     EXPECT_EQ(Entries(sets), QStringList{"holiday"});
+    // A name the folder could have, but the hidden folder it is made in could not.
+    const ProgramResult long_ = Make(sets + "/" + std::string(241, 'n'), pictures);
+    EXPECT_EQ(OwnLines(long_.err), "cardgen: cannot make the set " + sets + "/" + std::string(241, 'n') +
+                                       ": the name is too long: 241 bytes, and a set's name may have 240 at most\n");
+    EXPECT_EQ(Entries(sets), QStringList{"holiday"});
 
     // On a disk that fills up halfway through: an error, and no set, not even hidden.
     const std::string small = scratch.Path("small");
@@ -160,9 +179,43 @@ TEST(Cardgen, ASetIsMadeWholeOrNotAtAll) {
         if (!mounted && !FillDisk(small, false)) return "the disk could not be filled";
         const ProgramResult made = Make(small + "/holiday", pictures);
         if (made.status != 1) return "cardgen exited with " + std::to_string(made.status);
-        if (made.err.find("cannot write") == std::string::npos) return "no message: " + made.err;
+        // The reason of the write that failed, as the system gives it.
+        if (made.err.find(mounted ? "No space left on device" : "File too large") == std::string::npos) return "no reason: " + made.err;
         const QStringList left = Entries(small);
         return left.isEmpty() ? "" : "left behind: " + left.join(QStringLiteral(", ")).toStdString();
     });
     EXPECT_EQ(failure, "");
+}
+
+// A make killed at any moment leaves the set listed; what it hid or left half made is
+// put back or cleared by the next make. A link planted under the name of a set's old
+// folder is neither followed nor emptied.
+TEST(Cardgen, AKilledMakeLosesNoSetAndFollowsNoLink) {
+    ScratchFolder scratch("cardgen");
+    const std::vector<std::string> pictures = Pictures(scratch);
+    const std::string sets = scratch.Path("sets"), set = sets + "/mine", documents = scratch.Path("documents");
+    ASSERT_EQ(Make(set, pictures).status, 0);
+    fs::create_directory(documents);
+    scratch.Write("documents/letter.txt", "Dear");
+    fs::create_directory_symlink("../documents", sets + "/.mine.old");
+    std::vector<char*> args{const_cast<char*>(CARDGEN_PROGRAM), const_cast<char*>("make"), const_cast<char*>(set.c_str())};
+    for (const std::string& picture : pictures) args.push_back(const_cast<char*>(picture.c_str()));
+    args.push_back(nullptr);
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
+    for (int kill = 0; kill < 16; ++kill) {
+        pid_t child = 0;
+        ASSERT_EQ(::posix_spawn(&child, CARDGEN_PROGRAM, &quiet, nullptr, args.data(), environ), 0);
+        ::usleep(useconds_t(20000 + kill * 20000));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        EXPECT_EQ(Entries(set).size(), 20) << "killed after " << 20 + kill * 20 << " ms";
+    }
+    posix_spawn_file_actions_destroy(&quiet);
+    const utimbuf aMinuteAgo{::time(nullptr) - 61, ::time(nullptr) - 61};
+    for (const QString& entry : Entries(sets)) ::utime((sets + "/" + entry.toStdString()).c_str(), &aMinuteAgo);
+    ASSERT_EQ(Make(set, pictures).status, 0);
+    EXPECT_EQ(Entries(sets), (QStringList{".mine.old", "mine"}));
+    EXPECT_EQ(ReadAll(documents + "/letter.txt"), "Dear");
 }

@@ -49,9 +49,19 @@ std::string EscapeFileName(std::string_view file) {
     return escaped;
 }
 
-bool IsCommentLine(std::string_view line) {
+bool IsCommentLine(std::string_view line, bool coreutilsOnly) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    return line.empty() || line.front() == ';' || line.front() == '#';
+    return line.empty() || (line.front() == ';' && !coreutilsOnly) || line.front() == '#';
+}
+
+std::string_view LeadingTag(std::string_view line) {
+    while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
+    if (!line.empty() && line.front() == '\\') line.remove_prefix(1);
+    const size_t end = line.find_first_of(" (");
+    if (end == 0 || end == std::string_view::npos) return {};
+    size_t open = end;
+    while (open < line.size() && line[open] == ' ') ++open;
+    return open < line.size() && line[open] == '(' ? line.substr(0, end) : std::string_view();
 }
 
 namespace {
@@ -62,11 +72,11 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 // OpenSSL's "TAG(FILE)= DIGEST". The file may itself hold ") = ": it ends at the last
 // ')', after which come blanks, '=', blanks and the digest, as md5sum reads it.
 std::optional<CheckLine> ParseTagged(std::string_view line, const std::function<bool(std::string_view)>& isTag,
-                                     bool escaped) {
+                                     bool escaped, bool coreutilsOnly) {
     const size_t tagEnd = line.find_first_of(" (");
     if (tagEnd == 0 || tagEnd == std::string_view::npos || !isTag(line.substr(0, tagEnd))) return std::nullopt;
     size_t open = tagEnd;
-    while (open < line.size() && line[open] == ' ') ++open;
+    while (open < line.size() && line[open] == ' ' && !(coreutilsOnly && open > tagEnd)) ++open;
     const size_t close = line.rfind(')');
     if (open >= line.size() || line[open] != '(' || close == std::string_view::npos || close <= open) return std::nullopt;
     size_t equals = close + 1;
@@ -90,7 +100,8 @@ bool LooksLikeSfv(std::string_view line) {
 }  // namespace
 
 std::optional<CheckLine> ParseCheckLine(std::string_view line, const std::function<bool(size_t)>& isDigestLength,
-                                        const std::function<bool(std::string_view)>& isTag, UntaggedForm& form) {
+                                        const std::function<bool(std::string_view)>& isTag, UntaggedForm& form,
+                                        bool coreutilsOnly) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     while (!line.empty() && IsBlank(line.front())) line.remove_prefix(1);  // as md5sum does
     const bool escaped = !line.empty() && line.front() == '\\';
@@ -120,7 +131,8 @@ std::optional<CheckLine> ParseCheckLine(std::string_view line, const std::functi
         }
     }
 
-    if (auto tagged = ParseTagged(line, isTag, escaped)) return tagged;
+    if (auto tagged = ParseTagged(line, isTag, escaped, coreutilsOnly)) return tagged;
+    if (coreutilsOnly) return std::nullopt;
 
     // rhash: the file, then digests each after two spaces; SFV: the file, a space, a CRC.
     CheckLine rhash;

@@ -21,7 +21,12 @@ struct CheckLine {
 
 // Whether a list line is a comment (';' or '#' first, as rhash and SFV files have) or
 // empty: such lines are neither checked nor counted as badly formed.
-bool IsCommentLine(std::string_view line);
+// With `coreutilsOnly`, as md5sum reads them: '#' lines only.
+bool IsCommentLine(std::string_view line, bool coreutilsOnly = false);
+
+// The tag a line begins with, as a BSD tag would stand ("SHA256" of "SHA256 (f) = ab"),
+// whether the rest is well formed or not; empty when none.
+std::string_view LeadingTag(std::string_view line);
 
 // Whether a list's untagged lines are in the coreutils form or BSD's reversed one:
 // the first such line decides for the whole list, as in md5sum.
@@ -29,9 +34,12 @@ enum class UntaggedForm { Undecided, Standard, Reversed };
 
 // `isDigestLength` tells whether some type's digest has that many hex digits, and
 // `isTag` whether a tag names a type: a line is read in the first form it fits.
-// `form` carries the list's untagged form from line to line.
+// `form` carries the list's untagged form from line to line. With `coreutilsOnly` only
+// the forms md5sum reads are read: its own and BSD's (one blank after the digest, at
+// most one space before a tag's '('), not rhash's.
 std::optional<CheckLine> ParseCheckLine(std::string_view line, const std::function<bool(size_t)>& isDigestLength,
-                                        const std::function<bool(std::string_view)>& isTag, UntaggedForm& form);
+                                        const std::function<bool(std::string_view)>& isTag, UntaggedForm& form,
+                                        bool coreutilsOnly = false);
 // One line on its own.
 std::optional<CheckLine> ParseCheckLine(std::string_view line, const std::function<bool(size_t)>& isDigestLength,
                                         const std::function<bool(std::string_view)>& isTag);

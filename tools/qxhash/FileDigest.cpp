@@ -20,12 +20,12 @@ InputFile::~InputFile() {
     if (owned_) ::close(fd_);
 }
 
-bool InputFile::Open(const std::string& path) {
+bool InputFile::Open(const std::string& path, int flags) {
     if (path == "-") {
         fd_ = STDIN_FILENO;
         return true;
     }
-    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | flags);
     owned_ = fd_ >= 0;
     return owned_;
 }
@@ -47,17 +47,22 @@ uint8_t* ReadBuffer::Files() {
 
 void ReadBuffer::Free::operator()(uint8_t* p) const { std::free(p); }
 
-bool OpenInput(const std::string& path, InputFile& file, struct stat& info, FileDigestResult& result) {
+bool OpenInput(const std::string& path, InputFile& file, struct stat& info, FileDigestResult& result, bool regularOnly) {
     result.error = HASH_ERR_NONE;
     result.systemError = 0;
     result.reason.clear();
+    result.skipped = false;
     info = {};
-    if (!file.Open(path)) {
+    if (!file.Open(path, regularOnly ? O_NONBLOCK : 0)) {
         Fail(result, HASH_ERR_OPEN_FILE, errno);
         return false;
     }
     if (::fstat(file.fd(), &info) == 0 && S_ISDIR(info.st_mode)) {
         Fail(result, HASH_ERR_READ_FILE, EISDIR);
+        return false;
+    }
+    if (regularOnly && !S_ISREG(info.st_mode)) {
+        result.skipped = true;
         return false;
     }
     return true;

@@ -17,6 +17,7 @@ struct FileDigestResult {
     int systemError = 0;              // errno of a failure
     std::string reason;               // the system's text for a failure
     std::vector<std::string> digests; // one per requested type, on success
+    bool skipped = false;             // found in a folder and not a regular file: not read
 };
 
 // A type code with its pass count (0: the library's default).
@@ -57,7 +58,9 @@ public:
     ~InputFile();
     InputFile(const InputFile&) = delete;
     InputFile& operator=(const InputFile&) = delete;
-    bool Open(const std::string& path);  // false with errno set
+    // False with errno set. `flags` are added to the open's own (O_NONBLOCK: a pipe
+    // opens without waiting for a writer).
+    bool Open(const std::string& path, int flags = 0);
     int fd() const { return fd_; }
 
 private:
@@ -69,8 +72,11 @@ private:
 void Fail(FileDigestResult& result, HashError error, int systemError);
 
 // Opens the file and reads its status. On failure (it cannot be opened, or it is a
-// folder) `result` says why and false is returned; otherwise `result` is cleared.
-bool OpenInput(const std::string& path, InputFile& file, struct stat& info, FileDigestResult& result);
+// folder) `result` says why and false is returned; otherwise `result` is cleared. With
+// `regularOnly` (a file found in a folder) anything but a regular file is opened without
+// waiting, marked skipped and not read: a pipe or a device in a tree never hangs a walk.
+bool OpenInput(const std::string& path, InputFile& file, struct stat& info, FileDigestResult& result,
+               bool regularOnly = false);
 // Digests an opened file from where it stands to its end, into `result`, whose strings
 // are reused (a run over many small files makes no allocation per file).
 void DigestOpened(InputFile& file, const struct stat& info, std::span<const DigestType> types, ReadBuffer& buffer,

@@ -26,7 +26,7 @@ ssize_t ReadWhole(int fd, uint8_t* into, size_t size) {
 }  // namespace
 
 void DigestFileGroup(std::span<const std::string> paths, DigestType type, ReadBuffer& buffer,
-                     std::vector<FileDigestResult>& results, const StreamedFn& streamed) {
+                     std::vector<FileDigestResult>& results, const StreamedFn& streamed, std::span<const char> walked) {
     results.resize(paths.size());
     std::vector<HashMessage> messages;
     std::vector<size_t> owners;  // the result each message's digest goes to
@@ -47,7 +47,7 @@ void DigestFileGroup(std::span<const std::string> paths, DigestType type, ReadBu
         FileDigestResult& result = results[i];
         InputFile file;
         struct stat info;
-        if (!OpenInput(paths[i], file, info, result)) continue;
+        if (!OpenInput(paths[i], file, info, result, i < walked.size() && walked[i])) continue;
         const uint64_t size = S_ISREG(info.st_mode) ? uint64_t(info.st_size) : 0;
         if (paths[i] == "-" || !S_ISREG(info.st_mode) || size > kWholeFileLimit) {
             streamed(paths[i], file, info, result);

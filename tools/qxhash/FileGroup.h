@@ -19,5 +19,6 @@ using StreamedFn = std::function<void(const std::string& path, InputFile& file, 
                                       FileDigestResult& result)>;
 
 // Digests each of `paths` with `type` into results[i]; each file's errors are its own.
+// `walked[i]`, where given, marks a file found in a folder (read only when regular).
 void DigestFileGroup(std::span<const std::string> paths, DigestType type, ReadBuffer& buffer,
-                     std::vector<FileDigestResult>& results, const StreamedFn& streamed);
+                     std::vector<FileDigestResult>& results, const StreamedFn& streamed, std::span<const char> walked = {});

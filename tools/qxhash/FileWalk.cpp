@@ -19,10 +19,10 @@ std::optional<FileWalk::Entry> FileWalk::Next() {
         pending_.pop_back();
         const std::string& path = next.path;
         std::error_code error;
-        if (!recursive_ || path == "-") return Entry{path};
+        if (!recursive_ || path == "-") return Entry{path, 0, !next.named};
         const fs::file_status own = fs::symlink_status(path, error);
         const bool folder = fs::is_directory(fs::is_symlink(own) ? fs::status(path, error) : own);
-        if (!folder) return Entry{path};
+        if (!folder) return Entry{path, 0, !next.named};
         if (fs::is_symlink(own) && !next.named) continue;
         std::vector<std::string> children;
         for (fs::directory_iterator it(path, error), end; !error && it != end; it.increment(error))
@@ -45,10 +45,12 @@ std::optional<FileGroupItem> FileGrouper::Next() {
                 break;
             }
             group.paths.push_back(std::move(entry->path));
+            group.walked.push_back(entry->walked);
             group.listError = entry->listError;
             break;
         }
         group.paths.push_back(std::move(entry->path));
+        group.walked.push_back(entry->walked);
     }
     if (group.paths.empty()) return std::nullopt;
     return group;

@@ -17,6 +17,7 @@ public:
     struct Entry {
         std::string path;
         int listError = 0;
+        bool walked = false;  // found in a folder: digested only when a regular file
     };
 
     std::optional<Entry> Next();
@@ -35,6 +36,7 @@ private:
 struct FileGroupItem {
     std::vector<std::string> paths;
     int listError = 0;
+    std::vector<char> walked;  // for each path: found in a folder, not named
 };
 
 // Takes the walk's files into groups of up to `size`; a folder that could not be

@@ -29,7 +29,8 @@ The following five options are useful only when checking:
       --quiet           do not print OK for each file that matches
       --status          print nothing; the exit status shows the result
       --strict          exit non-zero for improperly formatted lines
-  -w, --warn            warn about improperly formatted lines
+  -w, --warn            warn about improperly formatted lines; with -r, name
+                        what is skipped (pipes, devices, sockets)
 
       --list            list the digest types: code, name and digest length in bits
       --self-test       check the library against its known answers
@@ -69,9 +70,34 @@ bool TakesValue(const std::string& name) {
     return name == "-a" || name == "--algorithm" || name == "--passes" || name == "-j" || name == "--jobs";
 }
 
-// One option per word: "--name=value" and "-xVALUE" split in two, and single-letter
-// flags run together ("-bc") split into one word each.
-std::vector<std::string> Words(const std::vector<std::string>& args) {
+// The long options, md5sum's first: under a coreutils name only those are abbreviated,
+// as md5sum abbreviates them.
+constexpr const char* kLongOptions[] = {
+    "--binary", "--check", "--help", "--ignore-missing", "--quiet", "--status", "--strict", "--tag", "--text",
+    "--warn", "--zero", "--version", "--algorithm", "--jobs", "--list", "--passes", "--recursive", "--self-test",
+};
+constexpr size_t kCoreutilsLongOptions = 12;
+
+// A long option as given or by a unique beginning of its name ("--ch" for --check), as
+// every GNU program takes it.
+std::string LongOption(const std::string& given, bool coreutils) {
+    const size_t count = coreutils ? kCoreutilsLongOptions : std::size(kLongOptions);
+    std::vector<std::string> matches;
+    for (size_t i = 0; i < count; ++i) {
+        const std::string name = kLongOptions[i];
+        if (name == given) return name;
+        if (name.compare(0, given.size(), given) == 0) matches.push_back(name);
+    }
+    if (matches.size() == 1) return matches[0];
+    if (matches.empty()) throw UsageError{(coreutils ? "unrecognized option '" : "unknown option '") + given + "'"};
+    std::string message = "option '" + given + "' is ambiguous; possibilities:";
+    for (const std::string& match : matches) message += " '" + match + "'";
+    throw UsageError{message};
+}
+
+// One option per word: "--name=value" and "-xVALUE" split in two, long options named
+// whole, and single-letter flags run together ("-bc") split into one word each.
+std::vector<std::string> Words(const std::vector<std::string>& args, bool coreutils) {
     std::vector<std::string> words;
     bool filesOnly = false;
     for (const std::string& arg : args) {
@@ -82,9 +108,10 @@ std::vector<std::string> Words(const std::vector<std::string>& args) {
             words.push_back(arg);
         } else if (arg[1] == '-') {
             const size_t equals = arg.find('=');
-            words.push_back(arg.substr(0, equals));
+            words.push_back(LongOption(arg.substr(0, equals), coreutils));
             if (equals != std::string::npos) {
-                if (!TakesValue(words.back())) throw UsageError{"option '" + words.back() + "' takes no value"};
+                if (!TakesValue(words.back()))
+                    throw UsageError{"option '" + words.back() + (coreutils ? "' doesn't allow an argument" : "' takes no value")};
                 words.push_back(arg.substr(equals + 1));
             }
         } else {
@@ -114,7 +141,8 @@ void CheckCombinations(const Options& options) {
     if (!options.check) {
         if (options.ignoreMissing) throw onlyWhenChecking("--ignore-missing");
         if (options.report == Options::Report::Status) throw onlyWhenChecking("--status");
-        if (options.report == Options::Report::Warn) throw onlyWhenChecking("--warn");
+        // In a walk --warn names what was skipped, as coreutils has no walk to refuse it for.
+        if (options.report == Options::Report::Warn && !options.recursive) throw onlyWhenChecking("--warn");
         if (options.report == Options::Report::Quiet) throw onlyWhenChecking("--quiet");
         if (options.strict) throw onlyWhenChecking("--strict");
     }
@@ -132,7 +160,16 @@ Personality PersonalityOf(const std::string& startedAs) {
     const std::string name = startedAs.substr(startedAs.rfind('/') + 1);
     for (const char* algorithm : {"md5", "sha1", "sha256", "sha384", "sha512"})
         if (name == std::string(algorithm) + "sum") return {startedAs, algorithm};  // named as coreutils names itself
+    // Another digest program's name (sha224sum, b2sum, cksum): its digests are not ours,
+    // and printing SHA-256 in their place would pass for them.
+    if (name.size() >= 3 && name.compare(name.size() - 3, 3, "sum") == 0) return {startedAs, "", true};
     return {};
+}
+
+std::string UnknownPersonalityText(const Personality& personality) {
+    const std::string name = personality.program.substr(personality.program.rfind('/') + 1);
+    return personality.program + ": qxhash cannot act as " + name +
+           "; it acts as md5sum, sha1sum, sha256sum, sha384sum and sha512sum, or as qxhash under its own name\n";
 }
 
 std::string UsageText(const Options& options) {
@@ -149,7 +186,8 @@ std::string UsageText(const Options& options) {
 Options ParseOptions(const std::vector<std::string>& args, const Personality& personality) {
     Options options;
     options.program = personality.program;
-    const std::vector<std::string> words = Words(args);
+    options.coreutils = !personality.algorithm.empty();
+    const std::vector<std::string> words = Words(args, options.coreutils);
     bool filesOnly = false;
     for (size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
@@ -158,7 +196,8 @@ Options ParseOptions(const std::vector<std::string>& args, const Personality& pe
             continue;
         }
         const auto value = [&]() -> const std::string& {
-            if (i + 1 >= words.size()) throw UsageError{"option '" + word + "' needs a value"};
+            if (i + 1 >= words.size())
+                throw UsageError{"option '" + word + (options.coreutils ? "' requires an argument" : "' needs a value")};
             return words[++i];
         };
         if (word == "--") {
@@ -183,7 +222,8 @@ Options ParseOptions(const std::vector<std::string>& args, const Personality& pe
             options.report = Options::Report::Warn;
         } else {
             const auto flag = std::find_if(std::begin(kFlags), std::end(kFlags), [&](const auto& f) { return word == f.first; });
-            if (flag == std::end(kFlags)) throw UsageError{"unknown option '" + word + "'"};
+            if (flag == std::end(kFlags))
+                throw UsageError{options.coreutils ? "invalid option -- '" + word.substr(1) + "'" : "unknown option '" + word + "'"};
             options.*(flag->second) = true;
             if (flag->second == &Options::binary) options.markGiven = true;
         }

@@ -13,12 +13,16 @@
 struct Personality {
     std::string program = "qxhash";  // as started, like coreutils' messages name it
     std::string algorithm;  // empty for qxhash: sha256 to print, any type to check
+    bool unknown = false;   // a coreutils name qxhash cannot act as (sha224sum, b2sum)
 };
 // From the name the program was started under (argv[0]).
 Personality PersonalityOf(const std::string& startedAs);
+// Why qxhash refuses to run under an unknown coreutils name.
+std::string UnknownPersonalityText(const Personality& personality);
 
 struct Options {
     std::string program = "qxhash";  // the name in messages
+    bool coreutils = false;           // acting as md5sum or sha*sum: their forms and words only
     std::vector<Variant> algorithms;  // as given; the pass count 0 when not given
     std::optional<uint32_t> passes;
     bool tag = false;

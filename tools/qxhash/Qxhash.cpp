@@ -21,6 +21,7 @@
 #include "OrderedWork.h"
 #include "Output.h"
 #include "QuorvixVersion.h"
+#include "Quoting.h"
 #include "digest/CryptoAPI.h"
 
 namespace {
@@ -64,10 +65,10 @@ struct Run {
 
     bool WriteFailed() const { return !io.out; }
     void Digest(const std::string& path, std::span<const DigestType> types, ReadBuffer& buffer,
-                FileDigestResult& result) const {
+                FileDigestResult& result, bool walked = false) const {
         InputFile file;
         struct stat info;
-        if (OpenInput(path, file, info, result)) DigestOpened(path, file, info, types, buffer, result);
+        if (OpenInput(path, file, info, result, walked)) DigestOpened(path, file, info, types, buffer, result);
     }
     void DigestOpened(const std::string& path, InputFile& file, const struct stat& info,
                       std::span<const DigestType> types, ReadBuffer& buffer, FileDigestResult& result) const {
@@ -80,7 +81,7 @@ struct Run {
 // Reports a file that could not be digested as coreutils does: the system's reason,
 // or the library's text where the system gave none.
 void ReportFailure(const Run& run, const std::string& file, const FileDigestResult& result) {
-    run.io.err << run.options.program << ": " << file << ": "
+    run.io.err << run.options.program << ": " << Quoted(file) << ": "
                << (result.reason.empty() ? std::string(HashErrorText(result.error)) : result.reason) << "\n";
 }
 
@@ -121,16 +122,23 @@ int PrintDigests(const Run& run, std::vector<Variant> variants) {
     const auto work = [&](const FileGroupItem& group, std::vector<FileDigestResult>& results, ReadBuffer& buffer) {
         results.resize(group.paths.size());
         if (group.listError) return Fail(results[0], HASH_ERR_OPEN_FILE, group.listError);
-        if (!sideBySide) return run.Digest(group.paths[0], types, buffer, results[0]);
-        DigestFileGroup(group.paths, types[0], buffer, results,
-                        [&](const std::string& path, InputFile& file, const struct stat& info, FileDigestResult& result) {
-                            run.DigestOpened(path, file, info, types, buffer, result);
-                        });
+        if (!sideBySide) return run.Digest(group.paths[0], types, buffer, results[0], group.walked[0]);
+        DigestFileGroup(
+            group.paths, types[0], buffer, results,
+            [&](const std::string& path, InputFile& file, const struct stat& info, FileDigestResult& result) {
+                run.DigestOpened(path, file, info, types, buffer, result);
+            },
+            group.walked);
     };
     int status = 0;
     std::string line;  // each file's lines made in one reused string and written in one go
     const auto print = [&](FileGroupItem& group, std::vector<FileDigestResult>& results) {
         for (size_t i = 0; i < group.paths.size(); ++i) {
+            if (results[i].skipped) {  // a pipe, a device or a socket in a tree, as rhash skips them
+                if (run.options.report == Options::Report::Warn)
+                    run.io.err << run.options.program << ": " << Quoted(group.paths[i]) << ": not a regular file: skipped\n";
+                continue;
+            }
             if (results[i].error != HASH_ERR_NONE) {
                 ReportFailure(run, group.paths[i], results[i]);
                 status = 1;
@@ -165,6 +173,7 @@ struct Expectation {
 struct CheckItem {
     size_t lineNumber;
     std::optional<CheckLine> line;  // none for a badly formed line
+    std::string malformedTag;       // a badly formed line's tag, to name it as coreutils does
     std::vector<Expectation> expectations;
     // Every type and pass count to compute, each once: first each expectation's first
     // candidate, then the others, which are computed only when the first do not match.
@@ -202,16 +211,22 @@ void AddCandidates(Expectation& expectation, const Variant& variant, std::option
 }
 
 CheckItem MakeCheckItem(const Options& options, size_t lineNumber, const std::string& text, UntaggedForm& form) {
-    CheckItem item{lineNumber, std::nullopt, {}, {}, 0};
+    CheckItem item{lineNumber, std::nullopt, {}, {}, {}, 0};
     // Untagged digests of the types asked for, or of any type.
     const auto isLength = [&](size_t digits) {
         if (options.algorithms.empty()) return !TypesOfLength(digits).empty();
         return std::any_of(options.algorithms.begin(), options.algorithms.end(),
                            [&](const Variant& v) { return DigestHexLength(v.algorithm.code) == digits; });
     };
-    const auto isTag = [](std::string_view tag) { return FindVariantByTag(tag).has_value(); };
-    std::optional<CheckLine> line = ParseCheckLine(text, isLength, isTag, form);
-    if (!line) return item;
+    // md5sum reads its own tag only, spelled as it spells it.
+    const auto isTag = [&](std::string_view tag) {
+        return options.coreutils ? tag == TagOf(options.algorithms[0]) : FindVariantByTag(tag).has_value();
+    };
+    std::optional<CheckLine> line = ParseCheckLine(text, isLength, isTag, form, options.coreutils);
+    if (!line) {
+        if (const auto tagged = FindVariantByTag(LeadingTag(text)); tagged && !options.coreutils) item.malformedTag = TagOf(*tagged);
+        return item;
+    }
     std::vector<DigestType> all;  // in the order the candidates came
     for (const std::string& digest : line->digests) {
         Expectation expectation{digest, {}, line->tag.empty() && options.algorithms.empty()};
@@ -342,7 +357,7 @@ public:
         std::string text;
         while (group.size() < kGroupFiles && std::getline(in_, text)) {
             ++lineNumber_;
-            if (!IsCommentLine(text)) group.push_back(MakeCheckItem(options_, lineNumber_, text, form_));
+            if (!IsCommentLine(text, options_.coreutils)) group.push_back(MakeCheckItem(options_, lineNumber_, text, form_));
         }
         if (group.empty()) return std::nullopt;
         return group;
@@ -366,7 +381,9 @@ bool ReportCheck(const Run& run, const std::string& listName, const CheckItem& i
         ++counts.malformed;
         if (report == Report::Warn)
             err << run.options.program << ": " << listName << ": " << item.lineNumber << ": improperly formatted "
-                << (run.options.algorithms.size() == 1 ? TagOf(run.options.algorithms[0]) + " " : std::string())
+                << (!item.malformedTag.empty()              ? item.malformedTag + " "
+                    : run.options.algorithms.size() == 1 ? TagOf(run.options.algorithms[0]) + " "
+                                                          : std::string())
                 << "checksum line\n";
         return true;
     }
@@ -433,12 +450,12 @@ int CheckList(const Run& run, const std::string& list) {
     if (list != "-") {
         file.open(list, std::ios::binary);
         if (!file) {
-            run.io.err << run.options.program << ": " << list << ": " << std::strerror(errno) << "\n";
+            run.io.err << run.options.program << ": " << Quoted(list) << ": " << std::strerror(errno) << "\n";
             return 1;
         }
     }
     std::istream& in = list == "-" ? std::cin : file;
-    const std::string listName = list == "-" ? "standard input" : list;
+    const std::string listName = Quoted(list == "-" ? "standard input" : list);
     CheckLines lines(run.options, in);
     CheckCounts counts;
     RunInOrder<std::vector<CheckItem>, std::vector<FileDigestResult>>(
@@ -514,7 +531,11 @@ int RunQxhash(const std::vector<std::string>& args, QxhashIo io, const Personali
                << " --help' for more information.\n";
         return 1;
     }
+    // Each message is written after the output before it, as coreutils writes them, so
+    // that both in one file keep their order.
+    std::ostream* const tied = io.err.tie(&io.out);
     int status = Commands(options, io);
+    io.err.tie(tied);
     // Every line is checked, and the last of them reach the output only here.
     io.out.flush();
     if (!io.out) {

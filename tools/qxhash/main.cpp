@@ -1,6 +1,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <clocale>
 #include <cstring>
 #include <iostream>
 
@@ -12,7 +13,12 @@ int main(int argc, char** argv) {
     const bool terminal = ::isatty(STDOUT_FILENO) && ::isatty(STDERR_FILENO);
     FdOutputBuffer buffer(STDOUT_FILENO);
     std::ostream out(&buffer);
+    std::setlocale(LC_CTYPE, "");  // which characters of a name a message can show as they are
     const Personality personality = PersonalityOf(argc > 0 ? argv[0] : "qxhash");
+    if (personality.unknown) {
+        std::cerr << UnknownPersonalityText(personality);
+        return 1;
+    }
     int status = RunQxhash(std::vector<std::string>(argv + 1, argv + argc), {out, std::cerr, terminal}, personality);
     // Closing is the last write: some filesystems report a failed write only here.
     if (::close(STDOUT_FILENO) != 0 && errno != EBADF && status == 0) {
