@@ -35,7 +35,7 @@ ProgramResult RunProgram(const ProgramRun& run) {
         if (in < 0 || out < 0) ::_exit(126);
         ::dup2(in, 0);
         ::dup2(out, 1);
-        ::dup2(errFile, 2);
+        ::dup2(run.errorsWithOutput ? 1 : errFile, 2);
         ::signal(SIGPIPE, run.ignoreSigpipe ? SIG_IGN : SIG_DFL);
         std::vector<char*> argv;
         for (const std::string& arg : run.args) argv.push_back(const_cast<char*>(arg.c_str()));

@@ -20,6 +20,7 @@ struct ProgramRun {
     std::string output;
     bool closedOutput = false;      // standard output a pipe whose reading end is closed
     bool ignoreSigpipe = false;     // SIGPIPE ignored, as some shells and services start programs
+    bool errorsWithOutput = false;  // standard error where standard output goes, as 2>&1
 };
 
 ProgramResult RunProgram(const ProgramRun& run);

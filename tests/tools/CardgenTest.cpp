@@ -195,9 +195,6 @@ TEST(Cardgen, AKilledMakeLosesNoSetAndFollowsNoLink) {
     const std::vector<std::string> pictures = Pictures(scratch);
     const std::string sets = scratch.Path("sets"), set = sets + "/mine", documents = scratch.Path("documents");
     ASSERT_EQ(Make(set, pictures).status, 0);
-    fs::create_directory(documents);
-    scratch.Write("documents/letter.txt", "Dear");
-    fs::create_directory_symlink("../documents", sets + "/.mine.old");
     std::vector<char*> args{const_cast<char*>(CARDGEN_PROGRAM), const_cast<char*>("make"), const_cast<char*>(set.c_str())};
     for (const std::string& picture : pictures) args.push_back(const_cast<char*>(picture.c_str()));
     args.push_back(nullptr);
@@ -215,6 +212,9 @@ TEST(Cardgen, AKilledMakeLosesNoSetAndFollowsNoLink) {
     posix_spawn_file_actions_destroy(&quiet);
     const utimbuf aMinuteAgo{::time(nullptr) - 61, ::time(nullptr) - 61};
     for (const QString& entry : Entries(sets)) ::utime((sets + "/" + entry.toStdString()).c_str(), &aMinuteAgo);
+    fs::create_directory(documents);
+    scratch.Write("documents/letter.txt", "Dear");
+    fs::create_directory_symlink("../documents", sets + "/.mine.old");
     ASSERT_EQ(Make(set, pictures).status, 0);
     EXPECT_EQ(Entries(sets), (QStringList{".mine.old", "mine"}));
     EXPECT_EQ(ReadAll(documents + "/letter.txt"), "Dear");

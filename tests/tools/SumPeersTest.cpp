@@ -38,9 +38,10 @@ protected:
     struct Both {
         ProgramResult peer, ours;
     };
-    Both Run(const std::string& peer, const std::vector<std::string>& args) const {
+    Both Run(const std::string& peer, const std::vector<std::string>& args, bool mixed = false) const {
         const std::string real = "/usr/bin/" + peer, link = scratch_.Path(peer);
         ProgramRun how;
+        how.errorsWithOutput = mixed;
         how.folder = scratch_.Folder().string();
         how.args = {real};
         how.args.insert(how.args.end(), args.begin(), args.end());
@@ -48,18 +49,20 @@ protected:
         how.args[0] = link;
         both.ours = RunProgram(how);
         for (auto& [result, name] : {std::pair{&both.peer, real}, std::pair{&both.ours, link}})
-            for (size_t at; (at = result->err.find(name)) != std::string::npos;) result->err.replace(at, name.size(), "PROGRAM");
+            for (std::string* text : {&result->out, &result->err})
+                for (size_t at; (at = text->find(name)) != std::string::npos;) text->replace(at, name.size(), "PROGRAM");
         return both;
     }
-    void ExpectSame(const std::string& peer, const std::vector<std::string>& args, const std::string& what) const {
-        const Both both = Run(peer, args);
+    void ExpectSame(const std::string& peer, const std::vector<std::string>& args, const std::string& what,
+                    bool mixed = false) const {
+        const Both both = Run(peer, args, mixed);
         EXPECT_EQ(both.ours.status, both.peer.status) << what;
         EXPECT_EQ(both.ours.out, both.peer.out) << what;
         EXPECT_EQ(both.ours.err, both.peer.err) << what;
     }
 
     const std::vector<std::pair<std::string, std::string>> kFiles = {
-        {"a", "a"}, {" b", "b"}, {"*c", "c"}, {"d", "d"}, {"e", "e"}};
+        {"a", "a"}, {" b", "b"}, {"*c", "c"}, {"d", "d"}, {"e", "e"}, {"it's", "f"}};
     ScratchFolder scratch_{"sum-peers"};
 };
 
@@ -90,6 +93,14 @@ TEST_F(SumPeers, ListsCheckAsMd5sumChecksThem) {
         {"status", a + "  a\n" + d + "  a\n", {"--status"}},
         {"strict", a + "  a\nbad line\n", {"--strict"}},
         {"Windows line ends", a + "  a\r\n", {}},
+        // Forms other tools write, which md5sum refuses even when they would match.
+        {"rhash's form", "a  " + a + "\n" + a + "  a\n", {"--strict", "--warn"}},
+        {"a padded tag", "MD5  (a) = " + a + "\n" + a + "  a\n", {"--strict", "--warn"}},
+        {"another type's tag", "SHA1 (a) = 86f7e437faa5a7fce15d1ddcb9eaeaea377667b8\n" + a + "  a\n", {"--strict", "--warn"}},
+        {"a tag in small letters", "md5 (a) = " + a + "\n" + a + "  a\n", {"--strict", "--warn"}},
+        {"rhash's comments", "; made by rhash\n" + a + "  a\n", {"--strict", "--warn"}},
+        {"a digest cut short", "MD5 (a) = " + a.substr(2) + "\n" + a + "  a\n", {"--warn"}},
+        {"names that need quotes", a + "  a b\n" + a + "  it's\n" + a + "  \\new\\nline\n" + a + "  #x\n", {}},
     };
     for (const auto& row : rows) {
         scratch_.Write("list", row.list);
@@ -99,6 +110,12 @@ TEST_F(SumPeers, ListsCheckAsMd5sumChecksThem) {
     }
     ExpectSame("md5sum", {"-c", "no-such-list"}, "a list that cannot be opened");
     ExpectSame("md5sum", {"-c", "folder"}, "a folder as the list");
+    ExpectSame("md5sum", {"-c", "my list"}, "a list whose name needs quotes");
+    ExpectSame("md5sum", {"-c", "-"}, "standard input, empty");
+    // Messages and lines in one file, in the order they were made.
+    scratch_.Write("list", a + "  missing\n" + a + "  a\n" + d + "  a\nbad\n" + a + "  gone\n" + a + "  a\n");
+    ExpectSame("md5sum", {"-c", "-w", "list"}, "a list's lines and messages in one stream", true);
+    ExpectSame("md5sum", {"a", "missing", "d", "folder", "e"}, "digests and messages in one stream", true);
 }
 
 // The usage errors md5sum refuses, and the lines it prints.
@@ -109,6 +126,12 @@ TEST_F(SumPeers, OptionsAndLinesAsMd5sum) {
         {"-z", "-c", "a"},         {"--status", "--quiet", "a"},
         {"a", " b", "*c"},         {"-b", "a", "d"},         {"--tag", "a"},       {"--tag", "-b", "a"},
         {"missing", "a"},          {"folder"},               {"-z", "a"},
+        // Long options by a unique beginning, as GNU programs take them, and the refusals.
+        {"--ta", "a"},             {"--b", "a"},             {"--zer", "a"},       {"--t", "a"},
+        {"--st", "a"},             {"--foo", "a"},           {"--check=x", "a"},   {"-x", "a"},
+        {"--ch", "--ign", "--qu", "a"}, {"--al", "a"},
+        // Names quoted in messages as coreutils quotes them.
+        {"a b", "it's", "new\nline", "x\x01", "#x", "~x", "a:b", "", "a\"b'c", "\xff"},
     };
     for (const auto& command : commands) {
         std::string what;
@@ -125,6 +148,18 @@ TEST_F(SumPeers, EachNameActsAsItsProgram) {
         scratch_.Write("list", made.peer.out + "0000  a\n");
         ExpectSame(peer, {"--warn", "-c", "list"}, peer);
         ExpectSame(peer, {"--tag", "a"}, peer);
+    }
+    // A digest program qxhash is not is refused, never answered with other digests.
+    for (const char* unknown : {"sha224sum", "b2sum"}) {
+        fs::create_symlink(QXHASH_PROGRAM, scratch_.Folder() / unknown);
+        ProgramRun how;
+        how.args = {scratch_.Path(unknown), "a"};
+        const ProgramResult ran = RunProgram(how);
+        EXPECT_EQ(ran.status, 1) << unknown;
+        EXPECT_EQ(ran.out, "") << unknown;
+        EXPECT_EQ(ran.err, how.args[0] + ": qxhash cannot act as " + unknown +
+                               "; it acts as md5sum, sha1sum, sha256sum, sha384sum and sha512sum, or as qxhash under its own name\n")
+            << unknown;
     }
 }
 

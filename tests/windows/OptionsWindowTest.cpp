@@ -9,6 +9,8 @@
 
 #include <tuple>
 
+#include <sys/stat.h>
+
 #include "model/CardSets.h"
 #include "model/GameReady.h"
 #include "GameSandbox.h"
@@ -308,12 +310,14 @@ private slots:
     // "Make a set..." makes a set of the player's own pictures, chooses it and deals it;
     // pictures that cannot make a set are told, and nothing changes.
     void aSetMadeInTheWindowIsChosenAndDealt_data() {
-        QTest::addColumn<bool>("twoAlike");
-        QTest::newRow("19 pictures") << false;
-        QTest::newRow("two faces alike") << true;
+        QTest::addColumn<QString>("spoilt");
+        QTest::newRow("19 pictures") << QString();
+        QTest::newRow("two faces alike") << "alike";
+        QTest::newRow("a pipe among the pictures") << "pipe";  // chosen in the file dialog, it never hangs the window
     }
     void aSetMadeInTheWindowIsChosenAndDealt() {
-        QFETCH(bool, twoAlike);
+        QFETCH(QString, spoilt);
+        const bool twoAlike = !spoilt.isEmpty();
         QTemporaryDir pictures;
         NewSetChoice choice{pictures.filePath(QStringLiteral("back.png")), {}, QStringLiteral("holiday")};
         for (int i = 0; i <= 18; ++i) {
@@ -323,7 +327,12 @@ private slots:
             QVERIFY(picture.save(path));
             if (i > 0) choice.faces << path;
         }
-        if (twoAlike) choice.faces[17] = choice.faces[3];
+        if (spoilt == QStringLiteral("alike")) choice.faces[17] = choice.faces[3];
+        const QString pipe = pictures.filePath(QStringLiteral("pipe.png"));
+        if (spoilt == QStringLiteral("pipe")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+            choice.faces[9] = pipe;
+        }
         QuorvixWindows windows(sandbox->ProgramFolder());
         windows.form4.SetNewSetAsker([&](QWidget*) { return choice; });
         QString chosen, report;
@@ -341,9 +350,11 @@ private slots:
         });
         windows.form4.exec();
         if (twoAlike) {
-            QCOMPARE(report, QStringLiteral("The set was not made.\n%1 and %1 are the same picture: two faces alike make a set "
-                                            "that cannot be won without losing points")
-                                 .arg(choice.faces[3]));
+            QCOMPARE(report, spoilt == QStringLiteral("pipe")
+                                 ? QStringLiteral("The set was not made.\n%1: not a regular file").arg(pipe)
+                                 : QStringLiteral("The set was not made.\n%1 and %1 are the same picture: two faces alike make a "
+                                                  "set that cannot be won without losing points")
+                                       .arg(choice.faces[3]));
             QCOMPARE(chosen, QStringLiteral("animals"));
             QVERIFY(!QFileInfo::exists(sandbox->UserSetsFolder() + QStringLiteral("holiday")));
             QCOMPARE(windows.form1.windowTitle(), QStringLiteral("Quorvix: animals"));

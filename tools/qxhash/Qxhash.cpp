@@ -86,8 +86,9 @@ void ReportFailure(const Run& run, const std::string& file, const FileDigestResu
 }
 
 // How a file name is shown in an output line, and the mark the line then starts with.
-std::string ShownName(const Run& run, const std::string& file, std::string& prefix) {
-    if (run.options.zero || !NeedsEscape(file)) return file;
+// A checked file's line is escaped, as md5sum escapes it, only for a line break.
+std::string ShownName(const Run& run, const std::string& file, std::string& prefix, bool checked = false) {
+    if (run.options.zero || !(checked ? file.find('\n') != std::string::npos : NeedsEscape(file))) return file;
     prefix.assign(1, '\\');  // not `= "\\"`, which trips a false -Wrestrict in GCC 12
     return EscapeFileName(file);
 }
@@ -240,7 +241,10 @@ CheckItem MakeCheckItem(const Options& options, size_t lineNumber, const std::st
             for (const Algorithm& algorithm : TypesOfLength(digest.size()))
                 AddCandidates(expectation, {algorithm, 0}, options.passes, all);
         }
-        if (expectation.candidates.empty()) return item;  // badly formed: no type fits
+        if (expectation.candidates.empty()) {  // badly formed: no type fits
+            if (!line->tag.empty() && !options.coreutils) item.malformedTag = TagOf(*FindVariantByTag(line->tag));
+            return item;
+        }
         item.expectations.push_back(std::move(expectation));
     }
     // The first candidates' types to the front; the candidates follow their types.
@@ -390,7 +394,7 @@ bool ReportCheck(const Run& run, const std::string& listName, const CheckItem& i
     ++counts.formatted;
     const std::string& path = item.line->file;
     std::string prefix;
-    const std::string name = ShownName(run, path, prefix);
+    const std::string name = ShownName(run, path, prefix, true);
     if (result.error != HASH_ERR_NONE) {
         if (run.options.ignoreMissing && result.systemError == ENOENT) return true;
         ++counts.unreadable;
