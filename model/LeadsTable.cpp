@@ -49,7 +49,9 @@ QString StorableName(const QString& typed, QString* refused) {
     QString kept;
     for (char32_t c : QStringView(typed.normalized(QString::NormalizationForm_C)).toUcs4()) {
         const QString character = QString::fromUcs4(&c, 1);
-        if (c == U'?' || EncodeCharacter(c) != '?')
+        // Control characters (a pasted line break, tab or C1 code) would break the
+        // table's lines, though the page has bytes for some of them.
+        if ((c == U'?' || EncodeCharacter(c) != '?') && QChar::category(c) != QChar::Other_Control)
             kept += character;
         else if (refused && !refused->contains(character))
             *refused += character;

@@ -44,5 +44,6 @@ QString DecodeCp1252(const QByteArray& bytes);
 
 // A name as the table can hold it, so that what a player types is what the table
 // shows: composed (an "e" and a combining accent become "é"), without the characters
-// Windows-1252 lacks, each of which `refused` lists once in the order typed.
+// Windows-1252 lacks nor control characters, each of which `refused` lists once in the
+// order typed.
 QString StorableName(const QString& typed, QString* refused = nullptr);

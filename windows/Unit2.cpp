@@ -51,8 +51,18 @@ TForm2::TForm2(LeadsBook& leads, TForm3& leadsWindow, QWidget* parent)
 // three fit the window.
 void TForm2::ShowRefused(const QString& refused) {
     const QList<uint> characters = refused.toUcs4();
-    QString shown = QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.data()),
-                                      std::min<qsizetype>(characters.size(), 3));
+    QString shown;
+    for (qsizetype i = 0; i < std::min<qsizetype>(characters.size(), 3); ++i) {
+        const auto c = char32_t(characters[i]);
+        // A control character is shown by its picture ("␊"), or its code where it has
+        // none: shown itself, it would break the line.
+        if (c < 0x20 || c == 0x7f)
+            shown += QChar(c == 0x7f ? 0x2421 : 0x2400 + c);
+        else if (QChar::category(c) == QChar::Other_Control)
+            shown += QStringLiteral("U+%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper();
+        else
+            shown += QString::fromUcs4(&c, 1);
+    }
     if (characters.size() > 3) shown += QStringLiteral("\u2026");
     RefusedNote->setText(tr("\u201c%1\u201d cannot be stored").arg(shown));
 }

@@ -73,6 +73,7 @@ TEST(LeadsNames, StorableNameKeepsWhatTheTableHolds) {
         {"\xc5\x81\xc4\x85\xc5\x81" "a\xf0\x9f\x98\x80", "a", "\xc5\x81\xc4\x85\xf0\x9f\x98\x80"},  // Ł ą Ł a 😀
         {"\xc5\xb8\xc5\xbe\xc2\xa0", "\xc5\xb8\xc5\xbe\xc2\xa0", ""},  // Ÿ ž and a no-break space: in the page's top rows
         {"", "", ""},
+        {"A\tn\x1bn\r\n\x7f\xc2\x81\xc2\x9d", "Ann", "\t\x1b\r\n\x7f\xc2\x81\xc2\x9d"},  // pasted controls, C1 ones too
     };
     for (const Row& row : rows) {
         QString refused;
@@ -84,6 +85,7 @@ TEST(LeadsNames, StorableNameKeepsWhatTheTableHolds) {
         SetLeadEntry(table, 1, kept, 1);
         EXPECT_EQ(GetLeadEntry(table, 1).name, kept.left(kMaxNameLength)) << row.typed;
     }
+    EXPECT_EQ(StorableName(QStringLiteral("Ann") + QChar(0)), QStringLiteral("Ann"));
 }
 
 TEST(LeadsNames, CorruptLengthStaysInsideTheSlot) {

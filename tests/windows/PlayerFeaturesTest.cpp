@@ -471,13 +471,17 @@ private slots:
             edit->selectAll();
             edit->insert(QString::fromUtf8("\xc4\x85\xc5\x9b\xc4\x87\xc4\x99Zo\xc3\xab"));  // a paste over it: ą ś ć ę Zoë
             notes << note->text();
+            edit->setCursorPosition(2);
+            edit->insert(QStringLiteral("\n\t") + QChar(0x9d));  // a paste amid it, of control characters
+            notes << note->text();
             typed = edit->text();
             WhenModal([](QWidget* leaders) { QTest::keyClick(leaders, Qt::Key_Escape); }, QStringLiteral("Form3"));
             QTest::keyClick(edit, Qt::Key_Return);
         }, QStringLiteral("Form2"));
         windows.form2.Open(250);
         QCOMPARE(notes, (QStringList{QString(), QString::fromUtf8("\xe2\x80\x9c\xc5\x81\xe2\x80\x9d cannot be stored"),
-                                     QString::fromUtf8("\xe2\x80\x9c\xc4\x85\xc5\x9b\xc4\x87\xe2\x80\xa6\xe2\x80\x9d cannot be stored")}));
+                                     QString::fromUtf8("\xe2\x80\x9c\xc4\x85\xc5\x9b\xc4\x87\xe2\x80\xa6\xe2\x80\x9d cannot be stored"),
+                                     QString::fromUtf8("\xe2\x80\x9c\xe2\x90\x8a\xe2\x90\x89U+009D\xe2\x80\x9d cannot be stored")}));
         QCOMPARE(typed, QString::fromUtf8("Zo\xc3\xab"));
         LeadsTable onDisk;
         LoadLeads(onDisk, sandbox->LeadsFile());
