@@ -22,6 +22,7 @@ struct IniLine {
     qsizetype start;
     qsizetype end;
     qsizetype keyStart;   // where its key begins: before `start` only on the first line after a BOM
+    bool afterMark;       // the first line after the file's BOM, with only blanks between
     qsizetype equals;     // -1 when the line has none
     bool endsInQuotes;    // the text ended inside a quoted value
     bool endsInEscape;    // the text ended in a backslash's escape: what follows would join it
@@ -83,11 +84,13 @@ std::vector<IniLine> SplitLines(const QByteArray& text) {
         if (i <= start) return lines;
         // After a BOM, QSettings keeps the blanks before the first line's key in the key.
         qsizetype keyStart = start;
-        if (bom && lines.empty() && start > 3) {
+        bool afterMark = false;
+        if (bom && lines.empty()) {
             const QByteArray lead = text.mid(3, start - 3);
-            if (std::all_of(lead.begin(), lead.end(), [](char c) { return c == ' ' || c == '\t'; })) keyStart = 3;
+            afterMark = std::all_of(lead.begin(), lead.end(), [](char c) { return c == ' ' || c == '\t'; });
+            if (afterMark) keyStart = 3;
         }
-        lines.push_back({start, i, keyStart, equals, inQuotes, escapeAtEnd && i >= size});
+        lines.push_back({start, i, keyStart, afterMark, equals, inQuotes, escapeAtEnd && i >= size});
     }
 }
 
@@ -100,6 +103,10 @@ QByteArray KeyOf(const QByteArray& text, const IniLine& line) {
     QByteArray raw = text.mid(line.keyStart, line.equals - line.keyStart);
     const qsizetype lead = line.start - line.keyStart;
     raw = raw.left(lead) + raw.mid(lead).trimmed();
+    // QSettings decodes each key as UTF-8 text of its own, which drops one byte-order
+    // mark at its start: on the first line after the file's mark that one, else one the
+    // line's key begins with, wherever the line is (two files joined leave one there).
+    if (!line.afterMark && raw.startsWith("\xEF\xBB\xBF")) raw.remove(0, 3);
     QString key;
     for (qsizetype i = 0; i < raw.size(); ++i) {
         if (raw[i] == '\\') {
@@ -280,15 +287,21 @@ QByteArray Assemble(const QByteArray& text, const std::vector<IniLine>& lines, c
         }
         // The blanks that begin the key of a first line after a BOM would begin the
         // block's first key instead: the line keeps them, escaped, as its own.
+        // So does a second mark that begins it: escaped, as the character QSettings reads.
         QByteArray keptLead;
+        qsizetype keptFrom = lines[i].start;
         if (place.before == i && lines[i].keyStart < lines[i].start) {
             for (const char c : gap.mid(lines[i].keyStart)) keptLead += c == '\t' ? "%09" : "%20";
             gap.truncate(lines[i].keyStart);
         }
+        if (place.before == i && plan.fates[i] == Fate::Keep && lines[i].afterMark && text.mid(keptFrom, 3) == "\xEF\xBB\xBF") {
+            keptLead += "%UFEFF";
+            keptFrom += 3;
+        }
         copyGap(gap);
         if (place.before == i) result += block + (place.header && plan.firstGroup == i ? newline : QByteArray());
         result += keptLead;
-        if (plan.fates[i] == Fate::Keep) result += text.mid(lines[i].start, lines[i].end - lines[i].start);
+        if (plan.fates[i] == Fate::Keep) result += text.mid(keptFrom, lines[i].end - keptFrom);
         if (plan.fates[i] == Fate::Replace) result += plan.replacements[i];
         dropped = plan.fates[i] == Fate::Drop;
         if (place.after == i) pending = true;

@@ -34,7 +34,10 @@ public:
             if (Pick(3) == 0) {
                 text += lines[size_t(Pick(int(lines.size())))];
             } else {
-                text += keys[size_t(Pick(int(keys.size())))] + '=' + Value();
+                QByteArray key = keys[size_t(Pick(int(keys.size())))];
+                // A byte-order mark inside the file too, where two files were joined.
+                if (Pick(5) == 0) key.insert(Pick(int(key.size()) + 1), "\xEF\xBB\xBF");
+                text += key + '=' + Value();
             }
             text += Pick(8) == 0 ? "\r\n" : "\n";
         }
