@@ -23,7 +23,6 @@ const QByteArray kMaking = ".making-";
 const QByteArray kOld = ".old";
 constexpr int kMarkLetters = 6;
 
-QString Translate(const char* text) { return QCoreApplication::translate("SetFolders", text); }
 
 QByteArray HiddenName(const QByteArray& name, const QByteArray& mark) {
     QByteArray hidden = "." + name + mark;
@@ -53,7 +52,7 @@ QString SetNameProblem(const QString& name) {
     const qsizetype bytes = QFile::encodeName(name).size();
     const qsizetype most = kLongestFileName - 1 - qsizetype(kMaking.size()) - kMarkLetters;
     if (bytes > most)
-        return Translate("the name is too long: %1 bytes, and a set's name may have %2 at most").arg(bytes).arg(most);
+        return QCoreApplication::translate("SetFolders", "the name is too long: %1 bytes, and a set's name may have %2 at most").arg(bytes).arg(most);
     return {};
 }
 
@@ -116,7 +115,7 @@ SetUnderConstruction::SetUnderConstruction(const QString& setFolder) : setFolder
     }
     const QString parent = QFile::decodeName(parts.folder);
     if (!QDir().mkpath(parent) || !(parent_ = OpenFolder(AT_FDCWD, parts.folder))) {
-        problem_ = Translate("cannot make the folder %1: %2").arg(parent, SystemReason(errno));
+        problem_ = QCoreApplication::translate("SetFolders", "cannot make the folder %1: %2").arg(parent, SystemReason(errno));
         return;
     }
     RecoverInterruptedMakes(parent);
@@ -127,7 +126,7 @@ SetUnderConstruction::SetUnderConstruction(const QString& setFolder) : setFolder
         else if (errno != EEXIST)
             break;
     }
-    if (!making_) problem_ = Translate("cannot write in %1: %2").arg(parent, SystemReason(errno));
+    if (!making_) problem_ = QCoreApplication::translate("SetFolders", "cannot write in %1: %2").arg(parent, SystemReason(errno));
 }
 
 SetUnderConstruction::~SetUnderConstruction() {
@@ -139,7 +138,7 @@ QString SetUnderConstruction::Write(const QString& fileName, const QByteArray& c
                                  O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
     // The errno of the step that failed, not of a later one.
     if (!file || !WriteAll(file.get(), contents.constData(), contents.size()) || ::fsync(file.get()) != 0)
-        return Translate("cannot write %1: %2").arg(QDir(setFolder_).filePath(fileName), SystemReason(errno));
+        return QCoreApplication::translate("SetFolders", "cannot write %1: %2").arg(QDir(setFolder_).filePath(fileName), SystemReason(errno));
     return {};
 }
 
@@ -159,7 +158,7 @@ QString SetUnderConstruction::PutInPlace() {
         if (done == 0 && hidOld) RemoveOwnTree(parent_.get(), old);
         errno = error;
     }
-    if (done != 0) return Translate("cannot put the set in place at %1: %2").arg(setFolder_, SystemReason(errno));
+    if (done != 0) return QCoreApplication::translate("SetFolders", "cannot put the set in place at %1: %2").arg(setFolder_, SystemReason(errno));
     SyncFolder(parent_.get());
     making_ = UniqueFd();
     // After the exchange the old set has the making folder's name.

@@ -79,10 +79,6 @@
 <context>
     <name>CardSetMaker</name>
     <message>
-        <source>cannot write %1: %2</source>
-        <translation>%1 kann nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
         <source>%1 pictures given; a set takes %2: the back, then 18 faces</source>
         <translation>%1 Bilder angegeben; ein Set braucht %2: die Rückseite, dann 18 Vorderseiten</translation>
     </message>
@@ -99,16 +95,20 @@
         <translation>mit zwei gleichen Vorderseiten ist ein Set nicht ohne Punktverlust zu gewinnen</translation>
     </message>
     <message>
-        <source>cannot make the folder %1</source>
-        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+        <source>%1: not a regular file</source>
+        <translation>%1: keine reguläre Datei</translation>
     </message>
     <message>
-        <source>cannot write in %1: %2</source>
-        <translation>in %1 kann nicht geschrieben werden: %2</translation>
+        <source>%1: the picture is too large (%2 × %3 pixels)</source>
+        <translation>%1: das Bild ist zu groß (%2 × %3 Pixel)</translation>
     </message>
     <message>
-        <source>cannot put the set in place at %1</source>
-        <translation>das Set kann nicht nach %1 gelegt werden</translation>
+        <source>cannot make the set %1: %2</source>
+        <translation>das Set %1 kann nicht erstellt werden: %2</translation>
+    </message>
+    <message>
+        <source>the making was cancelled</source>
+        <translation>das Erstellen wurde abgebrochen</translation>
     </message>
 </context>
 <context>
@@ -329,12 +329,43 @@ zeigen es dann zuerst, mit &amp;bdquo;(eigenes)&amp;ldquo; markiert. Im Terminal
         <source>A set&apos;s name is a folder&apos;s name: not empty, without &quot;/&quot; or &quot;\&quot;, and not beginning with &quot;.&quot;.</source>
         <translation>Der Name eines Sets ist ein Ordnername: nicht leer, ohne „/“ oder „\“ und nicht mit „.“ beginnend.</translation>
     </message>
+    <message>
+        <source>Making the set “%1”…</source>
+        <translation>Das Set „%1“ wird erstellt…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>QuorvixApplication</name>
     <message>
         <source>An unexpected error occurred.</source>
         <translation>Ein unerwarteter Fehler ist aufgetreten.</translation>
+    </message>
+</context>
+<context>
+    <name>SetFolders</name>
+    <message>
+        <source>the name is too long: %1 bytes, and a set&apos;s name may have %2 at most</source>
+        <translation>der Name ist zu lang: %1 Bytes, der Name eines Sets darf höchstens %2 haben</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1: %2</source>
+        <translation>der Ordner %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot write in %1: %2</source>
+        <translation>in %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot put the set in place at %1: %2</source>
+        <translation>das Set kann nicht nach %1 gelegt werden: %2</translation>
     </message>
 </context>
 <context>

@@ -79,10 +79,6 @@
 <context>
     <name>CardSetMaker</name>
     <message>
-        <source>cannot write %1: %2</source>
-        <translation>no se puede escribir %1: %2</translation>
-    </message>
-    <message>
         <source>%1 pictures given; a set takes %2: the back, then 18 faces</source>
         <translation>Se han dado %1 imágenes; una baraja necesita %2: el reverso y luego 18 caras</translation>
     </message>
@@ -99,16 +95,20 @@
         <translation>con dos caras iguales no se puede ganar sin perder puntos</translation>
     </message>
     <message>
-        <source>cannot make the folder %1</source>
-        <translation>no se puede crear la carpeta %1</translation>
+        <source>%1: not a regular file</source>
+        <translation>%1: no es un archivo normal</translation>
     </message>
     <message>
-        <source>cannot write in %1: %2</source>
-        <translation>no se puede escribir en %1: %2</translation>
+        <source>%1: the picture is too large (%2 × %3 pixels)</source>
+        <translation>%1: la imagen es demasiado grande (%2 × %3 píxeles)</translation>
     </message>
     <message>
-        <source>cannot put the set in place at %1</source>
-        <translation>no se puede colocar la baraja en %1</translation>
+        <source>cannot make the set %1: %2</source>
+        <translation>no se puede crear la baraja %1: %2</translation>
+    </message>
+    <message>
+        <source>the making was cancelled</source>
+        <translation>se canceló la creación</translation>
     </message>
 </context>
 <context>
@@ -328,12 +328,43 @@ hace lo mismo (&lt;code&gt;man cardgen&lt;/code&gt;).&lt;/p&gt;
         <source>A set&apos;s name is a folder&apos;s name: not empty, without &quot;/&quot; or &quot;\&quot;, and not beginning with &quot;.&quot;.</source>
         <translation>El nombre de una baraja es el de una carpeta: no vacío, sin «/» ni «\» y sin empezar por «.».</translation>
     </message>
+    <message>
+        <source>Making the set “%1”…</source>
+        <translation>Creando la baraja «%1»…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
 </context>
 <context>
     <name>QuorvixApplication</name>
     <message>
         <source>An unexpected error occurred.</source>
         <translation>Se ha producido un error inesperado.</translation>
+    </message>
+</context>
+<context>
+    <name>SetFolders</name>
+    <message>
+        <source>the name is too long: %1 bytes, and a set&apos;s name may have %2 at most</source>
+        <translation>el nombre es demasiado largo: %1 bytes, y el de una baraja puede tener %2 como máximo</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1: %2</source>
+        <translation>no se puede crear la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write in %1: %2</source>
+        <translation>no se puede escribir en %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot put the set in place at %1: %2</source>
+        <translation>no se puede colocar la baraja en %1: %2</translation>
     </message>
 </context>
 <context>

@@ -79,10 +79,6 @@
 <context>
     <name>CardSetMaker</name>
     <message>
-        <source>cannot write %1: %2</source>
-        <translation>impossible d’écrire %1 : %2</translation>
-    </message>
-    <message>
         <source>%1 pictures given; a set takes %2: the back, then 18 faces</source>
         <translation>%1 images données ; un jeu en demande %2 : le dos, puis 18 faces</translation>
     </message>
@@ -99,16 +95,20 @@
         <translation>avec deux faces identiques, on ne peut pas gagner sans perdre de points</translation>
     </message>
     <message>
-        <source>cannot make the folder %1</source>
-        <translation>impossible de créer le dossier %1</translation>
+        <source>%1: not a regular file</source>
+        <translation>%1 : ce n’est pas un fichier ordinaire</translation>
     </message>
     <message>
-        <source>cannot write in %1: %2</source>
-        <translation>impossible d’écrire dans %1 : %2</translation>
+        <source>%1: the picture is too large (%2 × %3 pixels)</source>
+        <translation>%1 : l’image est trop grande (%2 × %3 pixels)</translation>
     </message>
     <message>
-        <source>cannot put the set in place at %1</source>
-        <translation>impossible de mettre le jeu en place dans %1</translation>
+        <source>cannot make the set %1: %2</source>
+        <translation>impossible de créer le jeu %1 : %2</translation>
+    </message>
+    <message>
+        <source>the making was cancelled</source>
+        <translation>la création a été annulée</translation>
     </message>
 </context>
 <context>
@@ -328,12 +328,43 @@ premier, marqué &amp;laquo;&amp;nbsp;(le vôtre)&amp;nbsp;&amp;raquo;. Dans un 
         <source>A set&apos;s name is a folder&apos;s name: not empty, without &quot;/&quot; or &quot;\&quot;, and not beginning with &quot;.&quot;.</source>
         <translation>Le nom d’un jeu est un nom de dossier : non vide, sans « / » ni « \ », et ne commençant pas par « . ».</translation>
     </message>
+    <message>
+        <source>Making the set “%1”…</source>
+        <translation>Création du jeu « %1 »…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
 </context>
 <context>
     <name>QuorvixApplication</name>
     <message>
         <source>An unexpected error occurred.</source>
         <translation>Une erreur inattendue s’est produite.</translation>
+    </message>
+</context>
+<context>
+    <name>SetFolders</name>
+    <message>
+        <source>the name is too long: %1 bytes, and a set&apos;s name may have %2 at most</source>
+        <translation>le nom est trop long : %1 octets, et celui d’un jeu peut en avoir %2 au plus</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1: %2</source>
+        <translation>impossible de créer le dossier %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot write in %1: %2</source>
+        <translation>impossible d’écrire dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot put the set in place at %1: %2</source>
+        <translation>impossible de mettre le jeu en place dans %1 : %2</translation>
     </message>
 </context>
 <context>

@@ -79,10 +79,6 @@
 <context>
     <name>CardSetMaker</name>
     <message>
-        <source>cannot write %1: %2</source>
-        <translation>impossibile scrivere %1: %2</translation>
-    </message>
-    <message>
         <source>%1 pictures given; a set takes %2: the back, then 18 faces</source>
         <translation>%1 immagini date; un mazzo ne richiede %2: il dorso, poi 18 facce</translation>
     </message>
@@ -99,16 +95,20 @@
         <translation>con due facce uguali non si può vincere senza perdere punti</translation>
     </message>
     <message>
-        <source>cannot make the folder %1</source>
-        <translation>impossibile creare la cartella %1</translation>
+        <source>%1: not a regular file</source>
+        <translation>%1: non è un file normale</translation>
     </message>
     <message>
-        <source>cannot write in %1: %2</source>
-        <translation>impossibile scrivere in %1: %2</translation>
+        <source>%1: the picture is too large (%2 × %3 pixels)</source>
+        <translation>%1: l’immagine è troppo grande (%2 × %3 pixel)</translation>
     </message>
     <message>
-        <source>cannot put the set in place at %1</source>
-        <translation>impossibile mettere il mazzo in %1</translation>
+        <source>cannot make the set %1: %2</source>
+        <translation>impossibile creare il mazzo %1: %2</translation>
+    </message>
+    <message>
+        <source>the making was cancelled</source>
+        <translation>la creazione è stata annullata</translation>
     </message>
 </context>
 <context>
@@ -328,12 +328,43 @@ per le facce e un nome, e crea il mazzo; le Opzioni lo mostrano poi per primo, s
         <source>A set&apos;s name is a folder&apos;s name: not empty, without &quot;/&quot; or &quot;\&quot;, and not beginning with &quot;.&quot;.</source>
         <translation>Il nome di un mazzo è il nome di una cartella: non vuoto, senza «/» o «\» e che non inizi con «.».</translation>
     </message>
+    <message>
+        <source>Making the set “%1”…</source>
+        <translation>Creazione del mazzo «%1»…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
 </context>
 <context>
     <name>QuorvixApplication</name>
     <message>
         <source>An unexpected error occurred.</source>
         <translation>Si è verificato un errore imprevisto.</translation>
+    </message>
+</context>
+<context>
+    <name>SetFolders</name>
+    <message>
+        <source>the name is too long: %1 bytes, and a set&apos;s name may have %2 at most</source>
+        <translation>il nome è troppo lungo: %1 byte, e quello di un mazzo può averne al massimo %2</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1: %2</source>
+        <translation>impossibile creare la cartella %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write in %1: %2</source>
+        <translation>impossibile scrivere in %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot put the set in place at %1: %2</source>
+        <translation>impossibile mettere il mazzo in %1: %2</translation>
     </message>
 </context>
 <context>

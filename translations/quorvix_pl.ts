@@ -79,10 +79,6 @@
 <context>
     <name>CardSetMaker</name>
     <message>
-        <source>cannot write %1: %2</source>
-        <translation>nie można zapisać %1: %2</translation>
-    </message>
-    <message>
         <source>%1 pictures given; a set takes %2: the back, then 18 faces</source>
         <translation>Podano obrazków: %1; zestaw wymaga %2: rewers, potem 18 awersów</translation>
     </message>
@@ -99,16 +95,20 @@
         <translation>z dwoma jednakowymi awersami nie da się wygrać bez utraty punktów</translation>
     </message>
     <message>
-        <source>cannot make the folder %1</source>
-        <translation>nie można utworzyć folderu %1</translation>
+        <source>%1: not a regular file</source>
+        <translation>%1: to nie jest zwykły plik</translation>
     </message>
     <message>
-        <source>cannot write in %1: %2</source>
-        <translation>nie można zapisywać w %1: %2</translation>
+        <source>%1: the picture is too large (%2 × %3 pixels)</source>
+        <translation>%1: obrazek jest za duży (%2 × %3 pikseli)</translation>
     </message>
     <message>
-        <source>cannot put the set in place at %1</source>
-        <translation>nie można umieścić zestawu w %1</translation>
+        <source>cannot make the set %1: %2</source>
+        <translation>nie można utworzyć zestawu %1: %2</translation>
+    </message>
+    <message>
+        <source>the making was cancelled</source>
+        <translation>tworzenie zostało anulowane</translation>
     </message>
 </context>
 <context>
@@ -329,12 +329,43 @@ z dopiskiem &amp;bdquo;(twój)&amp;rdquo;. W terminalu to samo robi &lt;code&gt;
         <source>A set&apos;s name is a folder&apos;s name: not empty, without &quot;/&quot; or &quot;\&quot;, and not beginning with &quot;.&quot;.</source>
         <translation>Nazwa zestawu to nazwa folderu: niepusta, bez „/” i „\” i nie zaczynająca się od „.”.</translation>
     </message>
+    <message>
+        <source>Making the set “%1”…</source>
+        <translation>Tworzenie zestawu „%1”…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
 </context>
 <context>
     <name>QuorvixApplication</name>
     <message>
         <source>An unexpected error occurred.</source>
         <translation>Wystąpił nieoczekiwany błąd.</translation>
+    </message>
+</context>
+<context>
+    <name>SetFolders</name>
+    <message>
+        <source>the name is too long: %1 bytes, and a set&apos;s name may have %2 at most</source>
+        <translation>nazwa jest za długa: %1 bajtów, a nazwa zestawu może mieć najwyżej %2</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1: %2</source>
+        <translation>nie można utworzyć folderu %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write in %1: %2</source>
+        <translation>nie można zapisywać w %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>nie można zapisać %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot put the set in place at %1: %2</source>
+        <translation>nie można umieścić zestawu w %1: %2</translation>
     </message>
 </context>
 <context>

@@ -19,7 +19,6 @@
 
 namespace {
 
-QString Translate(const char* text) { return QCoreApplication::translate("CardSetMaker", text); }
 
 // A chosen picture, opened without waiting (a pipe under a picture's name would wait
 // for a writer for ever) and read only when it is a regular file.
@@ -33,7 +32,7 @@ QImage ReadPicture(const QString& path, QString& problem) {
     }
     if (!S_ISREG(info.st_mode)) {
         ::close(fd);
-        problem = Translate("%1: not a regular file").arg(path);
+        problem = QCoreApplication::translate("CardSetMaker", "%1: not a regular file").arg(path);
         return {};
     }
     QFile file(path);  // the name only tells the reader its suffix: the file read is the one opened
@@ -43,7 +42,7 @@ QImage ReadPicture(const QString& path, QString& problem) {
     // Qt refuses to decode past its allocation limit with a vague text; say the size.
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() * 4 > qint64(QImageReader::allocationLimit()) * 1024 * 1024) {
-        problem = Translate("%1: the picture is too large (%2 × %3 pixels)").arg(path).arg(size.width()).arg(size.height());
+        problem = QCoreApplication::translate("CardSetMaker", "%1: the picture is too large (%2 × %3 pixels)").arg(path).arg(size.width()).arg(size.height());
         return {};
     }
     QImage picture = reader.read();
@@ -92,10 +91,10 @@ bool SamePicture(const QImage& card, const QImage& other) {
 
 QString MakeCardSet(const QString& folder, const QString& back, const QStringList& faces, const MakeProgress& progress) {
     if (faces.size() != kPicturesInASet - 1)
-        return Translate("%1 pictures given; a set takes %2: the back, then 18 faces").arg(faces.size() + 1).arg(kPicturesInASet);
+        return QCoreApplication::translate("CardSetMaker", "%1 pictures given; a set takes %2: the back, then 18 faces").arg(faces.size() + 1).arg(kPicturesInASet);
     if (const QString problem = SetNameProblem(QFileInfo(QDir::cleanPath(folder)).fileName()); !problem.isEmpty())
-        return Translate("cannot make the set %1: %2").arg(folder, problem);
-    const QString cancelled = Translate("the making was cancelled");
+        return QCoreApplication::translate("CardSetMaker", "cannot make the set %1: %2").arg(folder, problem);
+    const QString cancelled = QCoreApplication::translate("CardSetMaker", "the making was cancelled");
     const int steps = 2 * kPicturesInASet + 1;
     int done = 0;
     const auto step = [&] { return !progress || progress(++done, steps); };
@@ -112,10 +111,10 @@ QString MakeCardSet(const QString& folder, const QString& back, const QStringLis
     for (int i = 0; i < cards.size(); ++i)
         for (int j = i + 1; j < cards.size(); ++j)
             if (SamePicture(cards[i], cards[j]))
-                return Translate("%1 and %2 are the same picture: %3")
+                return QCoreApplication::translate("CardSetMaker", "%1 and %2 are the same picture: %3")
                     .arg(pictures[i], pictures[j],
-                         i == 0 ? Translate("a face like the back could not be told from it")
-                                : Translate("two faces alike make a set that cannot be won without losing points"));
+                         i == 0 ? QCoreApplication::translate("CardSetMaker", "a face like the back could not be told from it")
+                                : QCoreApplication::translate("CardSetMaker", "two faces alike make a set that cannot be won without losing points"));
 
     SetUnderConstruction making(folder);
     if (!making.Problem().isEmpty()) return making.Problem();
