@@ -41,7 +41,9 @@ QImage ReadPicture(const QString& path, QString& problem) {
     reader.setAutoTransform(true);
     // Qt refuses to decode past its allocation limit with a vague text; say the size.
     const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() * 4 > qint64(QImageReader::allocationLimit()) * 1024 * 1024) {
+    const QImage::Format format = reader.imageFormat();  // 16-bit PNGs decode at 8 bytes a pixel
+    const qint64 bitsPerPixel = format == QImage::Format_Invalid ? 32 : QImage::toPixelFormat(format).bitsPerPixel();
+    if (size.isValid() && qint64(size.width()) * size.height() * bitsPerPixel / 8 > qint64(QImageReader::allocationLimit()) * 1024 * 1024) {
         problem = QCoreApplication::translate("CardSetMaker", "%1: the picture is too large (%2 × %3 pixels)").arg(path).arg(size.width()).arg(size.height());
         return {};
     }

@@ -69,6 +69,7 @@ std::optional<QString> MakeSetShowingProgress(QWidget* parent, const QString& fo
     progress.setWindowTitle(QCoreApplication::translate("NewSetDialogs", "Make a card set"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(300);  // a quick make shows no window at all
+    progress.setMinimumWidth(360);      // the title whole, beside the window's buttons
     progress.setValue(0);
     std::atomic<bool> cancelled{false};
     QObject::connect(&progress, &QProgressDialog::canceled, [&cancelled] { cancelled = true; });

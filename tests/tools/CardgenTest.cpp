@@ -93,9 +93,9 @@ TEST(Cardgen, TellsWhatIsWrongWithThePictures) {
     notes.close();
     const std::string pipe = scratch.Path("pipe.png"), huge = scratch.Path("huge.png");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
-    QImage plain(6000, 6000, QImage::Format_Mono);  // small in memory, beyond Qt's limit in colour
-    plain.fill(0);
-    ASSERT_TRUE(plain.save(QString::fromStdString(huge)));
+    // A PNG's header of 20000 × 20000 colour pixels, and an empty data chunk.
+    scratch.Write("huge.png", std::string("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\x4e\x20\0\0\x4e\x20\x08\x02\0\0\0\x6c\x12\xd1\x6e"
+                                          "\0\0\0\0IDAT\x35\xaf\x06\x1e", 45));
     const auto with = [&](int index, const std::string& path) {
         std::vector<std::string> changed = pictures;
         changed[size_t(index)] = path;
@@ -126,7 +126,7 @@ TEST(Cardgen, TellsWhatIsWrongWithThePictures) {
          "cardgen: " + pictures[0] + " and " + pictures[0] + " are the same picture: a face like the back could not be told from it\n"},
         {"text under a picture's name", with(11, text), 1, "cardgen: " + text + ": Unsupported image format\n"},
         {"a pipe under a picture's name", with(5, pipe), 1, "cardgen: " + pipe + ": not a regular file\n"},
-        {"a picture past Qt's limit", with(6, huge), 1, "cardgen: " + huge + ": the picture is too large (6000 × 6000 pixels)\n"},
+        {"a picture past Qt's limit", with(6, huge), 1, "cardgen: " + huge + ": the picture is too large (20000 × 20000 pixels)\n"},
     };
     for (const Case& c : cases) {
         const ProgramResult made = Make(scratch.Path("sets/mine"), c.pictures);
