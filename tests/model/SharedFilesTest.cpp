@@ -18,6 +18,7 @@
 
 #include "ChildProcess.h"
 #include "QtPrinting.h"
+#include "model/Descriptors.h"
 #include "model/FileReplace.h"
 #include "model/LeadsFile.h"
 #include "model/SettingsStore.h"
@@ -155,6 +156,15 @@ TEST_F(SharedFiles, ASwappedLinkIsNeverWrittenThrough) {
     ::waitpid(swapper, nullptr, 0);
     EXPECT_EQ(Read(victim), "fourteen bytes");
     EXPECT_GT(saved, 0);
+}
+
+TEST(PathParts, APathIsCutAtItsLastSlash) {
+    const std::pair<QByteArray, PathParts> rows[] = {
+        {"leads.dat", {".", "leads.dat"}}, {"/leads.dat", {"/", "leads.dat"}}, {"a/b/c", {"a/b", "c"}}, {"a/", {"a", ""}}};
+    for (const auto& [path, parts] : rows) {
+        EXPECT_EQ(SplitPath(path).folder, parts.folder) << path.constData();
+        EXPECT_EQ(SplitPath(path).name, parts.name) << path.constData();
+    }
 }
 
 // The player's own links lead where the kernel takes them: a name that is not UTF-8

@@ -28,6 +28,8 @@ std::string Md5(const std::string& text) {
 class SumPeers : public ::testing::Test {
 protected:
     void SetUp() override {
+        // Names in a language's letters are shown as they are only in such a locale.
+        ::setenv("LC_ALL", "C.UTF-8", 1);
         for (const auto& [name, content] : kFiles) scratch_.Write(name, content);
         fs::create_directory(scratch_.Folder() / "folder");
         for (const char* peer : {"md5sum", "sha1sum", "sha256sum", "sha384sum", "sha512sum"})
@@ -131,7 +133,7 @@ TEST_F(SumPeers, OptionsAndLinesAsMd5sum) {
         {"--st", "a"},             {"--foo", "a"},           {"--check=x", "a"},   {"-x", "a"},
         {"--ch", "--ign", "--qu", "a"}, {"--al", "a"},
         // Names quoted in messages as coreutils quotes them.
-        {"a b", "it's", "new\nline", "x\x01", "#x", "~x", "a:b", "", "a\"b'c", "\xff"},
+        {"a b", "it's", "new\nline", "x\x01", "#x", "~x", "a:b", "", "a\"b'c", "\xff", "caf\xc3\xa9", "\xc2\x85"},
     };
     for (const auto& command : commands) {
         std::string what;

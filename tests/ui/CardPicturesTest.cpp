@@ -2,11 +2,13 @@
 // shown half black.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 
 #include "ui/CardPictures.h"
+#include "ui/CardSetMaker.h"
 
 TEST(CardPictures, CutAndFalsePicturesAreRefused) {
     QTemporaryDir dir;
@@ -39,5 +41,30 @@ TEST(CardPictures, CutAndFalsePicturesAreRefused) {
         const QImage picture = ReadCardPicture(path, QSize(30, 30), &error);
         EXPECT_EQ(picture.isNull(), *row.error != '\0') << row.name;
         EXPECT_TRUE(error.contains(QLatin1String(row.error))) << row.name << ": " << error.toStdString();
+    }
+}
+
+// A set made step by step, each step told against the whole; a make stopped part way
+// leaves the set that was there, and nothing hidden beside it.
+TEST(CardSetMaker, ToldStepByStepAndStoppedWhenAsked) {
+    QTemporaryDir dir;
+    QStringList pictures;
+    for (int i = 0; i < kPicturesInASet; ++i) {
+        QImage picture(40, 30, QImage::Format_RGB32);
+        picture.fill(QColor::fromHsv(i * 19, 200, 200));
+        pictures << dir.filePath(QStringLiteral("%1.png").arg(i));
+        ASSERT_TRUE(picture.save(pictures.back()));
+    }
+    const QString sets = dir.filePath(QStringLiteral("sets"));
+    for (const int stopAt : {0, 3, 25}) {  // 0: never stopped
+        QList<QPair<int, int>> told;
+        const QString problem = MakeCardSet(sets + QStringLiteral("/mine"), pictures[0], pictures.mid(1), [&](int done, int total) {
+            told << qMakePair(done, total);
+            return done != stopAt;
+        });
+        EXPECT_EQ(problem, stopAt ? QStringLiteral("the making was cancelled") : QString()) << stopAt;
+        ASSERT_EQ(told.size(), stopAt ? stopAt : 2 * kPicturesInASet + 1) << stopAt;
+        for (int i = 0; i < told.size(); ++i) EXPECT_EQ(told[i], qMakePair(i + 1, 2 * kPicturesInASet + 1)) << stopAt;
+        EXPECT_EQ(QDir(sets).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"mine"}) << stopAt;
     }
 }

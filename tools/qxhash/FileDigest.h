@@ -60,7 +60,7 @@ public:
     InputFile& operator=(const InputFile&) = delete;
     // False with errno set. `flags` are added to the open's own (O_NONBLOCK: a pipe
     // opens without waiting for a writer).
-    bool Open(const std::string& path, int flags = 0);
+    bool Open(const std::string& path, int flags);
     int fd() const { return fd_; }
 
 private:
