@@ -34,6 +34,7 @@ void Fail(FileDigestResult& result, HashError error, int systemError) {
     result.error = error;
     result.systemError = systemError;
     result.reason = systemError ? std::strerror(systemError) : "";
+    result.skipped = false;
 }
 
 ReadBuffer::ReadBuffer() : data_(static_cast<uint8_t*>(std::aligned_alloc(kAlignment, kSize))) {
