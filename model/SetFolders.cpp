@@ -23,7 +23,6 @@ const QByteArray kMaking = ".making-";
 const QByteArray kOld = ".old";
 constexpr int kMarkLetters = 6;
 
-
 QByteArray HiddenName(const QByteArray& name, const QByteArray& mark) {
     QByteArray hidden = "." + name + mark;
     for (int i = 0; i < kMarkLetters; ++i) hidden += "abcdefghijklmnopqrstuvwxyz0123456789"[QRandomGenerator::global()->bounded(36)];

@@ -223,11 +223,13 @@ CheckItem MakeCheckItem(const Options& options, size_t lineNumber, const std::st
     const auto isTag = [&](std::string_view tag) {
         return options.coreutils ? tag == TagOf(options.algorithms[0]) : FindVariantByTag(tag).has_value();
     };
-    std::optional<CheckLine> line = ParseCheckLine(text, isLength, isTag, form, options.coreutils);
-    if (!line) {
+    // A badly formed line keeps the tag it began with, to be named by it.
+    const auto malformed = [&] {
         if (const auto tagged = FindVariantByTag(LeadingTag(text)); tagged && !options.coreutils) item.malformedTag = TagOf(*tagged);
         return item;
-    }
+    };
+    std::optional<CheckLine> line = ParseCheckLine(text, isLength, isTag, form, options.coreutils);
+    if (!line) return malformed();
     std::vector<DigestType> all;  // in the order the candidates came
     for (const std::string& digest : line->digests) {
         Expectation expectation{digest, {}, line->tag.empty() && options.algorithms.empty()};
@@ -241,10 +243,7 @@ CheckItem MakeCheckItem(const Options& options, size_t lineNumber, const std::st
             for (const Algorithm& algorithm : TypesOfLength(digest.size()))
                 AddCandidates(expectation, {algorithm, 0}, options.passes, all);
         }
-        if (expectation.candidates.empty()) {  // badly formed: no type fits
-            if (!line->tag.empty() && !options.coreutils) item.malformedTag = TagOf(*FindVariantByTag(line->tag));
-            return item;
-        }
+        if (expectation.candidates.empty()) return malformed();  // no type fits
         item.expectations.push_back(std::move(expectation));
     }
     // The first candidates' types to the front; the candidates follow their types.
